@@ -1,0 +1,13 @@
+// What the simulator asks of the cockpit and ATC.
+#pragma once
+
+void speakstring(const char* text);
+void manage_das(float x, float y);
+void NAVinc(int* in, int inc);
+void COMinc(int* in, int inc);
+void ADFinc(int* in, int inc);
+void XPNinc(int* in, int inc);
+
+// Morse schedule: 24 slots of kind (2 gap, 3 dot, 4 dash) and start time.
+const int MORSE_SLOTS = 24;
+void build_morse_id(char letter, int* type_snd, float* time_snd, int* n);

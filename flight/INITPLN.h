@@ -1,0 +1,4 @@
+// Aircraft loading and derivation.
+#pragma once
+
+void load_plane();

@@ -1,0 +1,6 @@
+#include "flight_records.h"
+
+flightstruct flt;
+miscstruct msc;
+ottostruct ott;
+relstruct rel;

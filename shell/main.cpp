@@ -1,0 +1,13 @@
+// Korvan, the flight simulator.
+#include "startup.h"
+
+#include "platform/clock.h"
+
+#include <unistd.h>
+
+int main()
+{
+    // Data files and logs are found beside the program, wherever it was started from.
+    if (chdir(plat_program_folder()) != 0) return 1;
+    return korvan_main();
+}

@@ -1,0 +1,5 @@
+#include "shell_records.h"
+
+settingstruct set;
+pathstruct pat;
+graphstruct grf;

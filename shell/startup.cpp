@@ -1,0 +1,55 @@
+#include "startup.h"
+
+#include "INITGEN.h"
+#include "cockpit/cockpit_records.h"
+#include "cockpit/cockpit_services.h"
+#include "flight/INITPLN.h"
+#include "flight/flight_records.h"
+#include "flight/start_placement.h"
+#include "shell/prefs.h"
+#include "shell/shell_records.h"
+#include "toolkit/HL_JOY.h"
+#include "toolkit/HL_MNW.h"
+#include "world/world_records.h"
+#include "world/world_services.h"
+
+#include <cstring>
+
+void clear_global_state()
+{
+    memset(&ott, 0, sizeof ott);
+    memset(&flt, 0, sizeof flt);
+    memset(&ins, 0, sizeof ins);
+    memset(&set, 0, sizeof set);
+    memset(&msc, 0, sizeof msc);
+    memset(&scn, 0, sizeof scn);
+    memset(&nav, 0, sizeof nav);
+    memset(&atm, 0, sizeof atm);
+    memset(&env, 0, sizeof env);
+    memset(&grf, 0, sizeof grf);
+    memset(&pat, 0, sizeof pat);
+    memset(&rel, 0, sizeof rel);
+}
+
+void korvan_startup()
+{
+    clear_global_state();
+    MACIBM_init();
+    initgen();
+    init_country_data();
+    if (!grab_prefs(prf_path, 206, 0)) hardprefs();
+    load_region();
+    load_plane();
+    set_fltvars(9);
+    speakstring(" ");
+    JOY_init();
+    done_initing = 1;
+}
+
+int korvan_main()
+{
+    korvan_startup();
+    while (!gdone) MACIBM_event_proc();
+    MACIBM_finishup();
+    return 0;
+}

@@ -1,0 +1,63 @@
+// Numeric and string helpers shared by every program.
+// Edge rules the callers rely on: inclusive bounds, one-step wraps, round
+// half away from zero, every other float-to-int conversion truncates.
+#pragma once
+
+#include <cmath>
+
+// The toolkit's generator: s = s * 1103515245 + 12345, draws bits 16..30.
+void toolkit_srand(unsigned int seed);
+int toolkit_rand();            // 0..32767
+
+int intrand(int min, int max);
+float fltrand(float min, float max);
+int intrange(int x, int x1, int x2);
+int fltrange(float x, float x1, float x2);
+int fltbox(float x, float y, float x1, float y1, float x2, float y2);
+
+int intlim(int in, int min, int max);
+float fltlim(float in, float min, float max);
+int intwrap(int in, int min, int max);
+float fltwrap(float in, float min, float max);
+// Half away from zero. Takes a float so that it never meets the C library's
+// round(double); a double argument would pick that one, which agrees.
+int round(float in);
+float fltnear(float in, float nearest);
+int intnear(int in, int nearest);
+float fallout(float in, float lo, float hi);
+float closer_assymp(float nowval, float termval, float speedrat);
+
+int intmin2(int x1, int x2);
+int intmax2(int x1, int x2);
+int intmin3(int x1, int x2, int x3);
+int intmax3(int x1, int x2, int x3);
+float fltmin2(float x1, float x2);
+float fltmax2(float x1, float x2);
+float fltmin3(float x1, float x2, float x3);
+float fltmax3(float x1, float x2, float x3);
+float fltmin4(float x1, float x2, float x3, float x4);
+float fltmax4(float x1, float x2, float x3, float x4);
+
+float sqr(float in);
+float signsqr(float in);
+float signsqrt(float in);
+float pythag(float p, float q);
+float pythag3(float p, float q, float r);
+float interp(float x1, float y1, float x2, float y2, float x);
+
+void flt_switch(float* a, float* b);
+void chr_switch(char* a, char* b);
+void bol_switch(int* a, int* b);
+void str_switch(char* a, char* b);
+
+void C_to_C(const char* C1, char* C2);
+void C_plus_C(const char* C1, const char* C2, char* C3);
+void app_C(char* C1, const char* C2);
+int str_is_int(const char* str);
+int str_is_frac(const char* str);
+int str_to_int(const char* str);
+float str_to_frac(const char* str);
+void int_to_str(int input, char* C_string);
+int char_to_int(char input);
+char int_to_char(int input);
+void sec_to_hrs_min(float sec, int* hrs, int* min);

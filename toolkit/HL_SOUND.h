@@ -1,0 +1,5 @@
+// The 23 sound slots.
+#pragma once
+
+int init_sound();
+void dispose_sound();
