@@ -10,6 +10,8 @@ int video_up = 0;
 int want_w = 0, want_h = 0;
 long swaps = 0;
 plat_message_box_fn box_handler = nullptr;
+plat_event injected[64];
+int injected_head = 0, injected_count = 0;
 
 int video_init()
 {
@@ -182,8 +184,21 @@ int plat_vk_from_sdl(int key, int scan)
     }
 }
 
+void plat_inject_event(const plat_event* ev)
+{
+    if (injected_count == 64) return;
+    injected[(injected_head + injected_count) % 64] = *ev;
+    ++injected_count;
+}
+
 int plat_poll_event(plat_event* ev)
 {
+    if (injected_count > 0) {
+        *ev = injected[injected_head];
+        injected_head = (injected_head + 1) % 64;
+        --injected_count;
+        return 1;
+    }
     SDL_Event e;
     while (video_up && SDL_PollEvent(&e)) {
         ev->kind = PLAT_NONE;

@@ -41,6 +41,8 @@ long plat_swap_count();                          // buffer swaps since start
 
 // Takes one pending event without waiting; 0 when the queue is empty.
 int plat_poll_event(plat_event* ev);
+// Queues an event ahead of the system's (scripted runs and tests).
+void plat_inject_event(const plat_event* ev);
 int plat_shift_down();
 
 // Blocks until the user answers; before the GL window exists.

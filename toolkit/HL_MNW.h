@@ -28,6 +28,11 @@ void MACIBM_showinit(int light);
 void MACIBM_button(float x1, float y1, float x2, float y2, int convex);
 void IBM_handlewin(const plat_event* ev);
 
+// The start-up tables: constants, sine/cosine by degree, colours.
+void fill_constants();
+void fill_trig_tables();
+void fill_colours();
+
 // Index of the first mode of w x h in the list (any colour depth), -1 if none.
 int match_display_mode(const plat_mode* modes, int count, int w, int h);
 // Drawing-space mouse position from a raw pixel position: y up, relative to

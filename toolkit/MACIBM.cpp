@@ -22,6 +22,55 @@ int desk_w = -1, desk_h = -1, desk_bpp = -1;
 int raw_px = 0, raw_py = 0;
 float last_origin_x = 0, last_origin_y = 0;
 
+void set_paths()
+{
+    copy_bounded(app_path, plat_program_folder(), 400);
+    copy_bounded(wrk_path, app_path, 400);
+    C_plus_C(plat_settings_folder(), "/Korvan 4.prf", prf_path);
+    C_plus_C(plat_settings_folder(), "/VidRes.prf", res_path);
+}
+
+const char* resolution_line(int xres)
+{
+    switch (xres) {
+    case 640: return "Korvan wants to run in the following resolution right now:  640 by  480 (16-bit color, which is 65,536 colors).";
+    case 800: return "Korvan wants to run in the following resolution right now:  800 by  600 (16-bit color, which is 65,536 colors).";
+    case 832: return "Korvan wants to run in the following resolution right now:  832 by  624 (16-bit color, which is 65,536 colors).";
+    case 1024: return "Korvan wants to run in the following resolution right now: 1024 by  768 (16-bit color, which is 65,536 colors).";
+    case 1280: return "Korvan wants to run in the following resolution right now: 1280 by 1024 (16-bit color, which is 65,536 colors).";
+    default: return "";
+    }
+}
+
+void gl_defaults()
+{
+    GLfloat ambient[4] = {0, 0, 0, 0};
+    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, ambient);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glFrontFace(GL_CW);
+    glEnable(GL_CULL_FACE);
+    glCullFace(GL_BACK);
+    glShadeModel(GL_SMOOTH);
+    glEnable(GL_DITHER);
+    glDisable(GL_NORMALIZE);
+    glDisable(GL_COLOR_MATERIAL);
+    glDisable(GL_SCISSOR_TEST);
+    glAlphaFunc(GL_GREATER, 0);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glFogi(GL_FOG_MODE, GL_LINEAR);
+    glHint(GL_FOG_HINT, GL_FASTEST);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, 800, 0, 600, -1, 1);
+    glViewport(0, 0, (GLsizei)mnw.XRES, (GLsizei)mnw.YRES);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    OGL_setstate(0, 0, 0, 0);
+    ins.r_rat = ins.g_rat = ins.b_rat = 1;
+}
+} // namespace
+
 void fill_constants()
 {
     con.muearth = 3.98601184346112e14f;
@@ -98,54 +147,13 @@ void fill_colours()
     for (const auto& c : table) OGL_assigncolor(c.i, c.r, c.g, c.b);
 }
 
-void set_paths()
+void fill_trig_tables()
 {
-    copy_bounded(app_path, plat_program_folder(), 400);
-    copy_bounded(wrk_path, app_path, 400);
-    C_plus_C(plat_settings_folder(), "/Korvan 4.prf", prf_path);
-    C_plus_C(plat_settings_folder(), "/VidRes.prf", res_path);
-}
-
-const char* resolution_line(int xres)
-{
-    switch (xres) {
-    case 640: return "Korvan wants to run in the following resolution right now:  640 by  480 (16-bit color, which is 65,536 colors).";
-    case 800: return "Korvan wants to run in the following resolution right now:  800 by  600 (16-bit color, which is 65,536 colors).";
-    case 832: return "Korvan wants to run in the following resolution right now:  832 by  624 (16-bit color, which is 65,536 colors).";
-    case 1024: return "Korvan wants to run in the following resolution right now: 1024 by  768 (16-bit color, which is 65,536 colors).";
-    case 1280: return "Korvan wants to run in the following resolution right now: 1280 by 1024 (16-bit color, which is 65,536 colors).";
-    default: return "";
+    for (int d = 0; d <= 360; ++d) {
+        lookup_sin[d] = (float)std::sin(d * con.degtorad);
+        lookup_cos[d] = (float)std::cos(d * con.degtorad);
     }
 }
-
-void gl_defaults()
-{
-    GLfloat ambient[4] = {0, 0, 0, 0};
-    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, ambient);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glFrontFace(GL_CW);
-    glEnable(GL_CULL_FACE);
-    glCullFace(GL_BACK);
-    glShadeModel(GL_SMOOTH);
-    glEnable(GL_DITHER);
-    glDisable(GL_NORMALIZE);
-    glDisable(GL_COLOR_MATERIAL);
-    glDisable(GL_SCISSOR_TEST);
-    glAlphaFunc(GL_GREATER, 0);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glFogi(GL_FOG_MODE, GL_LINEAR);
-    glHint(GL_FOG_HINT, GL_FASTEST);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(0, 800, 0, 600, -1, 1);
-    glViewport(0, 0, (GLsizei)mnw.XRES, (GLsizei)mnw.YRES);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    OGL_setstate(0, 0, 0, 0);
-    ins.r_rat = ins.g_rat = ins.b_rat = 1;
-}
-} // namespace
 
 int match_display_mode(const plat_mode* modes, int count, int w, int h)
 {
@@ -211,10 +219,7 @@ void MACIBM_init()
 
     set_paths();
     fill_constants();
-    for (int d = 0; d <= 360; ++d) {
-        lookup_sin[d] = (float)std::sin(d * con.degtorad);
-        lookup_cos[d] = (float)std::cos(d * con.degtorad);
-    }
+    fill_trig_tables();
     fill_colours();
     read_resolution_file();
 
