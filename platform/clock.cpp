@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -48,4 +50,16 @@ const char* plat_settings_folder()
         make_folders(settings_folder);
     }
     return settings_folder.c_str();
+}
+
+int plat_claim_single_instance(const char* name)
+{
+    std::string path = std::string(plat_settings_folder()) + "/" + name + ".lock";
+    int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0) return 1;  // no lock to be had: run rather than refuse
+    if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        close(fd);
+        return 0;
+    }
+    return 1;  // fd stays open: the lock lives as long as the process
 }

@@ -12,6 +12,9 @@ if ! kill -0 "$pid" 2>/dev/null; then
   echo "Korvan ended during start-up with status $?"
   exit 1
 fi
+# A second launch while one runs exits at once without a window.
+timeout 10 "$exe" || { echo "second instance did not exit 0 at once"; kill -TERM "$pid"; exit 1; }
+kill -0 "$pid" 2>/dev/null || { echo "first instance died"; exit 1; }
 kill -TERM "$pid"
 wait "$pid"
 rc=$?
