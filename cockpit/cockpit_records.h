@@ -12,23 +12,51 @@ struct inststruct {
     int h_tape_col1[360][12];
     int h_tape_col2[360][12];
     int nav_pic[4][10][10];
+    // panel layout, rewritten by every aircraft load
+    float indtoASI, msctoVVI;      // dial degrees per unit of speed^ASpwr; per m/s of climb
+    float tactoINS, n1_toINS, mprtoINS, trqtoINS, ff_toINS;   // gauge deflection per unit
+    int avail[11];                 // per instrument kind 1..10: on the panel
+    float x_loc[11], y_loc[11];    // per instrument kind: centre, panel pixels
+    // preferences file
+    float baro;                    // altimeter setting, inHg
+    // switches and display modes
+    int jato_on, chute_on, hook_down, antiice_on;
+    int EFIS_wxr, EFIS_tcas, ecam_mode;
 };
 
 struct navstruct {
     int radout;
     int tran1, tran2, tran3, tran4;
+    // preferences file
+    int nf[2], cf[2];              // NAV and COM frequencies, units of 10 kHz
+    float obs[2];                  // course selectors, degrees magnetic
+    int adff;                      // ADF frequency, kHz
+    int dmesel;                    // NAV receiver feeding the DME
+    int gps_index_mode, gps_index, gps_apt_index, gps_vor_index, gps_ndb_index;
+    int gps_id[4];                 // GPS identifier, character codes
 };
 
 struct atcstruct {
     int menu_up;
     char response[400];
+    float response_timeout;   // the phrase shows until this time of msc.elap_time
+    int plan_index;           // destination airport of the filed plan
+    int ils_vec_in_progress;  // radar vectors to the ILS under way
 };
 
 struct flightplanstruct {
     int onfile;
+    int activated;
+    char arr_id_str[5];       // destination identifier
 };
 
 extern inststruct ins;
 extern navstruct nav;
 extern atcstruct atc;
 extern flightplanstruct fpl;
+
+// Panel positions laid out at every aircraft load (panel pixels): radio-stack
+// and engine-area shifts, engine-gauge rows, and the engine levers.
+extern float osrad, oseng;
+extern float en_x[3][4], en_y[3];
+extern float thro_x[4], prop_x[4], mixt_x[4];

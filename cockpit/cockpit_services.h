@@ -2,6 +2,9 @@
 #pragma once
 
 void speakstring(const char* text);
+// Starts a controller's phrase in `string` with a call sign: the player's
+// (us 1) or another aircraft's (us 0).
+void start_command_string(char* string, int us);
 void manage_das(float x, float y);
 void NAVinc(int* in, int inc);
 void COMinc(int* in, int inc);

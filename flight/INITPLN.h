@@ -1,4 +1,18 @@
 // Aircraft loading and derivation.
 #pragma once
 
+// Loads the aircraft file named by pln.C_path / pln.C_file: a missing file
+// sends the user to the file chooser (cancelling it ends the program). Then
+// converts the record to SI and centre-of-gravity coordinates, lays out the
+// panel, reads the airfoils, builds the elements, finite-wing factors and
+// propeller discs, completes the aircraft (finishplane) and reloads the
+// sounds. The derivation is logged to trk ("Korvan.out"). A design the
+// flight model cannot fly ends the program with an alert.
 void load_plane();
+
+// Distance between the centres of the instruments in panel slots lo and hi.
+int ret_ins_sep(int lo, int hi);
+
+// Edges of the row at height *y of a circle of radius r centred on 0; then
+// moves *y one row up.
+void work_down_circle(float r, float* y, float* x1, float* x2);

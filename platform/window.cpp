@@ -12,6 +12,7 @@ long swaps = 0;
 plat_message_box_fn box_handler = nullptr;
 plat_event injected[64];
 int injected_head = 0, injected_count = 0;
+int injected_shift = -1, injected_alt = -1;
 
 int video_init()
 {
@@ -197,7 +198,7 @@ int plat_poll_event(plat_event* ev)
         *ev = injected[injected_head];
         injected_head = (injected_head + 1) % 64;
         --injected_count;
-        return 1;
+        return ev->kind != PLAT_NONE;
     }
     SDL_Event e;
     while (video_up && SDL_PollEvent(&e)) {
@@ -238,7 +239,20 @@ int plat_poll_event(plat_event* ev)
 
 int plat_shift_down()
 {
+    if (injected_shift >= 0) return injected_shift;
     return (SDL_GetModState() & KMOD_SHIFT) != 0;
+}
+
+int plat_alt_down()
+{
+    if (injected_alt >= 0) return injected_alt;
+    return (SDL_GetModState() & KMOD_ALT) != 0;
+}
+
+void plat_set_injected_keymods(int shift, int alt)
+{
+    injected_shift = shift < 0 ? -1 : shift != 0;
+    injected_alt = alt < 0 ? -1 : alt != 0;
 }
 
 void plat_set_message_box_handler(plat_message_box_fn fn)

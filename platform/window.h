@@ -41,9 +41,14 @@ long plat_swap_count();                          // buffer swaps since start
 
 // Takes one pending event without waiting; 0 when the queue is empty.
 int plat_poll_event(plat_event* ev);
-// Queues an event ahead of the system's (scripted runs and tests).
+// Queues an event ahead of the system's (scripted runs and tests). An
+// injected PLAT_NONE ends the polling of the frame that meets it, so that a
+// script can spread its events over several frames.
 void plat_inject_event(const plat_event* ev);
 int plat_shift_down();
+int plat_alt_down();
+// Scripted runs and tests hold Shift and Alt: 1 down, 0 up, -1 the keyboard's.
+void plat_set_injected_keymods(int shift, int alt);
 
 // Blocks until the user answers; before the GL window exists.
 void plat_message_box(const char* title, const char* text);

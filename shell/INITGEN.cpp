@@ -286,12 +286,6 @@ void rway_to_cs(int number, char suffix, int helipad, char* output)
     output[n] = 0;
 }
 
-int initspeechsynth()
-{
-    // Stand-in until the speech engine lands: no speech.
-    return 0;
-}
-
 void initgen()
 {
     toolkit_srand((unsigned int)(plat_clock_ms() % 32000));

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <fstream>
 #include <string>
+#include <unistd.h>
 
 namespace {
 void quiet_box(const char*, const char*) {}
@@ -66,9 +67,10 @@ TEST(ColourTable, OutOfRangeIndexIsFatal)
 }
 
 namespace {
+// Each test process writes its own file: the cases may run side by side.
 std::string write_res(const std::string& body)
 {
-    std::string path = ::testing::TempDir() + "VidRes.prf";
+    std::string path = ::testing::TempDir() + "VidRes_" + std::to_string(getpid()) + ".prf";
     std::ofstream(path, std::ios::binary) << body;
     return path;
 }

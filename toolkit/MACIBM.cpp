@@ -6,6 +6,8 @@
 #include "HL_GRAPH.h"
 #include "HL_JOY.h"
 #include "HL_SOUND.h"
+#include "plane_record.h"
+#include "airfoil_record.h"
 #include "cockpit/cockpit_records.h"
 #include "platform/clock.h"
 #include "platform/serial.h"
@@ -211,6 +213,8 @@ void MACIBM_init()
 {
     memset(&mnw, 0, sizeof mnw);
     memset(&con, 0, sizeof con);
+    memset(&afl, 0, sizeof afl);
+    memset(&pln, 0, sizeof pln);
     mnw.menu_up = -1;
 
     err.open("Error.out", std::ios::out | std::ios::trunc);

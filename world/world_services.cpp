@@ -1,26 +1,41 @@
-// Stand-ins for the world until the world issues land: an empty database and a
-// flat 3 x 2-degree window of sea-level ground around the chosen corner.
+// Stand-ins for the world until the world issues land: a flat 3 x 2-degree
+// window of ground at the chosen airport's elevation, its south-west corner at
+// x = 0, z = 0.
 #include "world_services.h"
 
+#include "INITNAV.h"
 #include "world_records.h"
+#include "flight/flight_records.h"
 #include "toolkit/HL_MNW.h"
 
-void init_country_data()
-{
-    env.aptmax = -1;
-    env.navmax = -1;
-}
+#include <cmath>
 
 void load_region()
 {
-    const float half_x = 3 * 60 * 1852 * 0.5f * 0.75f;
-    const float half_z = 2 * 60 * 1852 * 0.5f;
-    env.lox = -half_x;
-    env.hix = half_x;
-    env.loz = -half_z;
-    env.hiz = half_z;
+    float degree = 60 * con.nmtomtrs;
+    float coslat = std::cos((env.lat_sou + 1.0f) * con.degtorad);
+    env.lox = 0;
+    env.hix = 3 * degree * coslat;
+    env.hiz = 0;
+    env.loz = -2 * degree;
     env.dx = env.hix - env.lox;
     env.dz = env.hiz - env.loz;
+    for (int c = 0; c < 3; ++c) {
+        for (int r = 0; r < 2; ++r) {
+            env.lonwes_ref[c][r] = (float)(env.lon_wes + c);
+            env.planex_ref[c][r] = c * degree * coslat;
+        }
+    }
+    int a = msc.loc_apt_wrl;
+    float h = a >= 0 && a <= env.aptmax && a < APT_CAP ? apt_h[a] : 0.0f;
+    env.min_h = env.max_h = h;
+    for (int i = 0; i < GRID_I; ++i) {
+        for (int j = 0; j < GRID_J; ++j) {
+            planexyz[i][j][0] = env.dx * i / (GRID_I - 1);
+            planexyz[i][j][1] = h;
+            planexyz[i][j][2] = -env.dz * j / (GRID_J - 1);
+        }
+    }
     if (env.dz > 0) {
         con.mtrtonrt = 494 / env.dz;
         con.nrttomtr = 1 / con.mtrtonrt;

@@ -1,0 +1,5 @@
+#include "fabrex_records.h"
+
+namespace fabrex {
+miscstruct msc;
+}

@@ -1,0 +1,6 @@
+// The force and moment build-up of one half-step.
+#pragma once
+
+// Every force and moment on the aircraft, turned into the accelerations
+// flt.aX, aY, aZ and flt.Pdot, Qdot, Rdot that the integrator takes.
+void set_a();

@@ -1,0 +1,3 @@
+#include "airfoil_record.h"
+
+airfoilstruct afl;
