@@ -14,6 +14,7 @@
 #include "world/world_records.h"
 
 #include <cstring>
+#include <filesystem>
 
 int ogl_trees;
 
@@ -395,6 +396,11 @@ void hardprefs()
                  "Since you have never flown with us before, you will now select an aircraft to start your flying in Korvan.",
                  "", "", ALERT_NOTICE);
     copy_bounded(pln.C_file, "Untitled.acf", 400);
+    // The chooser opens where the bundled aircraft lie, so the first run offers them.
+    char aircraft[400];
+    C_plus_C(app_path, "Aircraft/", aircraft);
+    std::error_code ec;
+    if (std::filesystem::is_directory(aircraft, ec)) C_to_C(aircraft, wrk_path);
     // Closing the program while the chooser is open is not a refusal: the
     // program is ending anyway, and no alert could be answered.
     if (!MACIBM_open(203, pln.C_file, pln.C_path) && !gdone)
