@@ -1,5 +1,7 @@
 #include "drawing_support.h"
 
+#include "tests/support/toolkit_state.h"
+
 #include "cockpit/cockpit_records.h"
 #include "flight/flight_records.h"
 #include "shell/shell_records.h"
@@ -45,17 +47,7 @@ void put32(std::string& b, unsigned v)
 
 void reset_toolkit()
 {
-    memset(&mnw, 0, sizeof mnw);
-    mnw.menu_up = -1;
-    mnw.dx = 800;
-    mnw.dy = 600;
-    mnw.XRES = 800;
-    mnw.YRES = 600;
-    mnw.XRAT = 1;
-    mnw.YRAT = 1;
-    fill_constants();
-    fill_trig_tables();
-    fill_colours();
+    reset_full_screen_state();
     ins.r_rat = ins.g_rat = ins.b_rat = 1;
     set.view_is_fullscreen = 0;
     atm.temp_SL = 59;

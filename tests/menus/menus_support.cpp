@@ -1,5 +1,7 @@
 #include "menus_support.h"
 
+#include "tests/support/toolkit_state.h"
+
 #include "toolkit/HL_GRAPH.h"
 
 #include <cmath>
@@ -55,16 +57,7 @@ void record_box(const char*, const char*)
 
 void reset_menus()
 {
-    memset(&mnw, 0, sizeof mnw);
-    mnw.menu_up = -1;
-    mnw.dx = 800;
-    mnw.dy = 600;
-    mnw.XRES = 800;
-    mnw.YRES = 600;
-    mnw.XRAT = 1;
-    mnw.YRAT = 1;
-    fill_constants();
-    fill_colours();
+    reset_full_screen_state();
     ogl_ready = 0;
     up_handled = 0;
     done_initing = 1;
