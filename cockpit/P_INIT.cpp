@@ -17,28 +17,6 @@ float thro_x[4], prop_x[4], mixt_x[4];
 
 float burnin_fuel(float pow_thr);
 
-// Stand-in until the flight helpers land with the real fuel flow; weak so
-// that theirs takes its place at link time. Linear from the idle flow at no
-// output to the full flow at full output, never below idle, in kg/s.
-__attribute__((weak)) float burnin_fuel(float pow_thr)
-{
-    float full_flow, full_output, idle_share;
-    if (pln.entype >= 1 && pln.entype <= 3) {
-        full_flow = pln.pmax * con.watttohp * pln.sfc;
-        full_output = pln.pmax;
-        idle_share = pln.entype == 3 ? 0.05f : 0.01f;
-    } else if (pln.entype == 4 || pln.entype == 5) {
-        full_flow = pln.tmax * con.ntntolbs * pln.sfc;
-        full_output = pln.tmax;
-        idle_share = 0.05f;
-    } else {
-        return 0;
-    }
-    float idle = idle_share * full_flow;
-    float flow = full_output > 0 ? interp(0, idle, full_output, full_flow, pow_thr) : idle;
-    return fltmax2(flow, idle) * con.lbstokgs / 3600;
-}
-
 namespace {
 const int ROW_TOP_Y = 222;
 const int ROW_BOTTOM_Y = 84;

@@ -1,9 +1,22 @@
-// Stand-ins until the cockpit and ATC land: the panel takes no clicks; a
-// phrase starts without a call sign.
+// Stand-ins until the cockpit and ATC land: of the panel only the parking
+// brake takes clicks, so that an aircraft can leave its start; the ATC request
+// menu takes no picks; a phrase starts without a call sign.
 #include "cockpit_records.h"
 #include "cockpit_services.h"
 
-void manage_das(float, float)
+#include "flight/flight_records.h"
+#include "shell/shell_records.h"
+#include "toolkit/HL_FUNCT.h"
+
+void manage_das(float x, float y)
+{
+    if (fltbox(x, y, osrad + 494, 5, osrad + 564, 20)) {
+        set.parkbrake = set.parkbrake < 0.01f ? 1.0f : 0.0f;
+        if (flt.cat_stage == 3) flt.cat_stage = 4;
+    }
+}
+
+void plot_atc_options(int)
 {
 }
 

@@ -34,6 +34,12 @@ struct navstruct {
     int dmesel;                    // NAV receiver feeding the DME
     int gps_index_mode, gps_index, gps_apt_index, gps_vor_index, gps_ndb_index;
     int gps_id[4];                 // GPS identifier, character codes
+    // what the autopilot steers by
+    int hdsel;                     // selected heading, degrees
+    float gps_lock_crs;            // GPS course to the active waypoint, degrees
+    float ilscrs[2];               // localizer course, true degrees
+    int ilsgs[2];                  // 9 a VOR, else the glide-slope angle (0 a localizer alone)
+    float hdef[2], vdef[2];        // needle deflections, dots
 };
 
 struct atcstruct {
@@ -42,6 +48,8 @@ struct atcstruct {
     float response_timeout;   // the phrase shows until this time of msc.elap_time
     int plan_index;           // destination airport of the filed plan
     int ils_vec_in_progress;  // radar vectors to the ILS under way
+    int menu_level;           // 0 the main list, else a pick list
+    int sel_i, sel_j;         // highlighted column and row
 };
 
 struct flightplanstruct {

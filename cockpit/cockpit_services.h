@@ -6,6 +6,8 @@ void speakstring(const char* text);
 // (us 1) or another aircraft's (us 0).
 void start_command_string(char* string, int us);
 void manage_das(float x, float y);
+// The pilot's ATC request menu; 1 takes the highlighted entry.
+void plot_atc_options(int is_clicked);
 void NAVinc(int* in, int inc);
 void COMinc(int* in, int inc);
 void ADFinc(int* in, int inc);

@@ -1,29 +1,263 @@
-// Stand-in until ground and water contact land: the gear is one spring and
-// damper under the centre of gravity that holds the aircraft at its resting
-// height over any surface, with rolling drag that slowly brings it to rest.
 #include "contact.h"
 
 #include "flight_records.h"
+#include "force_accumulators.h"
+#include "water_contact.h"
+#include "shell/shell_records.h"
+#include "toolkit/HL_FUNCT.h"
+#include "toolkit/HL_JOY.h"
+#include "toolkit/HL_SOUND.h"
+#include "toolkit/HL_TYPES.h"
+#include "toolkit/part_geometry.h"
 #include "toolkit/plane_record.h"
+#include "toolkit/terrain_helpers.h"
 #include "world/world_records.h"
 
 #include <cmath>
+#include <cstdio>
+#include <cstring>
+
+int o_down[CONTACT_POINTS];
+
+namespace {
+const float RAD_TO_DEG = 57.29577951f;
+
+// Surface factors on the base coefficients: rolling, braking, side.
+struct surface_row {
+    float roll, brake, side;
+};
+
+// A code the scene did not set counts as open terrain, as when nothing was
+// drawn under the aircraft.
+int known_surface(int surf_type)
+{
+    return surf_type >= 27 && surf_type <= 32 ? surf_type : 32;
+}
+
+const surface_row& surface_of(int surf_type)
+{
+    static const surface_row rows[6] = {
+        {1, 1, 1},         // 27 paved; also decks and roofs
+        {1, 1, 1},         // 28
+        {2, 0.5f, 0.5f},   // 29
+        {4, 0.5f, 2},      // 30
+        {4, 0.5f, 2},      // 31
+        {4, 0.5f, 2},      // 32 open terrain
+    };
+    return rows[known_surface(surf_type) - 27];
+}
+
+void contact_trace(int w, float axial, float side, float nrml)
+{
+    char title[24];
+    snprintf(title, sizeof title, "CONTACT #%d:", w);
+    std::streamsize old = trk.precision(3);
+    contact_banner(title);
+    trk << "   deflection=" << pln.condef[w] << " m.\n";
+    trk << "   axilforce =" << axial << " N.\n";
+    trk << "   sideforce =" << side << " N.\n";
+    trk << "   nrmlforce =" << nrml << " N.\n";
+    trk.precision(old);
+}
+
+// The yaw input that steers the nose wheel or brakes differentially.
+float yaw_input()
+{
+    return set.eq_ped ? set.YK_hdng : set.YK_roll;
+}
+
+void set_yaw_rate(float R)
+{
+    flt.R = R;
+    flt.Rrad = R * con.degtorad;
+}
+
+// Wheels, skids, wing tips and body bottoms against the ground.
+void ground_contact(int* down)
+{
+    float fric_roll, fric_brake, fric_side;
+    surface_friction(env.surf_type, &fric_roll, &fric_brake, &fric_side);
+
+    if (pln.gear_type == 2) {
+        down[3] = handle_contact_point(3, -pln.skidX, pln.skidY, pln.skidZ, pln.skidcon, pln.skiddmp, fric_side,
+                                       fric_side);
+        down[4] = handle_contact_point(4, -pln.skidX, pln.skidY, pln.skidZ + pln.skidl, pln.skidcon, pln.skiddmp,
+                                       fric_side, fric_side);
+        down[5] = handle_contact_point(5, pln.skidX, pln.skidY, pln.skidZ, pln.skidcon, pln.skiddmp, fric_side,
+                                       fric_side);
+        down[6] = handle_contact_point(6, pln.skidX, pln.skidY, pln.skidZ + pln.skidl, pln.skidcon, pln.skiddmp,
+                                       fric_side, fric_side);
+    }
+    if (pln.gear_type > 2) {
+        if (pln.gear_stat[0])
+            down[0] = handle_contact_point(0, 0, pln.ngearY, pln.ngearZ, pln.ngearcon, pln.ngeardmp, fric_roll,
+                                           fric_brake);
+        if (pln.gear_stat[1])
+            down[1] = handle_contact_point(1, -pln.mgearX, pln.mgearY, pln.mgearZ, pln.mgearcon, pln.mgeardmp,
+                                           fric_roll, fric_brake);
+        if (pln.gear_stat[2])
+            down[2] = handle_contact_point(2, pln.mgearX, pln.mgearY, pln.mgearZ, pln.mgearcon, pln.mgeardmp,
+                                           fric_roll, fric_brake);
+    }
+    for (int p = 4; p <= 13; ++p) {
+        if (!have_this_part(p)) continue;
+        float len = pln.semilen[p];
+        if (handle_contact_point(8, get_wing_Xarm(p, len), get_wing_Yarm(p, len), get_wing_Zarm(p, len),
+                                 pln.skidcon, pln.skiddmp, fric_side, fric_side))
+            down[8] = 1;
+    }
+    for (int p = 18; p <= 24; ++p) {
+        if (!have_this_part(p)) continue;
+        float xo = 0, yo = 0, zo = 0;
+        get_body_os(p, &xo, &yo, &zo);
+        int r = f_body_r_dim(p) / 2;
+        for (int s = 0; s < f_body_s_dim(p); ++s) {
+            if (handle_contact_point(7, pln.body_X[p][s][r] + xo, pln.body_Y[p][s][r] + yo,
+                                     pln.body_Z[p][s][r] + zo, pln.skidcon, pln.skiddmp, fric_side, fric_side))
+                down[7] = 1;
+        }
+    }
+}
+
+// Sounds and jolts of the points that have just touched.
+void touchdown_effects(const int* down, int over_water)
+{
+    int wheel_sound = known_surface(env.surf_type) >= 29 ? 8 : 7;
+    if (flt.vY < -2.54) wheel_sound = 10;   // a hard landing sounds the same on any surface
+
+    for (int w = 0; w <= 2; ++w) {
+        if (!down[w] || o_down[w]) continue;
+        play_buffer(wheel_sound, 0);
+        // A wheel of no size jolts as hard as the stick allows.
+        float jolt = pln.wheelrad > 0 ? pln.condef[w] / pln.wheelrad * 300 : 100.0f;
+        JOY_force(26, (int)fltlim(jolt, 0, 100), 0, 300);
+    }
+    for (int w = 7; w <= 8; ++w) {
+        if (!down[w] || o_down[w]) continue;
+        play_buffer(over_water ? 9 : 10, 0);
+        JOY_force(26, 100, 0, 250);
+    }
+    for (int w = 0; w < CONTACT_POINTS; ++w) o_down[w] = down[w];
+}
+} // namespace
+
+void contact_banner(const char* title)
+{
+    const char yen = (char)0xA5;
+    int n = 3 + (int)std::strlen(title);
+    trk << yen << yen << yen << title;
+    for (; n < 100; ++n) trk << yen;
+    trk << "\n";
+}
+
+void surface_friction(int surf_type, float* rolling, float* braking, float* side)
+{
+    const surface_row& f = surface_of(surf_type);
+    *rolling = 0.04f * f.roll;
+    *braking = 0.8f * atm.rway_fric_rat * f.brake;
+    *side = 0.4f * atm.rway_fric_rat * f.side;
+}
+
+float surface_bump(int surf_type, float x, float z)
+{
+    switch (known_surface(surf_type)) {
+    case 29: return 0.01f * (std::cos(4 * z) + std::sin(4 * x) + std::sin(x) + std::cos(z));
+    case 30: return 0.02f * (std::cos(4 * z) + std::sin(4 * x) + std::sin(2 * x) + std::cos(2 * z));
+    case 31: return 0.02f * (std::sin(4 * x) + std::cos(4 * z));
+    case 32: return 0.04f * (std::cos(4 * z) + std::sin(4 * x) + std::sin(x) + std::cos(z));
+    default: return 0;
+    }
+}
+
+void contact_world_xz(float Xarm, float Zarm, float* x, float* z)
+{
+    *x = (float)(Xarm * flt.cospsi + flt.X - Zarm * flt.sinpsi);
+    *z = (float)(Zarm * flt.cospsi + flt.Z + Xarm * flt.sinpsi);
+}
+
+int handle_contact_point(int w, float Xarm, float Yarm, float Zarm, float g_con, float g_dmp, float fco1,
+                         float fco2)
+{
+    float x, z;
+    contact_world_xz(Xarm, Zarm, &x, &z);
+    double ground = find_local_h(x, z, &env.i_aircraft, &env.j_aircraft, 1) + surface_bump(env.surf_type, x, z);
+    float def = (float)(ground - flt.Y) + Zarm * flt.sinthe + Xarm * flt.sinphi - Yarm * flt.costhe * flt.cosphi;
+    pln.condef[w] = def;
+    float closing = (float)-flt.vY + Zarm * flt.Qrad + Xarm * flt.Prad;
+    float nrml = fltlim(def * g_con + closing * g_dmp, -99.9f, 5 * pln.m_max * con.g);
+    if (def < 0) {
+        pln.condef[w] = 0;
+        return 0;
+    }
+    // Leaving the ground faster than the spring pushes: the ground never pulls.
+    if (nrml < 0) return 0;
+
+    // The deck's motion under the point, from its roll and pitch rates.
+    float deck_x = 0, deck_z = 0;
+    if (env.over_carr) {
+        deck_x = env.carr_phi_dot * con.degtorad * 21;
+        deck_z = env.carr_the_dot * con.degtorad * 21;
+    } else if (env.over_frig) {
+        deck_x = env.frig_phi_dot * con.degtorad * 7;
+        deck_z = env.frig_the_dot * con.degtorad * 7;
+    }
+    double rel_x = flt.vX - deck_x, rel_z = flt.vZ - deck_z;
+    float v_g = (float)std::sqrt(rel_x * rel_x + rel_z * rel_z);
+    float track = fltwrap((float)std::atan2(rel_x + 0.0, -rel_z + 0.0) * RAD_TO_DEG, 0, 360);
+    float beta_g = fltwrap(flt.psi - track, -180, 180);
+    int backwards = std::fabs(beta_g) > 90;
+
+    // Friction fades in over the first metre per second.
+    float dir = (backwards ? -1.0f : 1.0f) * fltlim(v_g, 0, 1);
+    float yaw_in = yaw_input();
+    float fco_axial = fco1;
+    if (w == 1 || w == 2) {
+        float b = set.parkbrake;
+        if (pln.nwsteer == 0) b = fltlim(w == 1 ? b - 0.5f * yaw_in : b + 0.5f * yaw_in, 0, 1);
+        fco_axial = interp(0, fco1, 1, fco2, b);
+    }
+    float axial = nrml * fco_axial * dir;
+
+    float side_rat = fltlim(std::sin(beta_g * con.degtorad) * v_g + flt.Rrad * Zarm, -1, 1);
+    float side = nrml * fco2 * side_rat;
+    int tail_wheel = pln.ngearZ > pln.mgearZ;
+    if (w == 0 && !tail_wheel && pln.nwsteer == 0) side = 0;   // a castering nose wheel
+    if ((w == 1 || w == 2) && tail_wheel) side *= 0.5f;
+
+    if (w == 0) {
+        // A tail wheel's steering is negative, as is its wheelbase: the signs cancel.
+        float wheelbase = pln.mgearZ - pln.ngearZ;
+        if (pln.nwsteer != 0 && wheelbase != 0) {
+            float s = set.joy_rat_hdng > 0 ? yaw_in / set.joy_rat_hdng : yaw_in;
+            float g1 = fltlim(interp(1, 5, 0.5f, 1, std::fabs(s)), 1, 5);
+            float g2 = fltlim(interp(0, 5, 10, 1, flt.v), 1, 5);
+            s *= g1 * g2;
+            if (std::fabs(beta_g) >= 90) s = -s;
+            set_yaw_rate(flt.v * s * pln.nwsteer / wheelbase);
+        } else if (pln.nwsteer == 0 && flt.v < 1) {
+            set_yaw_rate(0);
+        }
+    }
+    if (w >= 3 && w <= 6) set_yaw_rate(-flt.Rdot * msc.prd);
+
+    addFagear(-axial, Xarm, Yarm);
+    addFsgear(side, Yarm, Zarm);
+    addFngear(nrml, Xarm, Zarm);
+
+    if (set.cycout) contact_trace(w, axial, side, nrml);
+    flt.onground = 1;
+    return 1;
+}
 
 void contact_phase()
 {
-    const float sag = 0.1f;        // m, the spring's deflection under the weight
-    const float roll_time = 4.0f;  // s, time constant of the rolling drag
-    float m = flt.m_total, g = atm.g;
-    float squeeze = (float)(env.localh_cg + pln.h_eqlbm + sag - flt.Y);
-    if (squeeze <= 0 || m <= 0 || g <= 0) return;
+    if (flt.Y - env.localh_cg >= 50) return;
+    int i = intlim(env.i_aircraft, 0, GRID_I - 1);
+    int j = intlim(env.j_aircraft, 0, GRID_J - 1);
+    int over_water = on_water[i][j] && !env.over_carr && !env.over_frig && !env.over_obs;
 
-    float k = m * g / sag;
-    float c = 1.4f * std::sqrt(k * m);
-    float up = k * squeeze - c * (float)flt.vY;
-    if (up > 0) flt.fnrmlgear += up;
-    float forward = (float)(flt.vX * flt.sinpsi - flt.vZ * flt.cospsi);
-    float right = (float)(flt.vX * flt.cospsi + flt.vZ * flt.sinpsi);
-    flt.faxilgear -= m * forward / roll_time;
-    flt.fsidegear -= m * right / roll_time;
-    flt.onground = 1;
+    int down[CONTACT_POINTS] = {0};
+    if (over_water) down[7] = water_contact();
+    else ground_contact(down);
+    touchdown_effects(down, over_water);
 }

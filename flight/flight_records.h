@@ -72,6 +72,7 @@ struct flightstruct {
     float parteqlbmthrust[4];
     int revving_thrust[4], after_burning[4];
     float egt[4], tac[4], n1_[4], mpr[4], trq[4];      // tac: rotation rate, rad/s
+    float omegadot[4];     // smoothed propeller acceleration, rad/s^2, each engine its own
     float ff_[4];                                      // fuel flow, kg/s
     // mass, kg
     float m_fixed, m_fuel, m_jettison, m_total;
@@ -106,6 +107,12 @@ struct miscstruct {
     char key_pressed;  // last key pressed
     int paused;
     float runwayview_X, runwayview_Y, runwayview_Z;   // the runway view point, m
+    // the shell's view and map choices
+    int mouse_is_joy;  // the mouse flies the aircraft
+    int map_type;      // 402 low enroute, 403 local virtual world, 404 weather radar, 998 airport diagram
+    int plate_index;   // airport of the diagram, database index
+    float spotview_X, spotview_Y, spotview_Z;   // the spot view point, m
+    float freeviewXZ, freeviewY;                // follow view's bearing and elevation, radians
 };
 
 struct ottostruct {
@@ -138,6 +145,8 @@ struct relstruct {
     int antice;
     int oilpmp[4];
     int clights, otto, trotor;
+    float oil_rat;     // oil pressure ratio, 0..1, applied after an oil-pump failure
+    float hyd_rat;     // hydraulic pressure ratio, 0..1
 };
 
 extern flightstruct flt;

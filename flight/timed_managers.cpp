@@ -1,9 +1,12 @@
 // Stand-in until the timed managers land: the event tick records the flight
-// path for replay; the second tick keeps gravity for the height flown.
+// path for replay; the second tick keeps gravity for the height flown, runs
+// the engines that have fuel, mixture and no failure, and keeps full
+// hydraulic pressure for the controls.
 #include "timed_managers.h"
 
 #include "flight_records.h"
 #include "shell/shell_records.h"
+#include "toolkit/plane_record.h"
 #include "toolkit/HL_TYPES.h"
 #include "world/world_records.h"
 
@@ -28,4 +31,7 @@ void mod_sec()
 {
     double r = (double)con.rearth + flt.Y;
     atm.g = (float)(con.muearth / (r * r));
+    for (int e = 0; e < 4; ++e)
+        flt.eng_running[e] = e < pln.numen && flt.m_fuel > 0.01f && flt.mixt_powr_rat[e] > 0.01f && rel.engine[e];
+    rel.hyd_rat = 1;
 }

@@ -4,6 +4,8 @@ environmentstruct env;
 scenerystruct scn;
 atmospherestruct atm;
 float traf_xyzvh[10][5];
+int apt_inreg[15000];
+int nav_inreg[20000];
 
 float planexyz[GRID_I][GRID_J][3];
 int planetex[GRID_I][GRID_J];

@@ -29,6 +29,7 @@ struct scenerystruct {
     float rb_cycle;  // rotating-beacon phase, 0..2 pi
     float firexyz[10][3];   // the forest fire: its centre, then its line of flames
     float dist, mindist;    // chase and follow distance and its least value, m
+    float the, psi, phi;    // camera pitch, heading and roll, degrees
 };
 
 struct atmospherestruct {
@@ -66,6 +67,10 @@ extern atmospherestruct atm;
 
 // Other traffic: x, y, z (m), speed (m/s), heading (degrees).
 extern float traf_xyzvh[10][5];
+
+// Per database airport and navaid: 1 while it lies in the loaded window.
+extern int apt_inreg[15000];
+extern int nav_inreg[20000];
 
 // The terrain grid of the loaded 3 x 2-degree window: points [column west to
 // east][row south to north] with x east, height, z south (m); per cell its

@@ -40,6 +40,13 @@ void load_region()
         con.mtrtonrt = 494 / env.dz;
         con.nrttomtr = 1 / con.mtrtonrt;
     }
+    // What lies in the window: the menus list these airports and navaids.
+    for (int n = 0; n <= env.aptmax && n < APT_CAP; ++n)
+        apt_inreg[n] = apt_lat[n][0] >= env.lat_sou && apt_lat[n][0] <= env.lat_sou + 2 &&
+                       apt_lon[n][0] >= env.lon_wes && apt_lon[n][0] <= env.lon_wes + 3;
+    for (int n = 0; n <= env.navmax && n < NAV_CAP; ++n)
+        nav_inreg[n] = nav_lat[n] >= env.lat_sou && nav_lat[n] <= env.lat_sou + 2 && nav_lon[n] >= env.lon_wes &&
+                       nav_lon[n] <= env.lon_wes + 3;
     env.apt_list_max = -1;
     APPLICATION_setupmenus();
 }

@@ -1,0 +1,143 @@
+// One whole flight step of the bundled trainer with every force source live:
+// rolling for take-off at full throttle, so that the propeller, its wash, the
+// wings and tail, the bodies and the wheels on the ground all work in the
+// same step.
+#include "cockpit/cockpit_records.h"
+#include "flight/FLTCALC.h"
+#include "flight/INITPLN.h"
+#include "flight/flight_records.h"
+#include "flight/start_placement.h"
+#include "platform/window.h"
+#include "shell/INITGEN.h"
+#include "shell/shell_records.h"
+#include "toolkit/HL_MNW.h"
+#include "toolkit/HL_TYPES.h"
+#include "toolkit/plane_record.h"
+#include "world/world_records.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <new>
+
+// Every allocation through new is counted: the flight step must make none.
+// The replacements pair malloc with free, which the compiler cannot see.
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+static long allocations;
+
+void* operator new(std::size_t n)
+{
+    ++allocations;
+    if (void* p = std::malloc(n ? n : 1)) return p;
+    throw std::bad_alloc();
+}
+
+void operator delete(void* p) noexcept
+{
+    std::free(p);
+}
+
+void operator delete(void* p, std::size_t) noexcept
+{
+    ::operator delete(p);
+}
+
+namespace {
+int alerts;
+
+void count_alert(const char*, const char*)
+{
+    ++alerts;
+}
+
+// Flat ground at sea level round (34 N, 118 W) on a standard day; the
+// trainer from the program folder.
+void trainer_on_flat_ground()
+{
+    plat_set_message_box_handler(count_alert);
+    fill_constants();
+    fill_trig_tables();
+    copy_bounded(app_path, PROGRAM_DIR "/", 400);
+    copy_bounded(pln.C_file, "Trainer.acf", 400);
+    copy_bounded(pln.C_path, PROGRAM_DIR "/Aircraft/Trainer.acf", 400);
+    load_plane();
+    if (alerts) {
+        fprintf(stderr, "forces_bench: the bundled trainer did not load cleanly\n");
+        std::exit(1);
+    }
+
+    env.lat_sou = 34;
+    env.lon_wes = -118;
+    float degree = 60 * con.nmtomtrs, coslat = std::cos(35 * con.degtorad);
+    env.hix = env.dx = 3 * degree * coslat;
+    env.dz = 2 * degree;
+    env.loz = -env.dz;
+    for (int c = 0; c < 3; ++c)
+        for (int r = 0; r < 2; ++r) {
+            env.lonwes_ref[c][r] = (float)(env.lon_wes + c);
+            env.planex_ref[c][r] = c * degree * coslat;
+        }
+    for (int i = 0; i < GRID_I; ++i)
+        for (int j = 0; j < GRID_J; ++j) {
+            planexyz[i][j][0] = env.dx * i / (GRID_I - 1);
+            planexyz[i][j][1] = 0;
+            planexyz[i][j][2] = -env.dz * j / (GRID_J - 1);
+        }
+    env.i_aircraft = 89;
+    env.j_aircraft = 79;
+    init_density_table();
+    atm.temp_SL = 59;
+    atm.baro = ins.baro = 29.92f;
+    atm.vis_mult = 1;
+    atm.vis_rep = 7 * con.nmtomtrs;
+    msc.locl_time = 43200;
+}
+
+// On the ground at 20 m/s heading north, full throttle, engine running.
+void roll()
+{
+    set.cus_X = 60000;
+    set.cus_Z = -80000;
+    set.cus_Y = 0;
+    set.cus_v = 20;
+    set.cus_psi = 0;
+    set_fltvars(10);
+    set.parkbrake = 0;
+    flt.throrqst[0] = flt.thro[0] = 1;
+    flt.eng_running[0] = 1;
+    flt.mixt_powr_rat[0] = 1;
+    msc.prd = 0.05f;
+}
+
+// The real clock keeps pace, so the period holds at 0.05 s; every 100 steps
+// (5 s, before the lift-off) the roll starts again.
+void BM_flight_step_takeoff_roll(benchmark::State& state)
+{
+    trainer_on_flat_ground();
+    roll();
+    long n = 0, allocated = 0;
+    int airborne = 0;
+    for (auto _ : state) {
+        mnw.time_elapsed += msc.prd;
+        long before = allocations;
+        update_flight();
+        allocated += allocations - before;
+        if (++n % 100 == 0) {
+            state.PauseTiming();
+            airborne += !flt.onground;
+            roll();
+            state.ResumeTiming();
+        }
+    }
+    benchmark::DoNotOptimize(flt.X);
+    state.counters["thrust_N"] = flt.thrust[0];
+    state.counters["lifted_off"] = airborne;
+    state.counters["alerts"] = alerts;
+    state.counters["allocations"] = allocated;
+}
+} // namespace
+
+BENCHMARK(BM_flight_step_takeoff_roll);
+BENCHMARK_MAIN();

@@ -1,0 +1,132 @@
+// One whole flight step (update_flight: controls, atmosphere, engines,
+// traffic, ticks, two half-steps of force build-up and integration, the crash
+// test) of the bundled trainer, parked on the runway and in cruise.
+#include "cockpit/cockpit_records.h"
+#include "flight/FLTCALC.h"
+#include "flight/INITPLN.h"
+#include "flight/flight_records.h"
+#include "flight/start_placement.h"
+#include "platform/window.h"
+#include "shell/INITGEN.h"
+#include "shell/shell_records.h"
+#include "toolkit/HL_FUNCT.h"
+#include "toolkit/HL_MNW.h"
+#include "toolkit/HL_TYPES.h"
+#include "toolkit/plane_record.h"
+#include "world/world_records.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+int alerts;
+
+void count_alert(const char*, const char*)
+{
+    ++alerts;
+}
+
+// A flat window of ground at sea level, south-west corner at 34 N, 118 W,
+// and a standard day.
+void world_and_weather()
+{
+    env.lat_sou = 34;
+    env.lon_wes = -118;
+    float degree = 60 * con.nmtomtrs;
+    float coslat = std::cos(35 * con.degtorad);
+    env.lox = env.hiz = 0;
+    env.hix = env.dx = 3 * degree * coslat;
+    env.dz = 2 * degree;
+    env.loz = -env.dz;
+    for (int c = 0; c < 3; ++c)
+        for (int r = 0; r < 2; ++r) {
+            env.lonwes_ref[c][r] = (float)(env.lon_wes + c);
+            env.planex_ref[c][r] = c * degree * coslat;
+        }
+    for (int i = 0; i < GRID_I; ++i)
+        for (int j = 0; j < GRID_J; ++j) {
+            planexyz[i][j][0] = env.dx * i / (GRID_I - 1);
+            planexyz[i][j][1] = 0;
+            planexyz[i][j][2] = -env.dz * j / (GRID_J - 1);
+        }
+    env.i_aircraft = 89;
+    env.j_aircraft = 79;
+
+    init_density_table();
+    atm.temp_SL = 59;
+    atm.baro = ins.baro = 29.92f;
+    atm.vis_mult = 1;
+    atm.vis_rep = 7 * con.nmtomtrs;
+    msc.locl_time = 43200;
+}
+
+void load_the_trainer()
+{
+    static int loaded = 0;
+    if (loaded) return;
+    plat_set_message_box_handler(count_alert);
+    fill_constants();
+    fill_trig_tables();
+    copy_bounded(app_path, PROGRAM_DIR "/", 400);
+    copy_bounded(pln.C_file, "Trainer.acf", 400);
+    copy_bounded(pln.C_path, PROGRAM_DIR "/Aircraft/Trainer.acf", 400);
+    load_plane();
+    if (alerts) {
+        fprintf(stderr, "flight_bench: the bundled trainer did not load cleanly\n");
+        std::exit(1);
+    }
+    world_and_weather();
+    loaded = 1;
+}
+
+// The custom start at (60 km, y, -80 km), heading north at v.
+void start(float y, float v)
+{
+    set.cus_X = 60000;
+    set.cus_Z = -80000;
+    set.cus_Y = y;
+    set.cus_v = v;
+    set.cus_psi = 0;
+    set_fltvars(10);
+    msc.prd = 0.05f;
+}
+
+// The real clock keeps pace with the simulated one, so the frame period
+// holds at 0.05 s; every 2000 steps (100 s flown) the start is made again, so
+// that every run times the same flight.
+void fly(benchmark::State& state, float y, float v)
+{
+    load_the_trainer();
+    start(y, v);
+    long n = 0;
+    for (auto _ : state) {
+        mnw.time_elapsed += msc.prd;
+        update_flight();
+        if (++n % 2000 == 0) {
+            state.PauseTiming();
+            start(y, v);
+            state.ResumeTiming();
+        }
+    }
+    benchmark::DoNotOptimize(flt.X);
+    state.counters["crashes"] = alerts;
+}
+
+void BM_flight_step_parked(benchmark::State& state)
+{
+    fly(state, 0, 0);
+}
+
+void BM_flight_step_cruise(benchmark::State& state)
+{
+    load_the_trainer();
+    fly(state, 1500, 1.5f * msc.est_Vs);
+}
+} // namespace
+
+BENCHMARK(BM_flight_step_parked);
+BENCHMARK(BM_flight_step_cruise);
+BENCHMARK_MAIN();

@@ -1,0 +1,233 @@
+#include "element_coefficients.h"
+
+#include "flight_records.h"
+#include "toolkit/HL_FUNCT.h"
+#include "toolkit/HL_TYPES.h"
+#include "toolkit/airfoil_record.h"
+#include "toolkit/plane_record.h"
+#include "world/world_records.h"
+
+#include <cmath>
+#include <cstring>
+
+namespace {
+// The tables run in 0.1 degree steps to 20 degrees, then in whole degrees to
+// 90; the last usable position keeps HI within the table.
+const float INDEX_CAP = 269.99f;
+
+struct coeffs {
+    float cl, cd, cm;
+};
+
+coeffs slot(float alpha, int en, int RT, int Re, int el)
+{
+    coeffs c;
+    anyfoil(alpha, c.cl, c.cd, c.cm, en, RT, Re, el);
+    return c;
+}
+
+coeffs mix(const coeffs& a, const coeffs& b, float w)
+{
+    return {a.cl + (b.cl - a.cl) * w, a.cd + (b.cd - a.cd) * w, a.cm + (b.cm - a.cm) * w};
+}
+
+// Weight of a station's high-Reynolds slot: re_blend's rule (the number
+// clamped into the pair's range, equal numbers giving the low slot), taken
+// once for all three coefficients.
+inline float re_weight(int en, int RT, float Re_meg)
+{
+    float lo = afl.Re[en][RT][0], hi = afl.Re[en][RT][1];
+    if (lo == hi) return 0;
+    float use = lo < hi ? (Re_meg < lo ? lo : Re_meg > hi ? hi : Re_meg) : (Re_meg < hi ? hi : Re_meg > lo ? lo : Re_meg);
+    return (use - lo) / (hi - lo);
+}
+
+// The straight line through two points, in the element's own precision; two
+// break angles that coincide give the first point's value.
+inline float line(float x1, float y1, float x2, float y2, float x)
+{
+    return x2 != x1 ? y1 + (y2 - y1) / (x2 - x1) * (x - x1) : y1;
+}
+
+// Lift fall-off of a control surface with its deflection.
+float deflection_factor(float d)
+{
+    static const float at[7] = {10, 15, 20, 30, 40, 50, 60};
+    static const float factor[7] = {1.0f, 0.98f, 0.86f, 0.68f, 0.6f, 0.55f, 0.5f};
+    if (d <= at[0]) return factor[0];
+    for (int k = 1; k < 7; ++k)
+        if (d <= at[k]) return factor[k - 1] + (factor[k] - factor[k - 1]) * (d - at[k - 1]) / (at[k] - at[k - 1]);
+    return factor[6];
+}
+} // namespace
+
+void anyfoil(float alpha, float& cl, float& cd, float& cm, int EN, int RT, int Re, int el)
+{
+    int positive = alpha > 0;
+    float al_zl = afl.al_zl[EN][RT][Re];
+
+    // Slats stretch the curves along alpha about the zero-lift angle.
+    float s = 1 + (pln.slat_effect[EN] - 1) * flt.slat;
+    alpha = (alpha - al_zl) * pln.al_D_al0[EN];
+    if (pln.slat[EN][el]) alpha = alpha / s;
+    alpha = alpha + al_zl;
+
+    flt.stalled[EN] = alpha > pln.alpha_max[EN] * s;
+
+    float m = std::fabs(alpha);
+    float f = m <= 20 ? 10 * m : m - 20 + 200;
+    // Written so that an angle that is not a number lands on the cap too.
+    if (!(f < INDEX_CAP)) f = INDEX_CAP;
+    int LO = (int)f, HI = LO + 1;
+    float wLO = HI - f, wHI = 1 - wLO;
+
+    float l;
+    if (m < 10) {
+        l = afl.clM[EN][RT][Re] * alpha + afl.clB[EN][RT][Re];
+    } else {
+        const float* T = positive ? afl.clpos[EN][RT][Re] : afl.clneg[EN][RT][Re];
+        int lo = LO < 100 ? 100 : LO;
+        l = wLO * T[lo - 100] + wHI * T[lo + 1 - 100];
+    }
+    if (pln.slat[EN][el]) l = l * s;
+    const float* D = positive ? afl.cdpos[EN][RT][Re] : afl.cdneg[EN][RT][Re];
+    cd = wLO * D[LO] + wHI * D[HI];
+    cl = l;
+
+    float cmal2 = afl.cmal2[EN][RT][Re], cmal3 = afl.cmal3[EN][RT][Re];
+    float cm1 = afl.cm1[EN][RT][Re], cm2 = afl.cm2[EN][RT][Re];
+    float cm3 = afl.cm3[EN][RT][Re], cm4 = afl.cm4[EN][RT][Re];
+    if (cmal2 <= alpha && alpha <= cmal3) cm = line(cmal2, cm2, cmal3, cm3, alpha);
+    else if (cmal3 <= alpha && alpha <= 20) cm = line(cmal3, cm3, 20, cm4, alpha);
+    else if (-20 <= alpha && alpha <= cmal2) cm = line(-20, cm1, cmal2, cm2, alpha);
+    else if (alpha >= 20) cm = line(20, cm4, 90, -0.32f, alpha);
+    else cm = line(-90, 0.32f, -20, cm1, alpha);
+}
+
+void Fco_subsonic(float modcl, float modcd, float modcm, float& cl, float& cd, float& cm, int en, int el)
+{
+    float alpha = flt.alpha[en][el];
+
+    // Each distinct airfoil is looked up once (the tip's high-Reynolds file
+    // is often the root's), and only distinct slots are blended.
+    int tip_own = std::strcmp(pln.Tafl0[en], pln.Rafl0[en]) != 0;
+    int root_high_own = std::strcmp(pln.Rafl1[en], pln.Rafl0[en]) != 0;
+    int tip_high_own = std::strcmp(pln.Tafl1[en], pln.Tafl0[en]) != 0;
+    coeffs rl = slot(alpha, en, 0, 0, el);
+    coeffs tl = tip_own ? slot(alpha, en, 1, 0, el) : rl;
+    coeffs rh = root_high_own ? slot(alpha, en, 0, 1, el) : rl;
+    coeffs th = !tip_high_own ? tl : std::strcmp(pln.Tafl1[en], pln.Rafl1[en]) ? slot(alpha, en, 1, 1, el) : rh;
+
+    // The high slot's weight at each station by the element's Reynolds
+    // number in millions.
+    float v = flt.v_el[en][el];
+    float Re_meg = v * atm.rho * pln.mac[en][el] / con.muair / 1000000;
+    coeffs root = root_high_own ? mix(rl, rh, re_weight(en, 0, Re_meg)) : rl;
+    coeffs tip = tip_high_own ? mix(tl, th, re_weight(en, 1, Re_meg)) : tl;
+
+    int els = pln.els[en] < 1 ? 1 : pln.els[en];
+    coeffs c = mix(root, tip, (el + 0.5f) / els);
+    // Worked on in locals: the outputs could alias the records.
+    float l = c.cl + modcl, d = c.cd + modcd, m = c.cm + modcm;
+
+    l *= pln.cl_D_cl0[en];
+    m *= pln.cm_D_cm0[en];
+
+    // A part of no span or no efficiency sheds no induced drag.
+    float eAR = pln.e[en] * pln.AR[en];
+    float cdi = eAR > 0 ? l * l / (eAR * con.pi) : 0;
+    int in_ground_effect = pln.is_heli ? en == 0 : en >= 4 && en <= 11;
+    if (l > 0 && in_ground_effect) {
+        cdi *= flt.CDIgrndeffect[en];
+        l *= flt.CL_grndeffect[en];
+    }
+    d += cdi;
+
+    float M = atm.a > 0 ? v / atm.a : 0;
+    float Mpg = M < 0 ? 0 : M > 0.8f ? 0.8f : M;
+    float pg = 1 / std::sqrt(1 - Mpg * Mpg);
+    l *= pg;
+    m *= pg;
+    float Mdd = 0.7f - 0.2f * l;
+    if (M > Mdd) d += 2.5f * (Mpg - Mdd) * (Mpg - Mdd);
+
+    m -= 0.25f * pln.delta_fac[en] * l;
+
+    float ice = msc.frame_ice;
+    if (ice > 0.001f) {
+        l = l / (1 + 0.5f * ice);
+        d = d * (1 + 4 * ice);
+    }
+    cl = l;
+    cd = d;
+    cm = m;
+}
+
+void Fco_supersonic(float modcl, float modcd, float modcm, float& cl, float& cd, float& cm, int en, int el)
+{
+    cl = cd = 0;
+    float ang = std::atan(afl.trat[en][0] + afl.trat[en][1]) * con.radtodeg / 2;
+    float M = fltlim(flt.machno, 1.1f, 3.0f);
+    float alpha = flt.alpha[en][el];
+    supersonic_flatplate(alpha - ang, cl, cd, M, 0.5f);
+    supersonic_flatplate(alpha + ang, cl, cd, M, 0.5f);
+    supersonic_flatplate(alpha + ang, cl, cd, M, 0.5f);
+    supersonic_flatplate(alpha - ang, cl, cd, M, 0.5f);
+    cd += 0.0046f;
+    cm = -0.25f * cl;
+    cl += modcl;
+    cd += modcd;
+    cm += modcm;
+}
+
+void supersonic_flatplate(float alpha, float& cl, float& cd, float machno, float foil_rat)
+{
+    float a = alpha * con.degtorad;
+    float Cp = 2 * a / std::sqrt(machno * machno - 1);
+    cl += std::cos(a) * Cp * foil_rat;
+    cd += std::sin(a) * Cp * foil_rat;
+}
+
+float induce_alpha(float clmod, int EN)
+{
+    if (flt.machno > 1) return 0;
+    return clmod / (fltlim(pln.AR[EN], 2, 20) * con.pi) * con.radtodeg;
+}
+
+void set_con_eff(int en, int con_type, float rat, float def, float& cl, float& cd, float& cm, const char* str)
+{
+    float r = rat > 0 ? rat : 0;
+    cl = std::sqrt(r) * 0.1097f / 1.5f;
+    cd = r * 0.003f / 0.25f;
+    cm = (0.75f - 0.5f * r) * cl;
+
+    switch (con_type) {
+    case 13:  // spoiler
+        cl *= 2;
+        cd *= 2;
+        cm *= 0.5f;
+        break;
+    case 14:  // speedbrake
+        cl *= 0.5f;
+        cd *= 2;
+        cm = 0;
+        break;
+    case 15:  // drag-rudder
+        cl = 0;
+        cd *= 4;
+        cm = 0;
+        break;
+    default:  // aileron, elevator, rudder
+        break;
+    }
+
+    float d = def;
+    cl *= -d;
+    cd *= std::fabs(d);
+    cm *= d;
+
+    cl *= deflection_factor(std::fabs(d));
+    if (flt.stalled[en]) cl *= 0.2f;
+    if (pln.con_smooth == 1) cl *= 0.7f;
+    else if (pln.con_smooth == 2) cl *= 0.85f;
+}

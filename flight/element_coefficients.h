@@ -1,0 +1,29 @@
+// Lift, drag and moment coefficients of one lifting element: a spanwise
+// strip of a wing, stabiliser, pylon or propeller blade. Angles in degrees.
+#pragma once
+
+// One airfoil slot of part EN (RT 0 root, 1 tip; Re 0 low, 1 high Reynolds
+// number) at the element's angle alpha, with the finite-wing and slat
+// rotation of the lift line; sets flt.stalled[EN].
+void anyfoil(float alpha, float& cl, float& cd, float& cm, int EN, int RT, int Re, int el);
+
+// Element el of part en below Mach 1, at flt.alpha[en][el] and
+// flt.v_el[en][el]: the four slots blended by Reynolds number and span, plus
+// the control increments, finite span, induced drag, ground effect,
+// compressibility, delta-wing moment and ice.
+void Fco_subsonic(float modcl, float modcd, float modcm, float& cl, float& cd, float& cm, int en, int el);
+
+// The same at or above Mach 1, from four flat-plate panels.
+void Fco_supersonic(float modcl, float modcd, float modcm, float& cl, float& cd, float& cm, int en, int el);
+
+// Adds one supersonic flat-plate panel at alpha, weighted by foil_rat.
+void supersonic_flatplate(float alpha, float& cl, float& cd, float machno, float foil_rat);
+
+// Angle (degrees) that a lift-coefficient increment clmod adds to the flow
+// of part EN; 0 above Mach 1.
+float induce_alpha(float clmod, int EN);
+
+// Coefficient increments of one control surface: con_type 12 plain control,
+// 13 spoiler, 14 speedbrake, 15 drag-rudder; rat its chord ratio, def its
+// deflection in degrees (positive lowers lift). str names it in the trace.
+void set_con_eff(int en, int con_type, float rat, float def, float& cl, float& cd, float& cm, const char* str);

@@ -1,0 +1,109 @@
+#include "force_accumulators.h"
+
+#include "flight_records.h"
+#include "toolkit/HL_FUNCT.h"
+#include "toolkit/HL_TYPES.h"
+#include "toolkit/plane_record.h"
+#include "world/world_records.h"
+
+#include <cmath>
+
+void addFaprop(float faxil, float X, float Y)
+{
+    flt.faxilprop += faxil;
+    flt.M -= faxil * Y;
+    flt.N -= faxil * X;
+}
+
+void addFsprop(float fside, float Y, float Z)
+{
+    flt.fsideprop += fside;
+    flt.L += fside * Y;
+    flt.N -= fside * Z;
+}
+
+void addFnprop(float fnrml, float X, float Z)
+{
+    flt.fnrmlprop += fnrml;
+    flt.L -= fnrml * X;
+    flt.M -= fnrml * Z;
+}
+
+void addFagear(float faxil, float X, float Y)
+{
+    flt.faxilgear += faxil;
+    flt.M -= faxil * Y;
+    flt.N -= faxil * X;
+}
+
+void addFsgear(float fside, float Y, float Z)
+{
+    flt.fsidegear += fside;
+    flt.L += fside * Y;
+    flt.N -= fside * Z;
+}
+
+void addFngear(float fnrml, float X, float Z)
+{
+    flt.fnrmlgear += fnrml;
+    flt.L -= fnrml * X;
+    flt.M -= fnrml * Z;
+}
+
+void addFaero(float faxil_path, float fside_path, float fnrml_path, float X, float Y, float Z)
+{
+    flt.faxilaero += faxil_path;
+    flt.fsideaero += fside_path;
+    flt.fnrmlaero += fnrml_path;
+
+    // Into aircraft axes: through the sideslip, then the angle of attack.
+    float a1 = faxil_path * flt.cosbeta + fside_path * flt.sinbeta;
+    float s1 = fside_path * flt.cosbeta - faxil_path * flt.sinbeta;
+    float n1 = fnrml_path;
+    float a = a1 * flt.cosalph + n1 * flt.sinalph;
+    float n = n1 * flt.cosalph - a1 * flt.sinalph;
+    float s = s1;
+
+    flt.L += -n * X + s * Y;
+    flt.M += -a * Y - n * Z;
+    flt.N += -a * X - s * Z;
+}
+
+float pulse(float offset)
+{
+    return 0.5f + 0.5f * std::sin(2 * (msc.elap_time + offset));
+}
+
+void assign_wind_tbl(float newpart)
+{
+    float base = newpart > 0.9f ? fltrand(0, 360) : atm.wnddir;
+    float rat = (atm.wind_tbl - 1) * 0.25f;
+    // A level below the calm one is calm, not the root of a negative number.
+    float c = rat > 0 ? std::pow(rat, 1.5f) : 0;
+
+    atm.wnddir = closer_assymp(atm.wnddir, base + c * 90 * fltrand(-1, 1), newpart);
+    atm.shrdir = closer_assymp(atm.shrdir, fltrand(0, 150 * c), newpart);
+    atm.wndspd = closer_assymp(atm.wndspd, fltrand(0, 90 * c), newpart);
+    atm.shrspd = closer_assymp(atm.shrspd, fltrand(0, 30 * c), newpart);
+    atm.tbl = closer_assymp(atm.tbl, fltrand(0, 15 * c), newpart);
+}
+
+float burnin_fuel(float pow_thr)
+{
+    float full_flow, full_output, idle_share;
+    if (pln.entype >= 1 && pln.entype <= 3) {
+        full_flow = pln.pmax * con.watttohp * pln.sfc;
+        full_output = pln.pmax;
+        idle_share = pln.entype == 3 ? 0.05f : 0.01f;
+    } else if (pln.entype == 4 || pln.entype == 5) {
+        full_flow = pln.tmax * con.ntntolbs * pln.sfc;
+        full_output = pln.tmax;
+        idle_share = 0.05f;
+    } else {
+        return 0;
+    }
+    float idle = idle_share * full_flow;
+    // An engine of no rated output burns its idle flow.
+    float flow = full_output > 0 ? idle + (full_flow - idle) * pow_thr / full_output : idle;
+    return fltmax2(flow, idle) * con.lbstokgs / 3600;
+}

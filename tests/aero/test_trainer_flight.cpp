@@ -1,0 +1,155 @@
+// The bundled trainer flying on the build-up: released at cruise speed with
+// its elevator trimmed by hand, it settles into a steady glide at idle and a
+// steady climb at full throttle. The test pilot only keeps the wings level:
+// a light aircraft's spiral mode diverges slowly on its own.
+#include "aero_fixture.h"
+
+#include "flight/INTEG.h"
+#include "flight/flight_records.h"
+#include "flight/force_buildup.h"
+#include "toolkit/HL_TYPES.h"
+#include "toolkit/plane_record.h"
+#include "world/world_records.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace {
+const float PRD = 0.02f;
+const float ELEVATOR_TRIM = 6;   // degrees up: about 70 knots at idle
+
+void standard_air()
+{
+    float sigma = std::pow(1 - 2.2558e-5f * (float)flt.Y, 4.2559f);
+    atm.rho = con.rhoSL * sigma;
+    atm.crtsig = sigma;
+}
+
+// One flight step as the flight core runs it: two half-steps of build-up
+// and integration, the air and the path's bank brought up to date.
+void frame()
+{
+    standard_air();
+    msc.prd = PRD / 2;
+    for (int k = 0; k < 2; ++k) {
+        flt.sinphi_path = flt.sinphi;
+        flt.cosphi_path = flt.cosphi;
+        set_a();
+        integ_vx();
+    }
+    msc.prd = PRD;
+}
+
+struct sample {
+    float v, vY, ground, phi, Beta, Alpha;
+};
+
+struct spread {
+    float mean, lo, hi;
+};
+
+spread of(const std::vector<sample>& s, float sample::*field)
+{
+    spread r = {0, 1e9f, -1e9f};
+    for (auto& x : s) {
+        r.mean += x.*field / s.size();
+        r.lo = std::min(r.lo, x.*field);
+        r.hi = std::max(r.hi, x.*field);
+    }
+    return r;
+}
+
+// Flies `seconds`, holding the wings level, and returns the last 20 s.
+std::vector<sample> fly(float seconds, float& aileron_trim)
+{
+    std::vector<sample> last;
+    int frames = (int)(seconds / PRD);
+    for (int f = 0; f < frames; ++f) {
+        aileron_trim += 0.05f * flt.phi * PRD;
+        float ail = aileron_trim + 0.3f * flt.phi + 0.1f * flt.P;
+        flt.lailndef = ail;
+        flt.railndef = -ail;
+        flt.lhstbdef = flt.rhstbdef = ELEVATOR_TRIM;
+        frame();
+        if (!std::isfinite(flt.av) || flt.Y < 100) break;
+        if (f >= frames - (int)(20 / PRD)) {
+            float ground = (float)std::sqrt(flt.vX * flt.vX + flt.vZ * flt.vZ);
+            last.push_back({flt.av, (float)flt.vY, ground, flt.phi, flt.Beta, flt.Alpha});
+        }
+    }
+    return last;
+}
+} // namespace
+
+class TrainerFlight : public AeroTest {
+protected:
+    void SetUp() override
+    {
+        AeroTest::SetUp();
+        load_trainer();
+        for (int g = 0; g < 3; ++g) pln.gear_stat[g] = 1;
+        flt.m_total = 950;
+        flt.eng_running[0] = 1;
+        flt.mixt_powr_rat[0] = 1;
+        flt.tac[0] = 200;
+    }
+
+    // Level at 1500 m heading north at cruise speed.
+    void release(float v)
+    {
+        flt.Y = 1500;
+        flt.the = 1;
+        flt.psi = flt.phi = 0;
+        flt.vX = flt.vY = 0;
+        flt.vZ = -v;
+        set_rates(0, 0, 0);
+        set_air(v, 1, 0);
+        integ_vx();
+    }
+};
+
+TEST_F(TrainerFlight, GlidesSteadilyAtIdleAndClimbsUnderPower)
+{
+    release(55);
+    float aileron_trim = 0;
+
+    flt.thro[0] = 0;
+    std::vector<sample> glide = fly(200, aileron_trim);
+    ASSERT_EQ(glide.size(), 1000u);
+    spread v = of(glide, &sample::v), vY = of(glide, &sample::vY), ground = of(glide, &sample::ground);
+    spread phi = of(glide, &sample::phi), beta = of(glide, &sample::Beta), alpha = of(glide, &sample::Alpha);
+    EXPECT_GT(v.mean, 33);   // about 70 knots
+    EXPECT_LT(v.mean, 40);
+    EXPECT_LT(v.hi - v.lo, 1.5f);
+    EXPECT_LT(vY.hi - vY.lo, 1.0f);
+    EXPECT_LT(vY.mean, -2.5f);
+    float glide_ratio = ground.mean / -vY.mean;
+    EXPECT_GT(glide_ratio, 8);
+    EXPECT_LT(glide_ratio, 13);
+    EXPECT_LT(std::max(-phi.lo, phi.hi), 1);
+    EXPECT_LT(std::max(-beta.lo, beta.hi), 0.5f);
+    EXPECT_LT(alpha.hi, pln.alpha_max[4]);
+    EXPECT_LT(flt.tac[0], pln.omegamin * 2);   // windmilling at idle
+
+    flt.thro[0] = 1;
+    std::vector<sample> climb = fly(200, aileron_trim);
+    ASSERT_EQ(climb.size(), 1000u);
+    v = of(climb, &sample::v);
+    vY = of(climb, &sample::vY);
+    phi = of(climb, &sample::phi);
+    beta = of(climb, &sample::Beta);
+    alpha = of(climb, &sample::Alpha);
+    EXPECT_GT(v.mean, 30);
+    EXPECT_LT(v.mean, 42);
+    EXPECT_LT(v.hi - v.lo, 1.5f);
+    EXPECT_GT(vY.mean, 1.5f);   // 300 ft/min and more
+    EXPECT_LT(vY.mean, 6);
+    EXPECT_LT(vY.hi - vY.lo, 1.5f);
+    EXPECT_LT(std::max(-phi.lo, phi.hi), 1);
+    EXPECT_LT(std::max(-beta.lo, beta.hi), 0.5f);
+    EXPECT_LT(alpha.hi, pln.alpha_max[4]);
+    EXPECT_GT(flt.tac[0], pln.omegamingreen);
+    EXPECT_LT(flt.tac[0], 1.05f * pln.omegamax);
+    EXPECT_GT(flt.thrust[0], 1000);
+}

@@ -1,0 +1,174 @@
+#include "flight_fixture.h"
+
+#include "cockpit/cockpit_records.h"
+#include "flight/FLTCALC.h"
+#include "flight/INITPLN.h"
+#include "flight/flight_records.h"
+#include "flight/start_placement.h"
+#include "platform/window.h"
+#include "shell/INITGEN.h"
+#include "shell/shell_records.h"
+#include "toolkit/HL_MNW.h"
+#include "toolkit/HL_TYPES.h"
+#include "toolkit/plane_record.h"
+#include "world/INITNAV.h"
+#include "world/world_records.h"
+
+#include <cmath>
+#include <cstring>
+
+std::vector<std::string> flight_alerts;
+
+namespace {
+void catch_alert(const char*, const char* text)
+{
+    flight_alerts.push_back(text);
+}
+} // namespace
+
+std::string alert_text(const std::vector<std::string>& lines)
+{
+    std::string out;
+    for (size_t i = 0; i < lines.size(); ++i) out += (i ? "\n\n" : "") + lines[i];
+    return out;
+}
+
+void clear_flight_world()
+{
+    fill_constants();
+    fill_trig_tables();
+    ogl_ready = 0;
+    gdone = 0;
+    plat_set_message_box_handler(catch_alert);
+    flight_alerts.clear();
+    memset(&flt, 0, sizeof flt);
+    memset(&msc, 0, sizeof msc);
+    memset(&ott, 0, sizeof ott);
+    memset(&rel, 0, sizeof rel);
+    memset(&env, 0, sizeof env);
+    memset(&scn, 0, sizeof scn);
+    memset(&atm, 0, sizeof atm);
+    memset(&set, 0, sizeof set);
+    memset(&pat, 0, sizeof pat);
+    memset(&ins, 0, sizeof ins);
+    memset(&atc, 0, sizeof atc);
+    memset(&fpl, 0, sizeof fpl);
+    memset(&pln, 0, sizeof pln);
+    memset(planexyz, 0, sizeof planexyz);
+    memset(planetex, 0, sizeof planetex);
+    memset(on_water, 0, sizeof on_water);
+    memset(city_on_poly, 0, sizeof city_on_poly);
+    memset(carr_on_poly, 0, sizeof carr_on_poly);
+    memset(frig_on_poly, 0, sizeof frig_on_poly);
+    memset(oilr_on_poly, 0, sizeof oilr_on_poly);
+    memset(obj_type, 0, sizeof obj_type);
+    memset(traf_xyzvh, 0, sizeof traf_xyzvh);
+    memset(apt_len, 0, sizeof apt_len);
+    memset(apt_lite, 0, sizeof apt_lite);
+    memset(apt_id, 0, sizeof apt_id);
+    env.aptmax = env.navmax = -1;
+    env.i_aircraft = 89;
+    env.j_aircraft = 79;
+}
+
+void fixture_world(float h)
+{
+    env.lat_sou = 34;
+    env.lon_wes = -118;
+    float degree = 60 * con.nmtomtrs;
+    float coslat = std::cos(35 * con.degtorad);
+    env.lox = 0;
+    env.hix = env.dx = 3 * degree * coslat;
+    env.hiz = 0;
+    env.loz = -2 * degree;
+    env.dz = 2 * degree;
+    for (int c = 0; c < 3; ++c) {
+        for (int r = 0; r < 2; ++r) {
+            env.lonwes_ref[c][r] = (float)(env.lon_wes + c);
+            env.planex_ref[c][r] = c * degree * coslat;
+        }
+    }
+    for (int i = 0; i < GRID_I; ++i) {
+        for (int j = 0; j < GRID_J; ++j) {
+            planexyz[i][j][0] = env.dx * i / (GRID_I - 1);
+            planexyz[i][j][1] = h;
+            planexyz[i][j][2] = -env.dz * j / (GRID_J - 1);
+        }
+    }
+}
+
+void fixture_aircraft()
+{
+    pln.numen = 1;
+    pln.entype = 1;
+    pln.gear_type = 3;
+    pln.gear_retract = 0;
+    pln.m_empty = 700;
+    pln.m_max = 1100;
+    pln.m_fuel = 150;
+    pln.h_eqlbm = 1.2f;
+    pln.the_eqlbm = 2;
+    pln.omegamin = 60;
+    pln.omegamax = 250;
+    pln.minpitch[0] = 12;
+    pln.maxpitch[0] = 28;
+    pln.pmax = 120000;
+    pln.sfc = 0.5f;
+    pln.Vne = 160;
+    for (int p : {4, 5}) {
+        pln.semilen[p] = 5;
+        pln.Croot[p] = pln.Ctip[p] = 1.5f;
+        pln.Xarm[p] = p == 4 ? -0.5f : 0.5f;
+        pln.Yarm[p] = -0.3f;
+    }
+    pln.body_Z[18][10][0] = 4;
+    msc.est_Vs = 25;
+}
+
+void load_trainer()
+{
+    static planestruct loaded;
+    static float est_Vs;
+    static int done = 0;
+    if (!done) {
+        copy_bounded(app_path, PROGRAM_DIR "/", 400);
+        copy_bounded(pln.C_file, "Trainer.acf", 400);
+        copy_bounded(pln.C_path, PROGRAM_DIR "/Aircraft/Trainer.acf", 400);
+        load_plane();
+        ASSERT_TRUE(flight_alerts.empty()) << flight_alerts[0];
+        loaded = pln;
+        est_Vs = msc.est_Vs;
+        done = 1;
+    }
+    pln = loaded;
+    msc.est_Vs = est_Vs;
+}
+
+void fixture_atmosphere()
+{
+    init_density_table();
+    atm.temp_SL = 59;
+    atm.baro = ins.baro = 29.92f;
+    atm.vis_mult = 1;
+    atm.vis_rep = 7 * con.nmtomtrs;
+    atm.rway_fric_rat = 1;
+    msc.prd = 0.05f;
+    msc.locl_time = 43200;
+}
+
+void fly_frames(int n, float ratio)
+{
+    for (int k = 0; k < n; ++k) {
+        mnw.time_elapsed += msc.prd * ratio;
+        update_flight();
+    }
+}
+
+void FlightTest::SetUp()
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    clear_flight_world();
+    fixture_world(0);
+    fixture_aircraft();
+    fixture_atmosphere();
+}
