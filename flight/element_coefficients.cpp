@@ -10,6 +10,10 @@
 #include <cmath>
 #include <cstring>
 
+// Per part, whether the tip low, root high, tip high (against tip low) and
+// tip high (against root high) airfoils are files of their own.
+int foil_share[28][4];
+
 namespace {
 // The tables run in 0.1 degree steps to 20 degrees, then in whole degrees to
 // 90; the last usable position keeps HI within the table.
@@ -104,19 +108,29 @@ void anyfoil(float alpha, float& cl, float& cd, float& cm, int EN, int RT, int R
     else cm = line(-90, 0.32f, -20, cm1, alpha);
 }
 
+void note_shared_foils()
+{
+    for (int en = 0; en < 28; ++en) {
+        foil_share[en][0] = std::strcmp(pln.Tafl0[en], pln.Rafl0[en]) != 0;
+        foil_share[en][1] = std::strcmp(pln.Rafl1[en], pln.Rafl0[en]) != 0;
+        foil_share[en][2] = std::strcmp(pln.Tafl1[en], pln.Tafl0[en]) != 0;
+        foil_share[en][3] = std::strcmp(pln.Tafl1[en], pln.Rafl1[en]) != 0;
+    }
+}
+
 void Fco_subsonic(float modcl, float modcd, float modcm, float& cl, float& cd, float& cm, int en, int el)
 {
     float alpha = flt.alpha[en][el];
 
     // Each distinct airfoil is looked up once (the tip's high-Reynolds file
     // is often the root's), and only distinct slots are blended.
-    int tip_own = std::strcmp(pln.Tafl0[en], pln.Rafl0[en]) != 0;
-    int root_high_own = std::strcmp(pln.Rafl1[en], pln.Rafl0[en]) != 0;
-    int tip_high_own = std::strcmp(pln.Tafl1[en], pln.Tafl0[en]) != 0;
+    int tip_own = foil_share[en][0];
+    int root_high_own = foil_share[en][1];
+    int tip_high_own = foil_share[en][2];
     coeffs rl = slot(alpha, en, 0, 0, el);
     coeffs tl = tip_own ? slot(alpha, en, 1, 0, el) : rl;
     coeffs rh = root_high_own ? slot(alpha, en, 0, 1, el) : rl;
-    coeffs th = !tip_high_own ? tl : std::strcmp(pln.Tafl1[en], pln.Rafl1[en]) ? slot(alpha, en, 1, 1, el) : rh;
+    coeffs th = !tip_high_own ? tl : foil_share[en][3] ? slot(alpha, en, 1, 1, el) : rh;
 
     // The high slot's weight at each station by the element's Reynolds
     // number in millions.

@@ -34,6 +34,13 @@ int in_triangle(int i, int j, int tri, float x, float z)
     const float* b = tri == 0 ? planexyz[i][j + 1] : planexyz[i + 1][j + 1];
     const float* c = tri == 0 ? planexyz[i + 1][j + 1] : planexyz[i + 1][j];
     const float tol = 1.0f;
+    // A point well outside the triangle's bounds fails an edge test anyway:
+    // the bounds test only saves the three divisions (grid triangles have no
+    // angle sharp enough for the edge tolerance to reach past this margin).
+    const float margin = 10 * tol;
+    if (x < fltmin3(a[0], b[0], c[0]) - margin || x > fltmax3(a[0], b[0], c[0]) + margin ||
+        z < fltmin3(a[2], b[2], c[2]) - margin || z > fltmax3(a[2], b[2], c[2]) + margin)
+        return 0;
     return inside_cw_reg(a[0], a[2], b[0], b[2], x, z, tol) && inside_cw_reg(b[0], b[2], c[0], c[2], x, z, tol) &&
            inside_cw_reg(c[0], c[2], a[0], a[2], x, z, tol);
 }

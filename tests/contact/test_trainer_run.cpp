@@ -67,14 +67,7 @@ struct TrainerRun : ::testing::Test {
     // The density table of the start-up and a standard day.
     static void atmosphere()
     {
-        static const float density[22][2] = {
-            {0, 0.0023769f}, {10, 0.001756f}, {20, 0.001267f}, {30, 0.0008907f}, {40, 0.0005873f},
-            {50, 0.0003639f}, {60, 0.0002256f}, {70, 0.0001399f}, {80, 0.00008594f}, {90, 0.00005253f},
-            {100, 0.00003211f}, {110, 0.00002001f}, {120, 0.0000127f}, {130, 0.00000819f},
-            {140, 0.000005364f}, {150, 0.000003564f}, {160, 0.000002433f}, {170, 0.000001693f},
-            {180, 0.0000012f}, {190, 0.0000008589f}, {200, 0.0000006061f}, {259, 0},
-        };
-        for (int i = 0; i < 22; ++i) assign_hr(i, density[i][0], density[i][1]);
+        init_density_table();
         atm.temp_SL = 59;
         atm.baro = ins.baro = 29.92f;
         atm.vis_mult = 1;
