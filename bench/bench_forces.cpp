@@ -2,6 +2,7 @@
 // rolling for take-off at full throttle, so that the propeller, its wash, the
 // wings and tail, the bodies and the wheels on the ground all work in the
 // same step.
+#include "world/world_services.h"
 #include "cockpit/cockpit_records.h"
 #include "flight/FLTCALC.h"
 #include "flight/INITPLN.h"
@@ -70,21 +71,7 @@ void trainer_on_flat_ground()
 
     env.lat_sou = 34;
     env.lon_wes = -118;
-    float degree = 60 * con.nmtomtrs, coslat = std::cos(35 * con.degtorad);
-    env.hix = env.dx = 3 * degree * coslat;
-    env.dz = 2 * degree;
-    env.loz = -env.dz;
-    for (int c = 0; c < 3; ++c)
-        for (int r = 0; r < 2; ++r) {
-            env.lonwes_ref[c][r] = (float)(env.lon_wes + c);
-            env.planex_ref[c][r] = c * degree * coslat;
-        }
-    for (int i = 0; i < GRID_I; ++i)
-        for (int j = 0; j < GRID_J; ++j) {
-            planexyz[i][j][0] = env.dx * i / (GRID_I - 1);
-            planexyz[i][j][1] = 0;
-            planexyz[i][j][2] = -env.dz * j / (GRID_J - 1);
-        }
+    flat_window(0);
     env.i_aircraft = 89;
     env.j_aircraft = 79;
     init_density_table();

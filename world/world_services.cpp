@@ -10,7 +10,7 @@
 
 #include <cmath>
 
-void load_region()
+void flat_window(float h)
 {
     float degree = 60 * con.nmtomtrs;
     float coslat = std::cos((env.lat_sou + 1.0f) * con.degtorad);
@@ -26,8 +26,6 @@ void load_region()
             env.planex_ref[c][r] = c * degree * coslat;
         }
     }
-    int a = msc.loc_apt_wrl;
-    float h = a >= 0 && a <= env.aptmax && a < APT_CAP ? apt_h[a] : 0.0f;
     env.min_h = env.max_h = h;
     for (int i = 0; i < GRID_I; ++i) {
         for (int j = 0; j < GRID_J; ++j) {
@@ -36,6 +34,12 @@ void load_region()
             planexyz[i][j][2] = -env.dz * j / (GRID_J - 1);
         }
     }
+}
+
+void load_region()
+{
+    int a = msc.loc_apt_wrl;
+    flat_window(a >= 0 && a <= env.aptmax && a < APT_CAP ? apt_h[a] : 0.0f);
     if (env.dz > 0) {
         con.mtrtonrt = 494 / env.dz;
         con.nrttomtr = 1 / con.mtrtonrt;

@@ -3,6 +3,9 @@
 
 void init_country_data();
 void load_region();
+// A flat window of ground at height h whose south-west corner is
+// (env.lat_sou, env.lon_wes), at x = 0, z = 0.
+void flat_window(float h);
 void update_scenery();
 void build_apt(int apt_reg, int apt_wrl);
 void gen_wx_for_sec(int sector);

@@ -1,3 +1,4 @@
+#include "world/world_services.h"
 #include "aero_fixture.h"
 
 #include "cockpit/cockpit_records.h"
@@ -106,24 +107,7 @@ static void flat_world()
 {
     env.lat_sou = 34;
     env.lon_wes = -118;
-    float degree = 60 * con.nmtomtrs;
-    float coslat = std::cos(35 * con.degtorad);
-    env.hix = env.dx = 3 * degree * coslat;
-    env.loz = -2 * degree;
-    env.dz = 2 * degree;
-    for (int c = 0; c < 3; ++c) {
-        for (int r = 0; r < 2; ++r) {
-            env.lonwes_ref[c][r] = (float)(env.lon_wes + c);
-            env.planex_ref[c][r] = c * degree * coslat;
-        }
-    }
-    for (int i = 0; i < GRID_I; ++i) {
-        for (int j = 0; j < GRID_J; ++j) {
-            planexyz[i][j][0] = env.dx * i / (GRID_I - 1);
-            planexyz[i][j][1] = 0;
-            planexyz[i][j][2] = -env.dz * j / (GRID_J - 1);
-        }
-    }
+    flat_window(0);
     env.i_aircraft = 89;
     env.j_aircraft = 79;
 }

@@ -1,3 +1,4 @@
+#include "world/world_services.h"
 #include "contact_fixture.h"
 
 #include "flight/contact.h"
@@ -47,21 +48,9 @@ void flat_world(float h, int water)
 {
     env.lat_sou = 34;
     env.lon_wes = -118;
-    float degree = 60 * con.nmtomtrs;
-    float coslat = std::cos(35 * con.degtorad);
-    env.lox = 0;
-    env.hix = env.dx = 3 * degree * coslat;
-    env.hiz = 0;
-    env.loz = -2 * degree;
-    env.dz = 2 * degree;
-    for (int i = 0; i < GRID_I; ++i) {
-        for (int j = 0; j < GRID_J; ++j) {
-            planexyz[i][j][0] = env.dx * i / (GRID_I - 1);
-            planexyz[i][j][1] = h;
-            planexyz[i][j][2] = -env.dz * j / (GRID_J - 1);
-            on_water[i][j] = water;
-        }
-    }
+    flat_window(h);
+    for (int i = 0; i < GRID_I; ++i)
+        for (int j = 0; j < GRID_J; ++j) on_water[i][j] = water;
     env.localh_cg = h;
 }
 
