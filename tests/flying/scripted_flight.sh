@@ -1,0 +1,106 @@
+#!/bin/sh
+# A whole flight in the real window, flown with keys as a person would:
+# first run with the bundled trainer, parking brake off ('b'), full throttle
+# (F2), rotate with the keypad yoke (keypad 2), engage the autopilot's heading
+# select ('!'), climb, throttle back (F1), glide down, land on the flat stand-in
+# world and stop. Situations saved from the File menu at the start and in the
+# climb, and the preferences written by Quit, tell where the aircraft was:
+# at rest, then high and turned to the autopilot's heading, then on the
+# ground at rest far from its start (a crash would have put it back on the
+# runway). Runs on a copy of the program folder in its own settings folder.
+exe="$1"
+tmp=$(mktemp -d)
+trap 'kill -TERM "$pid" 2>/dev/null; rm -rf "$tmp"' EXIT
+cp -r "$(dirname "$exe")" "$tmp/program" || exit 1
+exe="$tmp/program/$(basename "$exe")"
+cd "$tmp/program" || exit 1
+XDG_CONFIG_HOME="$tmp/config"
+export XDG_CONFIG_HOME
+mkdir -p "$XDG_CONFIG_HOME"
+
+keys() { xdotool key --delay 30 "$@" >/dev/null 2>&1; }
+repeat() { n=$1; shift; while [ "$n" -gt 0 ]; do keys "$@"; n=$((n - 1)); done; }
+
+# File > Save Situation, named $1, Enter. The bar's "File" title is at pixel
+# (60, 8); "Save Situation" drops down at (70, 49) and "Quit" at (70, 63).
+save_situation() {
+  xdotool mousemove 60 8 click 1 >/dev/null 2>&1
+  sleep 0.5
+  xdotool mousemove 70 49 click 1 >/dev/null 2>&1
+  sleep 0.5
+  repeat 14 BackSpace
+  xdotool type --delay 50 "$1" >/dev/null 2>&1
+  keys Return
+  sleep 0.5
+  xdotool mousemove 400 400 >/dev/null 2>&1
+}
+
+"$exe" 2>"$tmp/stderr.txt" &
+pid=$!
+# First run: answer the notices, pick the trainer from the chooser.
+for i in 1 2 3 4 5 6; do
+  sleep 0.7
+  xdotool mousemove 340 57 click 1 >/dev/null 2>&1
+  sleep 0.3
+  xdotool mousemove 400 400 key Return >/dev/null 2>&1
+done
+sleep 1
+save_situation start.sit
+
+keys b
+repeat 20 F2
+sleep 20
+repeat 8 KP_2
+sleep 5
+keys exclam
+sleep 30
+save_situation climb.sit
+repeat 4 KP_8
+sleep 5
+repeat 18 F1
+repeat 4 KP_8
+sleep 45
+keys b
+sleep 20
+
+xdotool mousemove 60 8 click 1 >/dev/null 2>&1
+sleep 0.5
+xdotool mousemove 70 63 click 1 >/dev/null 2>&1
+for i in $(seq 1 20); do kill -0 "$pid" 2>/dev/null || break; sleep 0.5; done
+if kill -0 "$pid" 2>/dev/null; then echo "Quit did not end the program"; exit 1; fi
+wait "$pid"
+rc=$?
+pid=
+[ "$rc" -eq 0 ] || { echo "Korvan exited with status $rc"; cat "$tmp/stderr.txt"; exit 1; }
+
+# The last five lines of a situation: x, z, heading, height, speed.
+state() {
+  f=$(find "$tmp" -name "$1" | head -n 1)
+  [ -n "$f" ] || { echo "no $1 written" >&2; return 1; }
+  tail -n 5 "$f" | tr '\n' ' '
+}
+start=$(state start.sit) || exit 1
+climb=$(state climb.sit) || exit 1
+end=$(state "Korvan 4.prf") || exit 1
+echo "start: $start"
+echo "climb: $climb"
+echo "end:   $end"
+
+echo "$start $climb $end" | awk '
+function wrap(a) { while (a > 180) a -= 360; while (a < -180) a += 360; return a }
+{
+  x0 = $1; z0 = $2; y0 = $4; v0 = $5
+  y1 = $9; psi1 = $8; v1 = $10
+  x2 = $11; z2 = $12; y2 = $14; v2 = $15
+  bad = 0
+  if (v0 > 1) { print "not at rest at the start"; bad = 1 }
+  if (y1 - y0 < 50) { print "not climbing: " y1 - y0 " m above the start"; bad = 1 }
+  if (v1 < 20) { print "too slow in the climb: " v1 " m/s"; bad = 1 }
+  if (wrap(psi1) > 20 || wrap(psi1) < -20) { print "the autopilot did not turn to its heading: " psi1; bad = 1 }
+  if (y2 - y0 > 1 || y2 - y0 < -1) { print "not on the ground at the end: " y2 - y0 " m"; bad = 1 }
+  if (v2 > 5) { print "still moving at the end: " v2 " m/s"; bad = 1 }
+  d = sqrt((x2 - x0) ^ 2 + (z2 - z0) ^ 2)
+  if (d < 1500) { print "ended " d " m from the start: it did not fly there"; bad = 1 }
+  exit bad
+}' || exit 1
+echo "Took off with the keys, flew on the autopilot, landed and stopped $(echo "$start $end" | awk '{ printf "%.0f", sqrt(($6 - $1) ^ 2 + ($7 - $2) ^ 2) }') m away"
