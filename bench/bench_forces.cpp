@@ -3,6 +3,8 @@
 // wings and tail, the bodies and the wheels on the ground all work in the
 // same step.
 #include "world/world_services.h"
+
+#include "tests/support/trainer.h"
 #include "cockpit/cockpit_records.h"
 #include "flight/FLTCALC.h"
 #include "flight/INITPLN.h"
@@ -60,10 +62,7 @@ void trainer_on_flat_ground()
     plat_set_message_box_handler(count_alert);
     fill_constants();
     fill_trig_tables();
-    copy_bounded(app_path, PROGRAM_DIR "/", 400);
-    copy_bounded(pln.C_file, "Trainer.acf", 400);
-    copy_bounded(pln.C_path, PROGRAM_DIR "/Aircraft/Trainer.acf", 400);
-    load_plane();
+    load_bundled_trainer();
     if (alerts) {
         fprintf(stderr, "forces_bench: the bundled trainer did not load cleanly\n");
         std::exit(1);
@@ -74,12 +73,7 @@ void trainer_on_flat_ground()
     flat_window(0);
     env.i_aircraft = 89;
     env.j_aircraft = 79;
-    init_density_table();
-    atm.temp_SL = 59;
-    atm.baro = ins.baro = 29.92f;
-    atm.vis_mult = 1;
-    atm.vis_rep = 7 * con.nmtomtrs;
-    msc.locl_time = 43200;
+    standard_day();
 }
 
 // On the ground at 20 m/s heading north, full throttle, engine running.

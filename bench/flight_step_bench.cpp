@@ -2,6 +2,8 @@
 // traffic, ticks, two half-steps of force build-up and integration, the crash
 // test) of the bundled trainer, parked on the runway and in cruise.
 #include "world/world_services.h"
+
+#include "tests/support/trainer.h"
 #include "cockpit/cockpit_records.h"
 #include "flight/FLTCALC.h"
 #include "flight/INITPLN.h"
@@ -40,12 +42,7 @@ void world_and_weather()
     env.i_aircraft = 89;
     env.j_aircraft = 79;
 
-    init_density_table();
-    atm.temp_SL = 59;
-    atm.baro = ins.baro = 29.92f;
-    atm.vis_mult = 1;
-    atm.vis_rep = 7 * con.nmtomtrs;
-    msc.locl_time = 43200;
+    standard_day();
 }
 
 void load_the_trainer()
@@ -55,10 +52,7 @@ void load_the_trainer()
     plat_set_message_box_handler(count_alert);
     fill_constants();
     fill_trig_tables();
-    copy_bounded(app_path, PROGRAM_DIR "/", 400);
-    copy_bounded(pln.C_file, "Trainer.acf", 400);
-    copy_bounded(pln.C_path, PROGRAM_DIR "/Aircraft/Trainer.acf", 400);
-    load_plane();
+    load_bundled_trainer();
     if (alerts) {
         fprintf(stderr, "flight_bench: the bundled trainer did not load cleanly\n");
         std::exit(1);

@@ -1,4 +1,6 @@
 #include "world/world_services.h"
+
+#include "tests/support/trainer.h"
 #include "flight_fixture.h"
 
 #include "cockpit/cockpit_records.h"
@@ -113,10 +115,7 @@ void load_trainer()
     static float est_Vs;
     static int done = 0;
     if (!done) {
-        copy_bounded(app_path, PROGRAM_DIR "/", 400);
-        copy_bounded(pln.C_file, "Trainer.acf", 400);
-        copy_bounded(pln.C_path, PROGRAM_DIR "/Aircraft/Trainer.acf", 400);
-        load_plane();
+        load_bundled_trainer();
         ASSERT_TRUE(flight_alerts.empty()) << flight_alerts[0];
         loaded = pln;
         est_Vs = msc.est_Vs;
@@ -128,14 +127,9 @@ void load_trainer()
 
 void fixture_atmosphere()
 {
-    init_density_table();
-    atm.temp_SL = 59;
-    atm.baro = ins.baro = 29.92f;
-    atm.vis_mult = 1;
-    atm.vis_rep = 7 * con.nmtomtrs;
+    standard_day();
     atm.rway_fric_rat = 1;
     msc.prd = 0.05f;
-    msc.locl_time = 43200;
 }
 
 void fly_frames(int n, float ratio)

@@ -1,5 +1,7 @@
 #include "controls_support.h"
 
+#include "tests/support/trainer.h"
+
 #include "cockpit/cockpit_records.h"
 #include "flight/FLTCALC.h"
 #include "flight/INITPLN.h"
@@ -157,25 +159,12 @@ void flat_world(float h)
     msc.loc_apt_wrl = 0;
 }
 
-void standard_day()
+void standard_day_with_gravity()
 {
-    // The start-up's density table, kft and slug/ft^3.
-    static const float density[22][2] = {
-        {0, 0.0023769f}, {10, 0.001756f}, {20, 0.001267f}, {30, 0.0008907f}, {40, 0.0005873f},
-        {50, 0.0003639f}, {60, 0.0002256f}, {70, 0.0001399f}, {80, 0.00008594f}, {90, 0.00005253f},
-        {100, 0.00003211f}, {110, 0.00002001f}, {120, 0.0000127f}, {130, 0.00000819f}, {140, 0.000005364f},
-        {150, 0.000003564f}, {160, 0.000002433f}, {170, 0.000001693f}, {180, 0.0000012f}, {190, 0.0000008589f},
-        {200, 0.0000006061f}, {259, 0},
-    };
     memset(&atm, 0, sizeof atm);
-    for (int i = 0; i < 22; ++i) assign_hr(i, density[i][0], density[i][1]);
-    atm.temp_SL = 59;
-    atm.baro = ins.baro = 29.92f;
-    atm.vis_mult = 1;
-    atm.vis_rep = 7 * con.nmtomtrs;
+    standard_day();
     atm.g = con.g;
     msc.prd = 0.05f;
-    msc.locl_time = 43200;
 }
 
 void load_trainer()
@@ -184,10 +173,7 @@ void load_trainer()
     static float est_Vs;
     static int done = 0;
     if (!done) {
-        copy_bounded(app_path, PROGRAM_DIR "/", 400);
-        copy_bounded(pln.C_file, "Trainer.acf", 400);
-        copy_bounded(pln.C_path, PROGRAM_DIR "/Aircraft/Trainer.acf", 400);
-        load_plane();
+        load_bundled_trainer();
         ASSERT_TRUE(control_notices.empty()) << control_notices[0];
         loaded = pln;
         est_Vs = msc.est_Vs;
@@ -206,7 +192,7 @@ void TrainerFlight::SetUp()
     memset(&fpl, 0, sizeof fpl);
     memset(traf_xyzvh, 0, sizeof traf_xyzvh);
     flat_world(300);
-    standard_day();
+    standard_day_with_gravity();
     load_trainer();
     set.controls_type = -1;
     set.joy_rat_ptch = set.joy_rat_roll = set.joy_rat_hdng = 1;

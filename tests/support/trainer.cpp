@@ -1,0 +1,27 @@
+#include "trainer.h"
+
+#include "cockpit/cockpit_records.h"
+#include "flight/INITPLN.h"
+#include "flight/flight_records.h"
+#include "shell/INITGEN.h"
+#include "toolkit/HL_TYPES.h"
+#include "toolkit/plane_record.h"
+#include "world/world_records.h"
+
+void load_bundled_trainer()
+{
+    copy_bounded(app_path, PROGRAM_DIR "/", 400);
+    copy_bounded(pln.C_file, "Trainer.acf", 400);
+    copy_bounded(pln.C_path, PROGRAM_DIR "/Aircraft/Trainer.acf", 400);
+    load_plane();
+}
+
+void standard_day()
+{
+    init_density_table();
+    atm.temp_SL = 59;
+    atm.baro = ins.baro = 29.92f;
+    atm.vis_mult = 1;
+    atm.vis_rep = 7 * con.nmtomtrs;
+    msc.locl_time = 43200;
+}

@@ -1,0 +1,9 @@
+// Test and benchmark support: the bundled trainer on a standard day.
+#pragma once
+
+// Points the loader at the bundled trainer in the program folder (the
+// PROGRAM_DIR of the build) and loads it; the caller checks for alerts.
+void load_bundled_trainer();
+// The start-up's density table and a standard day at noon: 59 °F,
+// 29.92 inHg, 7 nm visibility.
+void standard_day();
