@@ -111,18 +111,7 @@ void fixture_aircraft()
 
 void load_trainer()
 {
-    static planestruct loaded;
-    static float est_Vs;
-    static int done = 0;
-    if (!done) {
-        load_bundled_trainer();
-        ASSERT_TRUE(flight_alerts.empty()) << flight_alerts[0];
-        loaded = pln;
-        est_Vs = msc.est_Vs;
-        done = 1;
-    }
-    pln = loaded;
-    msc.est_Vs = est_Vs;
+    if (load_bundled_trainer()) ASSERT_TRUE(flight_alerts.empty()) << flight_alerts[0];
 }
 
 void fixture_atmosphere()

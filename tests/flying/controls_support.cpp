@@ -169,18 +169,7 @@ void standard_day_with_gravity()
 
 void load_trainer()
 {
-    static planestruct loaded;
-    static float est_Vs;
-    static int done = 0;
-    if (!done) {
-        load_bundled_trainer();
-        ASSERT_TRUE(control_notices.empty()) << control_notices[0];
-        loaded = pln;
-        est_Vs = msc.est_Vs;
-        done = 1;
-    }
-    pln = loaded;
-    msc.est_Vs = est_Vs;
+    if (load_bundled_trainer()) ASSERT_TRUE(control_notices.empty()) << control_notices[0];
 }
 } // namespace
 

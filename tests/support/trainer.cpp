@@ -8,12 +8,24 @@
 #include "toolkit/plane_record.h"
 #include "world/world_records.h"
 
-void load_bundled_trainer()
+int load_bundled_trainer()
 {
+    static planestruct loaded;
+    static float est_Vs;
+    static int done = 0;
+    if (done) {
+        pln = loaded;
+        msc.est_Vs = est_Vs;
+        return 0;
+    }
     copy_bounded(app_path, PROGRAM_DIR "/", 400);
     copy_bounded(pln.C_file, "Trainer.acf", 400);
     copy_bounded(pln.C_path, PROGRAM_DIR "/Aircraft/Trainer.acf", 400);
     load_plane();
+    loaded = pln;
+    est_Vs = msc.est_Vs;
+    done = 1;
+    return 1;
 }
 
 void standard_day()

@@ -2,8 +2,10 @@
 #pragma once
 
 // Points the loader at the bundled trainer in the program folder (the
-// PROGRAM_DIR of the build) and loads it; the caller checks for alerts.
-void load_bundled_trainer();
+// PROGRAM_DIR of the build) and loads it the first time; later calls put back
+// the aircraft record and stall speed of that load. 1 when it read the file,
+// so that the caller checks for alerts then.
+int load_bundled_trainer();
 // The start-up's density table and a standard day at noon: 59 °F,
 // 29.92 inHg, 7 nm visibility.
 void standard_day();
