@@ -1,4 +1,5 @@
 #include "world/world_services.h"
+#include "shell/startup.h"
 #include "aero_fixture.h"
 
 #include "cockpit/cockpit_records.h"
@@ -119,13 +120,7 @@ void clear_aero_world()
     ogl_ready = 0;
     gdone = 0;
     plat_set_message_box_handler(catch_alert);
-    memset(&flt, 0, sizeof flt);
-    memset(&msc, 0, sizeof msc);
-    memset(&rel, 0, sizeof rel);
-    memset(&env, 0, sizeof env);
-    memset(&atm, 0, sizeof atm);
-    memset(&set, 0, sizeof set);
-    memset(&ins, 0, sizeof ins);
+    clear_global_state();
     memset(&pln, 0, sizeof pln);
     memset(&afl, 0, sizeof afl);
     memset(on_water, 0, sizeof on_water);

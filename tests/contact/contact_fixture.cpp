@@ -1,4 +1,5 @@
 #include "world/world_services.h"
+#include "shell/startup.h"
 #include "contact_fixture.h"
 
 #include "flight/contact.h"
@@ -26,11 +27,7 @@ void clear_contact_world()
     fill_constants();
     fill_trig_tables();
     plat_set_message_box_handler(quiet_box);
-    memset(&flt, 0, sizeof flt);
-    memset(&msc, 0, sizeof msc);
-    memset(&env, 0, sizeof env);
-    memset(&atm, 0, sizeof atm);
-    memset(&set, 0, sizeof set);
+    clear_global_state();
     memset(&pln, 0, sizeof pln);
     memset(planexyz, 0, sizeof planexyz);
     memset(on_water, 0, sizeof on_water);

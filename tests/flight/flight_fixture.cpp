@@ -1,4 +1,5 @@
 #include "world/world_services.h"
+#include "shell/startup.h"
 
 #include "tests/support/trainer.h"
 #include "flight_fixture.h"
@@ -44,16 +45,7 @@ void clear_flight_world()
     gdone = 0;
     plat_set_message_box_handler(catch_alert);
     flight_alerts.clear();
-    memset(&flt, 0, sizeof flt);
-    memset(&msc, 0, sizeof msc);
-    memset(&ott, 0, sizeof ott);
-    memset(&rel, 0, sizeof rel);
-    memset(&env, 0, sizeof env);
-    memset(&scn, 0, sizeof scn);
-    memset(&atm, 0, sizeof atm);
-    memset(&set, 0, sizeof set);
-    memset(&pat, 0, sizeof pat);
-    memset(&ins, 0, sizeof ins);
+    clear_global_state();
     memset(&atc, 0, sizeof atc);
     memset(&fpl, 0, sizeof fpl);
     memset(&pln, 0, sizeof pln);

@@ -1,4 +1,5 @@
 #include "controls_support.h"
+#include "shell/startup.h"
 
 #include "tests/support/trainer.h"
 
@@ -50,15 +51,8 @@ void clear_records()
     plat_set_message_box_handler(record_notice);
     control_notices.clear();
     memset(&mnw, 0, sizeof mnw);
-    memset(&flt, 0, sizeof flt);
-    memset(&msc, 0, sizeof msc);
-    memset(&ott, 0, sizeof ott);
-    memset(&rel, 0, sizeof rel);
-    memset(&set, 0, sizeof set);
-    memset(&nav, 0, sizeof nav);
-    memset(&env, 0, sizeof env);
+    clear_global_state();
     memset(&atc, 0, sizeof atc);
-    memset(&ins, 0, sizeof ins);
     memset(n_button_pressed, 0, sizeof n_button_pressed);
     memset(o_button_pressed, 0, sizeof o_button_pressed);
 }
@@ -161,7 +155,6 @@ void flat_world(float h)
 
 void standard_day_with_gravity()
 {
-    memset(&atm, 0, sizeof atm);
     standard_day();
     atm.g = con.g;
     msc.prd = 0.05f;
@@ -176,8 +169,6 @@ void load_trainer()
 void TrainerFlight::SetUp()
 {
     clear_records();
-    memset(&scn, 0, sizeof scn);
-    memset(&pat, 0, sizeof pat);
     memset(&fpl, 0, sizeof fpl);
     memset(traf_xyzvh, 0, sizeof traf_xyzvh);
     flat_world(300);
