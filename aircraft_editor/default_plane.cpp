@@ -5,25 +5,17 @@
 #include "prop_design.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_TYPES.h"
+#include "toolkit/codes.h"
 #include "toolkit/part_geometry.h"
 #include "toolkit/plane_record.h"
 
 #include <cmath>
 #include <cstring>
 
-char code_to_char(int icode);
 void load_plane_geo(int new_tex, int dump_map);
 
-// Stand-ins until the toolkit's identifier codes and aircraft geometry land;
-// weak so that the real ones take their place at link time.
-__attribute__((weak)) char code_to_char(int icode)
-{
-    if (icode == 0) return ' ';
-    if (icode >= 1 && icode <= 10) return (char)('0' + icode - 1);
-    if (icode >= 11 && icode <= 36) return (char)('A' + icode - 11);
-    return '0';
-}
-
+// Stand-in until the toolkit's aircraft geometry lands; weak so that the real
+// one takes its place at link time.
 __attribute__((weak)) void load_plane_geo(int, int)
 {
 }
