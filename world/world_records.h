@@ -1,6 +1,9 @@
 // The world window, scene and atmosphere records and the other traffic.
 #pragma once
 
+// Airports built at once: local slots 0..89 of the window's airport list.
+const int APT_REG_CAP = 90;
+
 struct environmentstruct {
     int lat_sou, lon_wes;
     float lox, hix, loz, hiz, dx, dz;
@@ -20,6 +23,21 @@ struct environmentstruct {
     // ship decks: pitch and roll (degrees) and their rates (degrees/s)
     float frig_the, frig_phi, carr_the, carr_phi;
     float frig_the_dot, frig_phi_dot, carr_the_dot, carr_phi_dot;
+
+    // --- Airports built from the database: per local airport [90] and runway [3] ---
+    int rwaymax[APT_REG_CAP];     // highest runway that counts, -1 for none
+    // last index of the left and right edge rows, the two taxiway rows and the centre line
+    int rwaymax1[APT_REG_CAP][3], rwaymax2[APT_REG_CAP][3];
+    int twaymax1[APT_REG_CAP][3], twaymax2[APT_REG_CAP][3];
+    int RCLSmax[APT_REG_CAP][3];
+    // where the edge rows turn amber and the centre line alternates and turns red
+    int amber1[APT_REG_CAP][3], amber2[APT_REG_CAP][3], amber3[APT_REG_CAP][3], amber4[APT_REG_CAP][3];
+    int red1[APT_REG_CAP][3], red2[APT_REG_CAP][3], altred1[APT_REG_CAP][3], altred2[APT_REG_CAP][3];
+    int tway[APT_REG_CAP][3];     // 1: a parallel taxiway
+    int rwy_typ[APT_REG_CAP][3];  // surface code 27..31
+    // per runway end: glide-slope, runway and approach light types
+    int lgt_gls[APT_REG_CAP][3][2], lgt_rwy[APT_REG_CAP][3][2], lgt_app[APT_REG_CAP][3][2];
+    // --- end of the airports block ---
 };
 
 struct scenerystruct {
@@ -30,6 +48,18 @@ struct scenerystruct {
     float firexyz[10][3];   // the forest fire: its centre, then its line of flames
     float dist, mindist;    // chase and follow distance and its least value, m
     float the, psi, phi;    // camera pitch, heading and roll, degrees
+
+    // --- Airports built from the database: per local airport [90] and runway [3] ---
+    // light points in world metres (see world/runways.h for the layout)
+    float rwayxyz[APT_REG_CAP][3][813][3];
+    // pavement quads: 0 runway, 1 parallel taxiway, 2..4 connectors, 5 apron
+    float markxyz[APT_REG_CAP][3][6][4][3];
+    float sockinit[APT_REG_CAP][3][2];   // 1 windsock shown, 0 hidden
+    float sockxyz[APT_REG_CAP][3][2][3];
+    // per runway end: the sequenced flashers' start point and step
+    float rabbitsX[APT_REG_CAP][3][2], rabbitsY[APT_REG_CAP][3][2], rabbitsZ[APT_REG_CAP][3][2];
+    float rabbitdX[APT_REG_CAP][3][2], rabbitdZ[APT_REG_CAP][3][2];
+    // --- end of the airports block ---
 };
 
 struct atmospherestruct {
@@ -59,6 +89,12 @@ struct atmospherestruct {
     float g;                       // gravity, m/s^2
     float wind_X, wind_Y, wind_Z;  // wind in the world frame, m/s
     int therm_on_poly[178][159];   // a thermal in the terrain cell
+
+    // --- The precipitation field ---
+    float level;                   // weather severity 0..4
+    // rain intensity 0..1, 210 points a degree: [from the west edge][from the NORTH edge]
+    float wxr[631][421];
+    // --- end of the precipitation block ---
 };
 
 extern environmentstruct env;

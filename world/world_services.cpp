@@ -4,6 +4,7 @@
 #include "world_services.h"
 
 #include "INITNAV.h"
+#include "weather_field.h"
 #include "world_records.h"
 #include "flight/flight_records.h"
 #include "toolkit/HL_MNW.h"
@@ -40,6 +41,8 @@ void load_region()
 {
     int a = msc.loc_apt_wrl;
     flat_window(a >= 0 && a <= env.aptmax && a < APT_CAP ? apt_h[a] : 0.0f);
+    for (int i = 0; i < 5; ++i)
+        for (int j = 0; j < 4; ++j) fill_a_sector_with_ocast(i, j);
     if (env.dz > 0) {
         con.mtrtonrt = 494 / env.dz;
         con.nrttomtr = 1 / con.mtrtonrt;
@@ -56,13 +59,5 @@ void load_region()
 }
 
 void update_scenery()
-{
-}
-
-void build_apt(int, int)
-{
-}
-
-void gen_wx_for_sec(int)
 {
 }

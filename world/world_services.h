@@ -10,3 +10,6 @@ void update_scenery();
 void build_apt(int apt_reg, int apt_wrl);
 void gen_wx_for_sec(int sector);
 void make_a_plane(int t, int initial);
+// Fills object slot o: a built-in shape of height hddh, or the custom object
+// "name" turned by hddh degrees (type 8).
+void make_an_obs(float x, float z, float hddh, const char* name, int type, int o);
