@@ -14,11 +14,13 @@
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_JOY.h"
 #include "toolkit/HL_MNW.h"
+#include "flight/aircraft_sounds.h"
 #include "toolkit/HL_SOUND.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/part_geometry.h"
 #include "toolkit/plane_record.h"
 #include "toolkit/terrain_helpers.h"
+#include "world/terrain_grid.h"
 #include "world/world_records.h"
 #include "world/world_services.h"
 

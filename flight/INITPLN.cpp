@@ -9,6 +9,7 @@
 #include "flight_records.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_MNW.h"
+#include "flight/aircraft_sounds.h"
 #include "toolkit/HL_SOUND.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/airfoil_record.h"

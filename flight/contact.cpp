@@ -11,6 +11,7 @@
 #include "toolkit/part_geometry.h"
 #include "toolkit/plane_record.h"
 #include "toolkit/terrain_helpers.h"
+#include "world/terrain_grid.h"
 #include "world/world_records.h"
 
 #include <cmath>

@@ -12,6 +12,7 @@
 #include "flight/start_placement.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_MNW.h"
+#include "flight/aircraft_sounds.h"
 #include "toolkit/HL_SOUND.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/plane_record.h"

@@ -4,8 +4,6 @@
 
 #include "HL_FUNCT.h"
 #include "HL_MNW.h"
-#include "cockpit/cockpit_records.h"
-#include "shell/shell_records.h"
 
 #include <GL/gl.h>
 #include <algorithm>
@@ -112,7 +110,11 @@ void OGL_setcolor(int index)
         return;
     }
     // The panel light tints the panel's and the interface's colours only.
-    if (index < 38) glColor3f(c[0] * ins.r_rat, c[1] * ins.g_rat, c[2] * ins.b_rat);
+    if (index < 38) {
+        float r, g, b;
+        program_tint(&r, &g, &b);
+        glColor3f(c[0] * r, c[1] * g, c[2] * b);
+    }
     else glColor3f(c[0], c[1], c[2]);
 }
 
@@ -323,16 +325,19 @@ void OGL_plot_background()
     // A frame starts from a clean buffer: the backdrop does not cover the scene area.
     glClearColor(0, 0, 0, 1);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glColor3f(ins.r_rat, ins.g_rat, ins.b_rat);
+    float r, g, b;
+    program_tint(&r, &g, &b);
+    glColor3f(r, g, b);
     OGL_setstate(o_fog, 1, o_lit, o_dep);
-    const int open = mnw.topwin != 0 || !done_initing;
+    const int layout = program_backdrop_layout();
+    const int open = mnw.topwin != 0 || !done_initing || layout == 0;
     for (int i = 0; i < 7; ++i) {
         float xa = 128.0f * i, xb = fltmin2(128.0f * (i + 1), 800);
         float s = clamp01(6.25f - i);
         if (open) {
             for (int j = 0; j < 5; ++j)
                 tile(i, j, xa, 128.0f * j, xb, fltmin2(128.0f * (j + 1), 600), 0, 0, s, clamp01(4.6875f - j));
-        } else if (set.view_is_fullscreen) {
+        } else if (layout == 2) {
             tile(i, 4, xa, 583, xb, 600, 0, 71 / 128.0f, s, 88 / 128.0f);
         } else {
             tile(i, 0, xa, 0, xb, 128, 0, 0, s, 1);

@@ -1,4 +1,5 @@
-// Joystick and force feedback (simulator only).
+// Joystick and force feedback. The toolkit holds the force commands and the
+// close; the simulator finds and reads the stick (flight/stick_input.cpp).
 #pragma once
 
 // The stick as last read: axes 0..65535, buttons bit 0 = button 1, hat in

@@ -6,8 +6,6 @@
 #include "HL_FUNCT.h"
 #include "HL_GRAPH.h"
 #include "HL_TEXT.h"
-#include "flight/flight_records.h"
-#include "shell/shell_records.h"
 
 #include <cstring>
 
@@ -45,13 +43,6 @@ int pickable(int m, int i)
 float text_width(const char* s)
 {
     return 6.0f * (float)strlen(s);
-}
-
-// The simulator's marks: current view, path display, replay on/off, time logging.
-int menu_checked(int c)
-{
-    return (c >= 500 && c <= 521 && c == set.view_type) || (c == 525 && msc.show_path) ||
-           (c == 527 && set.replay_mode) || (c == 528 && !set.replay_mode) || (c == 610 && msc.logtime);
 }
 
 void layout_items(int m)
@@ -299,7 +290,7 @@ void MACIBM_draw_menu()
     }
 
     for (int i = 0; i < MENU_ITEMS; ++i)
-        if (pickable(m, i) && menu_checked(m * 100 + i)) draw_check_mark(mnw.itemx1[m][i], mnw.itemy1[m][i]);
+        if (pickable(m, i) && program_item_checked(m * 100 + i)) draw_check_mark(mnw.itemx1[m][i], mnw.itemy1[m][i]);
 }
 
 void MACIBM_draw_help()

@@ -3,14 +3,7 @@
 
 #include "platform/window.h"
 #include "toolkit/HL_TYPES.h"
-
-// Alert kinds of MACIBM_alert.
-enum {
-    ALERT_ABOUT = 'T',   // 84
-    ALERT_NOTICE = 'U',  // 85
-    ALERT_NUMBER = 'V',  // 86: fourth argument is an int*, then fatal
-    ALERT_FATAL = 'W'    // 87
-};
+#include "toolkit/program_variant.h"
 
 // Callbacks every program supplies.
 void APPLICATION_setupmenus();
@@ -44,9 +37,9 @@ void read_resolution_file();
 // Menu windows and alerts.
 // The program's window opener: each program has its own, built from the pieces below.
 void MACIBM_startwind(int index);
-// Kind 'V' shows the fourth line as given; a number goes through MACIBM_alert_number.
+// Kind ALERT_NUMBER shows the fourth line as given; a number goes through MACIBM_alert_number.
 void MACIBM_alert(const char* C_string1, const char* C_string2, const char* C_string3, const char* C_string4, int type);
-// The fatal alert whose fourth line is a whole number (kind 'V').
+// The fatal alert whose fourth line is a whole number (kind ALERT_NUMBER).
 void MACIBM_alert_number(const char* C_string1, const char* C_string2, const char* C_string3, int number);
 // "Save changes to " name " first?": 1 Save, 2 Don't Save, 3 Cancel.
 int MACIBM_nuke_alert(const char* name);
@@ -55,8 +48,6 @@ int MACIBM_nuke_alert(const char* name);
 // is 0 while it stays open, else as MACIBM_nuke_alert's.
 void alert_take_input();
 int nuke_alert_take_input();
-// The about box of kind 'T'.
-extern const char* about_lines[4];
 
 // Pieces of a window opener.
 // Title and size of the toolkit's windows 0 and 996-999; 0 for any other number.

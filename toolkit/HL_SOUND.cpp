@@ -4,10 +4,8 @@
 #include "HL_FILE.h"
 #include "HL_FUNCT.h"
 #include "HL_MNW.h"
-#include "flight/flight_records.h"
 #include "platform/sound.h"
 #include "plane_record.h"
-#include "world/world_records.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -33,7 +31,7 @@ int slot_ok(int slot)
 
 int sound_live()
 {
-    return buffers_filled && msc.sound_avail;
+    return buffers_filled && program_sound_avail();
 }
 
 uint32_t le32(const unsigned char* b)
@@ -118,15 +116,6 @@ void aircraft_sound_path(int slot, char* path)
     find_data_file(base[0] ? base : "/", name, path, 400);
 }
 
-// Engine speed that plays at the file's own pitch, in the units of flt.tac
-// (flt.n1_ in per cent for jets).
-float reference_engine_speed()
-{
-    if (pln.is_heli) return (pln.entype == 3 ? 400.0f : 500.0f) * con.rpmtorsc;
-    if (pln.entype == 4 || pln.entype == 5) return 100.0f;
-    if (pln.entype == 3) return (pln.vectEQ ? 500.0f : 1900.0f) * con.rpmtorsc;
-    return (pln.pmax < 10.0f * con.hptowatt ? 7000.0f : 2500.0f) * con.rpmtorsc;
-}
 } // namespace
 
 const char* engine_default_sound(int is_heli, int entype)
@@ -188,7 +177,7 @@ void fill_buffer(int sound_en)
         return;
     }
     // No device: nothing to load into.
-    if (!msc.sound_avail) return;
+    if (!program_sound_avail()) return;
 
     char path[400];
     aircraft_sound_path(sound_en, path);
@@ -212,7 +201,7 @@ void fill_buffer(int sound_en)
 
 void play_buffer(int sound_en, int loop)
 {
-    if (!slot_ok(sound_en) || !sound_live() || !msc.sound_on) return;
+    if (!slot_ok(sound_en) || !sound_live() || !program_sound_on()) return;
     plat_sound_play(sound_en, loop);
     if (sound_en == 3 || sound_en == 4) set_frq_vol(1, 1, 0, 1, sound_en);
 }
@@ -225,7 +214,7 @@ void stop_buffer(int sound_en)
 
 void set_frq_vol(float frq_rat, float vol_rat, float lovol, float hivol, int index)
 {
-    if (!slot_ok(index) || !sound_live() || !msc.sound_on) return;
+    if (!slot_ok(index) || !sound_live() || !program_sound_on()) return;
     // Scaled by 0.67 so that nothing plays at full level.
     float v = (lovol + (hivol - lovol) * vol_rat) * 0.67f;
     float hz = frq_rat * 22050.0f;
@@ -236,54 +225,7 @@ void set_frq_vol(float frq_rat, float vol_rat, float lovol, float hivol, int ind
     plat_sound_set_frequency(index, frequency);
 }
 
-void maintain_windrain_sound()
-{
-    // An aircraft without a never-exceed speed hears the wind as at rest.
-    float r = pln.Vne > 0 ? flt.vind / pln.Vne : 0.0f;
-    set_frq_vol(r, r * r, 0, 1, 1);
-    float q = (0.5f + 1.5f * r) * atm.prec_rat;
-    set_frq_vol(q, q, 0, 1, 2);
-}
-
-void maintain_engine_sound()
-{
-    int engines = pln.is_heli ? 1 : pln.numen;
-    if (engines < 1) return;
-    if (engines > 4) engines = 4;
-    int jet = pln.entype == 4 || pln.entype == 5;
-    float omega_max = reference_engine_speed();
-    float t = 0, w = 0;
-    for (int e = 0; e < engines; ++e) {
-        t += flt.thro[e] * flt.mixt_powr_rat[e];
-        w += jet ? flt.n1_[e] : flt.tac[e] * pln.gearrat;
-    }
-    t /= engines;
-    w = w / engines / omega_max;
-
-    if (pln.is_heli) {
-        if (pln.entype >= 1 && pln.entype <= 3) set_frq_vol(w, 0.1f * t + 0.9f * w, 0.5f, 1, 0);
-        return;
-    }
-    if (pln.entype == 1 || pln.entype == 2) set_frq_vol(w, 0.5f * t + 0.5f * w, 0.5f, 1, 0);
-    else if (pln.entype == 3) set_frq_vol(w, 0.5f * t + 0.5f * w, 0.8f, 1, 0);
-    else if (jet) set_frq_vol(std::sqrt(w > 0 ? w : 0), 0.5f * t + 0.5f * w, 0.9f, 1, 0);
-}
-
-void play_engine_and_windrain()
-{
-    if (pln.numen >= 1) play_buffer(0, 1);
-    play_buffer(1, 1);
-    if (scn.abovetops == 0 && atm.temp_SL > 32 && atm.rain_tstm > 1) play_buffer(2, 1);
-}
-
-void stop_engine_and_windrain()
-{
-    stop_buffer(0);
-    stop_buffer(1);
-    stop_buffer(2);
-}
-
 void dispose_sound()
 {
-    if (msc.sound_avail) plat_sound_close();
+    if (program_sound_avail()) plat_sound_close();
 }

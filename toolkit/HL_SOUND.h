@@ -1,5 +1,6 @@
 // The simulator's sound: 23 slots loaded from PCM WAV files, started,
-// stopped and re-pitched by the flight model and the cockpit.
+// stopped and re-pitched by the flight model and the cockpit
+// (flight/aircraft_sounds.h keeps the engine, wind and rain in step).
 #pragma once
 
 #include <cstdint>
@@ -25,10 +26,6 @@ void fill_buffer(int sound_en);
 void play_buffer(int sound_en, int loop);
 void stop_buffer(int sound_en);
 void set_frq_vol(float frq_rat, float vol_rat, float lovol, float hivol, int index);
-void maintain_windrain_sound();
-void maintain_engine_sound();
-void play_engine_and_windrain();
-void stop_engine_and_windrain();
 void dispose_sound();
 
 // Advances inf1 to just past the next occurrence of the four bytes; 0 when

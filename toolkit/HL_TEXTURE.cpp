@@ -4,8 +4,6 @@
 #include "HL_FUNCT.h"
 #include "HL_GRAPH.h"
 #include "HL_MNW.h"
-#include "flight/flight_records.h"
-#include "world/world_records.h"
 
 #include <GL/gl.h>
 #include <cmath>
@@ -64,13 +62,6 @@ namespace {
 // through, with alpha. The canvas is never used for it.
 unsigned char tex_buffer[BMP_MAX_SIDE * BMP_MAX_SIDE * 4];
 unsigned char row_buffer[BMP_MAX_SIDE * 3 + 4];
-
-const char* renamed(const texture_rename* table, int count, int number, const char* name)
-{
-    for (int k = 0; k < count; ++k)
-        if (table[k].number == number) return table[k].name;
-    return name;
-}
 
 // The file by its exact name, else a case-insensitive match in its folder.
 FILE* open_any_case(const char* path)
@@ -170,16 +161,6 @@ void upload_mipmaps(int w, int h, int comps, GLenum format)
 }
 } // namespace
 
-const char* texture_file_name(int number, const char* name)
-{
-    const bool cold = atm.temp_SL < 32;
-    const bool tropic = std::fabs(flt.lat) < 30;
-    if (cold) name = renamed(snow_names, snow_names_count, number, name);
-    if (tropic) name = renamed(tropic_names, tropic_names_count, number, name);
-    if (cold && tropic) name = renamed(snow_tropic_names, snow_tropic_names_count, number, name);
-    return name;
-}
-
 void texbmp_path(int type, int number, const char* name, char* path)
 {
     if (!name) name = "";
@@ -187,13 +168,15 @@ void texbmp_path(int type, int number, const char* name, char* path)
     switch (type) {
     case TEX_FROM_FOLDER:
         copy_bounded(path, app_path, 400);
-        app_C(path, number >= 1000 && number <= 1100 ? "additional nav data/objects/" : "textures/");
-        app_C(path, texture_file_name(number, name));
+        program_texture_path(number, name, path);
         break;
     case BMP_TO_CANVAS:
         copy_bounded(path, app_path, 400);
         app_C(path, "bitmaps/");
-        if (strcmp(name, startup_picture) != 0) app_C(path, "Korvan/");
+        if (strcmp(name, startup_picture) != 0) {
+            app_C(path, program_name);
+            app_C(path, "/");
+        }
         app_C(path, name);
         break;
     default:
@@ -210,15 +193,6 @@ int texbmp_exists(int type, int number, const char* name)
     FILE* f = open_any_case(path);
     if (f) fclose(f);
     return f != nullptr;
-}
-
-int texture_divisor(int number)
-{
-    static const int plain[5] = {4, 2, 2, 1, 1};
-    static const int terrain[5] = {16, 8, 4, 2, 1};
-    if (number >= 79 && number <= 82) return 1;
-    int r = intlim(ogl_res, 1, 5) - 1;
-    return number >= 15 && number <= 26 ? terrain[r] : plain[r];
 }
 
 int OGL_texbmp(int type, int p1, int p2, const char* name)

@@ -2,10 +2,12 @@
 // numbers and names the programs load.
 #pragma once
 
+#include "toolkit/program_variant.h"
+
 // Kinds of OGL_texbmp (its first argument).
 enum {
     TEX_FROM_FOLDER = -100,  // "textures" + name (1000-1100: "additional nav data/objects")
-    BMP_TO_CANVAS = -101,    // "bitmaps/Korvan" + name ("Omnivar" from "bitmaps" itself)
+    BMP_TO_CANVAS = -101,    // "bitmaps/<program_name>" + name ("Omnivar" from "bitmaps" itself)
     TEX_FROM_PATH = -102,    // name is a full path without ".BMP"
     PANEL_TO_CANVAS = -103   // name is a full path without ".BMP"; 800 x 333
 };
@@ -60,14 +62,8 @@ extern const char* const startup_picture;
 // bad or missing file ends the program with a fatal alert.
 int OGL_texbmp(int type, int p1, int p2, const char* name);
 
-// The name a kind -100 texture is read under now (sea-level temperature
-// atm.temp_SL, latitude flt.lat).
-const char* texture_file_name(int number, const char* name);
 // The file OGL_texbmp reads for these arguments, into path[400].
 void texbmp_path(int type, int number, const char* name, char* path);
 // 1 when that file can be opened (by its exact name or a case-insensitive
 // match in its folder).
 int texbmp_exists(int type, int number, const char* name);
-// The down-scaling divisor of a texture number at the current ogl_res,
-// before any doubling for the GL's largest texture size.
-int texture_divisor(int number);

@@ -11,13 +11,6 @@
 #include <cstdlib>
 #include <cstring>
 
-const char* about_lines[4] = {
-    "Korvan",
-    "A flight simulator that flies an aircraft from its geometry: every wing, tail and blade element, every frame.",
-    "Aircraft, airfoils and scenery are made with Fabrex, Sectra and Gelvani; Nimbrel gives the weather briefing.",
-    "",
-};
-
 namespace {
 // A button's two raised (or pressed) frames around (x, y) .. (x + w, y + h).
 void button_frames(float x, float y, float w, float h, int convex)

@@ -4,13 +4,9 @@
 #include "HL_FILE.h"
 #include "HL_FUNCT.h"
 #include "HL_GRAPH.h"
-#include "HL_JOY.h"
-#include "HL_SOUND.h"
 #include "plane_record.h"
 #include "airfoil_record.h"
-#include "cockpit/cockpit_records.h"
 #include "platform/clock.h"
-#include "platform/serial.h"
 
 #include <GL/gl.h>
 #include <cmath>
@@ -28,7 +24,11 @@ void set_paths()
 {
     copy_bounded(app_path, plat_program_folder(), 400);
     copy_bounded(wrk_path, app_path, 400);
-    C_plus_C(plat_settings_folder(), "/Korvan 4.prf", prf_path);
+    prf_path[0] = 0;
+    if (program_prefs_file[0]) {
+        C_plus_C(plat_settings_folder(), "/", prf_path);
+        app_C(prf_path, program_prefs_file);
+    }
     C_plus_C(plat_settings_folder(), "/VidRes.prf", res_path);
 }
 
@@ -69,7 +69,6 @@ void gl_defaults()
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     OGL_setstate(0, 0, 0, 0);
-    ins.r_rat = ins.g_rat = ins.b_rat = 1;
 }
 } // namespace
 
@@ -198,6 +197,11 @@ int MACIBM_setres(int init_call)
     if (desk_bpp < 0) desk_bpp = cur.bpp;
     int want_w = init_call ? (int)mnw.XRES : desk_w;
     int want_h = init_call ? (int)mnw.YRES : desk_h;
+    if (init_call && program_keeps_larger_desktop) {
+        // Never below the desktop's own size.
+        if (want_w < cur.w) want_w = cur.w;
+        if (want_h < cur.h) want_h = cur.h;
+    }
     if (cur.w == want_w && cur.h == want_h) return 1;
 
     static plat_mode modes[512];
@@ -256,15 +260,14 @@ void MACIBM_init()
     is_3dfx = 0;
 
     gl_defaults();
+    program_gl_ready();
     ogl_ready = 1;
     gdone = 0;
 
     APPLICATION_setupmenus();
     MACIBM_startwind(0);
 
-    if (is_3dfx) OGL_texbmp(-100, 80, -105, "cursor");
-    OGL_texbmp(-100, 79, -105, "letters");
-    OGL_texbmp(-100, 81, -105, "dg");
+    program_load_textures();
 }
 
 void MACIBM_showinit(int light)
@@ -391,10 +394,7 @@ void MACIBM_event_proc()
 void MACIBM_finishup()
 {
     MACIBM_setres(0);
-    dispose_sound();
-    JOY_force(27, 0, 0, 0);
-    JOY_close();
-    if (plat_serial_is_open()) plat_serial_close();
+    program_finishup();
     plat_destroy_window();
     mnw.wind = nullptr;
     if (ouf.is_open()) ouf.close();

@@ -2,7 +2,7 @@
 #include "part_geometry.h"
 
 #include "HL_TYPES.h"
-#include "flight/flight_records.h"
+#include "program_variant.h"
 #include "plane_record.h"
 
 #include <cmath>
@@ -63,8 +63,7 @@ int f_body_r_dim(int en)
 
 int have_this_part(int en)
 {
-    // Past the never-exceed speed the right wing has come off.
-    if (flt.over_vne && (en == 5 || en == 7 || en == 9)) return 0;
+    if (program_part_lost(en)) return 0;
     if (en >= 0 && en <= 3) {
         if (pln.is_heli && en <= 1) return 1;
         return !is_jet() && pln.numen >= en + 1;

@@ -3,6 +3,7 @@
 #include "drawing_support.h"
 
 #include "flight/flight_records.h"
+#include "shell/toolkit_variant.h"
 #include "world/world_records.h"
 
 #include <cstring>

@@ -4,6 +4,7 @@
 // header, a non-square terrain texture, a wrong panel size) fails the run.
 #include "flight/flight_records.h"
 #include "media/bitmap_names.h"
+#include "shell/toolkit_variant.h"
 #include "platform/window.h"
 #include "toolkit/HL_SOUND.h"
 #include "toolkit/HL_TEXTURE.h"

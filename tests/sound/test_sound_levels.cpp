@@ -1,6 +1,7 @@
 // Frequency and level as they reach the device's sources, the looping
 // sounds' maintainers, the switches, and a real tone through the mixer.
 #include "sound_fixture.h"
+#include "flight/aircraft_sounds.h"
 #include "wav_files.h"
 
 #include <cmath>

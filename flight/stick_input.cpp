@@ -1,16 +1,15 @@
-// The stick read once a frame: axes shaped by null zone and curve, hat and
-// buttons turned into the actions the user gave them. Only a program that
-// flies with the stick links this; the toolkit's shut-down needs only the
-// force commands.
-#include "HL_JOY.h"
+// The simulator's stick: found at start-up, then read once a frame: axes
+// shaped by null zone and curve, hat and buttons turned into the actions the
+// user gave them. The toolkit keeps only the force commands and the close.
+#include "toolkit/HL_JOY.h"
 
-#include "HL_FUNCT.h"
-#include "HL_MNW.h"
 #include "cockpit/cockpit_services.h"
 #include "flight/flight_records.h"
 #include "platform/joystick.h"
-#include "plane_record.h"
 #include "shell/shell_records.h"
+#include "toolkit/HL_FUNCT.h"
+#include "toolkit/HL_MNW.h"
+#include "toolkit/plane_record.h"
 
 #include <cmath>
 #include <cstring>
@@ -163,6 +162,45 @@ void button_actions()
     }
 }
 } // namespace
+
+int JOY_stick_id()
+{
+    return set.controls_type == 16 ? 1 : 0;
+}
+
+int JOY_init()
+{
+    set.controls_type = -1;
+    int code = plat_joy_services() ? 1 : 2;
+    memset(&joyinfoex, 0, sizeof joyinfoex);
+    joyinfoex.dwSize = 52;
+    joyinfoex.dwFlags = 255;
+    plat_joy_state s;
+    if (plat_joy_read(0, &s)) {
+        set.controls_type = 15;
+        code = 0;
+    } else if (plat_joy_read(1, &s)) {
+        set.controls_type = 16;
+        code = 0;
+    }
+    if (code == 0) {
+        plat_ff_open(JOY_stick_id());
+        return 1;
+    }
+    if (code == 2)
+        MACIBM_alert("My system-checking indicates that Windows is NOT set up to handle any joysticks!",
+                     "The problem is in the Windows CONTROL PANEL folder, JOYSTICK control panel.",
+                     "Flight control will therefore be with the mouse.",
+                     "Click the mouse in the center of the windshield to toggle between flight-control and regular mouse mode.",
+                     ALERT_NOTICE);
+    else
+        MACIBM_alert("My system-checking indicates that there are no joysticks on this computer",
+                     "See 'My Computer:Control Panel:Game Devices' if you have a joystick plugged in.",
+                     "Flight control will therefore be with the mouse.",
+                     "Click the mouse in the center of the windshield to toggle between flight-control and regular mouse mode.",
+                     ALERT_NOTICE);
+    return 0;
+}
 
 float JOY_curve(float* dat, float nz)
 {
