@@ -16,11 +16,12 @@
 #include "world/world_services.h"
 
 namespace {
-// One read-out of the right column: number, then its unit, level with the slider.
+// One read-out of the right column, level with its slider: the number
+// right-aligned before its unit.
 void slider_readout(float y, float value, int dig, const char* unit)
 {
-    OGL_number(38, 305, y + 2, value, dig, 0, 6, 0);
-    OGL_string(38, 323, y + 2, unit, 999, 6);
+    OGL_number(38, 323 - 6.0f * dig, y + 2, value, dig, 0, 6, 0);
+    OGL_string(38, 329, y + 2, unit, 999, 6);
 }
 } // namespace
 
