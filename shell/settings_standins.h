@@ -9,3 +9,6 @@ void plot_path(int first, float x1, float y1, int c);
 void flashplane(float x, float y, float h);
 // The airport's ATIS broadcast into text (400 characters).
 void get_ATIS(int airport, int kind, char* text, int flag);
+// The joystick window's captions of its 22 buttons (x 198, y 469 - 20 n)
+// and of the 31 functions (x 280, y 474 - 15 k), until its frame carries them.
+void draw_joystick_captions();
