@@ -77,7 +77,7 @@ void slider_pointer(float x, float y)
     OGL_line(52, x - 4, y - 12, x + 4, y - 12);
 }
 
-// Centres the world window on a point and starts at the airport nearest it.
+// Puts the point at the centre of the 3 x 2-degree world window.
 void go_near(float lat, float lon)
 {
     env.lat_sou = round(lat - 1);
