@@ -4,6 +4,7 @@
 
 #include "shell/settings_windows.h"
 #include "toolkit/HL_TYPES.h"
+#include "world/world_records.h"
 
 #include <string>
 
@@ -149,4 +150,26 @@ TEST_F(SettingsWindow, FrictionTakesTheNearestOfTheThreeChoices)
         {1.5f, 1}, {3, 1}, {0.1f, 3}, {-1, 3},
     };
     for (const auto& c : cases) EXPECT_EQ(friction_choice(c.friction), c.choice) << c.friction;
+}
+
+TEST_F(SettingsWindow, IsometricProjectionLeansTheNorthUpAndRight)
+{
+    open_settings_window(23);
+    env.hiz = 1000;
+    env.lox = -200;
+    const struct {
+        float point[3];
+        float scale, x, y;
+    } cases[] = {
+        {{-200, 0, 1000}, 1, 0, 0},          // the south-west corner
+        {{-100, 50, 500}, 0.5f, 125, 200},   // 500 m north: 150 right and 350 up, then halved
+        {{800, 0, 1000}, 0.1f, 100, 0},      // east only moves right
+        {{-200, 0, 0}, 0.01f, 3, 7},
+    };
+    for (const auto& c : cases) {
+        float x, y;
+        util_isomize(c.point, &x, &y, c.scale);
+        EXPECT_EQ(x, c.x);
+        EXPECT_EQ(y, c.y);
+    }
 }
