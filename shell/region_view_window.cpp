@@ -36,8 +36,9 @@ void manage_iso()
                 }
             const float(*st)[2][2] = planest[i][j];
             OGL_bindtex(planetex[i][j]);
-            OGL_2dquad(st[0][0][0], st[0][0][1], st[1][0][0], st[1][0][1], st[1][1][0], st[1][1][1], st[0][1][0],
-                       st[0][1][1], x[0][0], y[0][0], x[1][0], y[1][0], x[1][1], y[1][1], x[0][1], y[0][1]);
+            // Clockwise on the screen: the toolkit culls the other winding.
+            OGL_2dquad(st[0][0][0], st[0][0][1], st[0][1][0], st[0][1][1], st[1][1][0], st[1][1][1], st[1][0][0],
+                       st[1][0][1], x[0][0], y[0][0], x[0][1], y[0][1], x[1][1], y[1][1], x[1][0], y[1][0]);
         }
     }
     OGL_setstate(0, 0, 0, 0);

@@ -1,15 +1,18 @@
-// Two settings windows on a real screen: the weather and the weights
-// windows open centred with their titles, and their controls show where the
-// handlers put them. Each leaves a screenshot (PPM) in the build folder.
+// Settings windows on a real screen: the weather and the weights windows
+// open centred with their titles and show their controls where the handlers
+// put them, and the isometric region draws its grid. Each leaves a
+// screenshot (PPM) in the build folder.
 #include "../support/trainer.h"
 #include "flight/flight_records.h"
 #include "shell/settings_windows.h"
+#include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_GRAPH.h"
 #include "toolkit/HL_MNW.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/plane_record.h"
 #include "world/INITNAV.h"
 #include "world/world_records.h"
+#include "world/world_services.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -68,7 +71,7 @@ void draw_window(int index, void (*handler)())
 }
 } // namespace
 
-TEST(SettingsOnScreen, WeatherAndWeightsWindowsShowTheirControls)
+TEST(SettingsOnScreen, WeatherWeightsAndRegionWindowsShowTheirControls)
 {
     std::string dir = ::testing::TempDir() + "settings_gui_" + std::to_string(getpid());
     setenv("XDG_CONFIG_HOME", dir.c_str(), 1);
@@ -126,6 +129,27 @@ TEST(SettingsOnScreen, WeatherAndWeightsWindowsShowTheirControls)
     EXPECT_TRUE(any_shows(118, 29, 190, 36, 47));
     EXPECT_TRUE(any_shows(330, 29, 400, 36, 41));
     EXPECT_TRUE(any_shows(330, 117, 370, 124, 38));
+
+    // The isometric region over a flat window: the grid's parallelogram
+    // fills the window's height, centred, with a city in yellow.
+    env.lat_sou = 33;
+    env.lon_wes = -119;
+    flat_window(0);
+    city_on_poly[88][79] = 1;
+    draw_window(23, manage_iso);
+    take_screenshot("settings_region");
+    float scale = fltmin2(mnw.dy / (0.7f * env.dz), mnw.dx / (env.dx + 0.3f * env.dz));
+    float cx = (planexyz[88][79][0] - env.lox + (env.hiz - planexyz[88][79][2]) * 0.3f) * scale;
+    EXPECT_TRUE(shows(cx - 20, mnw.dy / 2 - 20, 0));
+    int city = 0;
+    for (int y = (int)(mnw.y + mnw.dy / 2) - 3; y <= (int)(mnw.y + mnw.dy / 2) + 3; ++y)
+        for (int x = (int)(mnw.x + cx) - 3; x <= (int)(mnw.x + cx) + 3; ++x) {
+            const unsigned char* p = shot.data() + (y * 800 + x) * 3;
+            city += p[0] > 230 && p[1] > 195 && p[1] < 235 && p[2] < 30;   // (1, 0.85, 0)
+        }
+    EXPECT_GE(city, 1);
+    EXPECT_FALSE(shows(mnw.dx - 5, 20, 0));   // right of the grid's southern edge
+    city_on_poly[88][79] = 0;
 
     MACIBM_startwind(0);
     MACIBM_finishup();
