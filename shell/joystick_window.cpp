@@ -46,8 +46,8 @@ void manage_flt()
                  nz_ptch_display * 100);
     OGL_line(6, 87, 253, 97, 253);
     OGL_line(6, 92, 248, 92, 258);
-    OGL_number(47, 40, 190, nz_roll_display * 100, 3, 0, 6, 0);
-    OGL_number(47, 120, 190, nz_ptch_display * 100, 3, 0, 6, 0);
+    OGL_number(47, 42, 176, nz_roll_display * 100, 3, 0, 6, 0);
+    OGL_number(47, 124, 176, nz_ptch_display * 100, 3, 0, 6, 0);
 
     util_scale(479, 432, 0, 1, 0, &set.damp);
 

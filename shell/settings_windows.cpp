@@ -320,7 +320,7 @@ void manage_tim()
     if (mnw.mouse_clicked) msc.locl_time = 3600 * fltlim(interp(38, 0, 652, 24, mnw.mx), 0, 24);
     float hours_f = msc.locl_time / 3600;
     float end = interp(0, 38, 24, 652, hours_f);
-    OGL_fillrect(47, 38, 60, end - 38, 20);
+    OGL_fillrect(47, 38, 60, end - 38, 30);
     int hours = (int)(msc.locl_time / 3600);
     int minutes = (int)(msc.locl_time / 60) - 60 * hours;
     OGL_number(47, 133, 26, (float)hours, 2, 0, 7, 0);
