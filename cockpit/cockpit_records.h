@@ -56,6 +56,10 @@ struct flightplanstruct {
     int onfile;
     int activated;
     char arr_id_str[5];       // destination identifier
+    int ifr, vfr, dvfr;       // flight rules, one of them set
+    int mr, mrs;              // pilot's title
+    char dep_id_str[5];       // departure identifier
+    int cruise_alt;           // ft
 };
 
 extern inststruct ins;

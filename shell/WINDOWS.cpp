@@ -3,14 +3,13 @@
 #include "toolkit/HL_GRAPH.h"
 #include "toolkit/HL_MNW.h"
 #include "toolkit/HL_TEXTURE.h"
+#include "settings_windows.h"
 
 void MACIBM_startwind(int index)
 {
     const char* title = "";
     float dx = 400, dy = 300;
-    // Stand-in for the settings windows 1-25 until they land: a plain framed
-    // window without a title.
-    toolkit_window(index, &title, &dx, &dy);
+    if (!settings_window(index, &title, &dx, &dy)) toolkit_window(index, &title, &dx, &dy);
     open_window_begin(index, dx, dy);
     if (index == 0) {
         draw_menu_bar();

@@ -32,7 +32,7 @@ TEST_F(Windows, EachWindowIsCentredAndTheOpenerLeavesDrawingOnTheScreen)
         float x, y, dx, dy;
     } cases[] = {
         {0, 0, 0, 800, 600},     {996, 200, 203, 400, 195}, {997, 250, 250, 300, 100},
-        {998, 240, 16, 320, 568}, {999, 240, 16, 320, 568}, {5, 200, 150, 400, 300},
+        {998, 240, 16, 320, 568}, {999, 240, 16, 320, 568}, {5, 277, 218, 246, 165},
     };
     for (const auto& c : cases) {
         mnw.menu_up = 3;
@@ -49,9 +49,9 @@ TEST_F(Windows, EachWindowIsCentredAndTheOpenerLeavesDrawingOnTheScreen)
     to_array = 1;
     OGL_line(0, 0, 0, 10, 0);
     to_array = 0;
-    EXPECT_EQ(pixel(200, 150), colour_bytes(0));
-    EXPECT_EQ(pixel(210, 150), colour_bytes(0));
-    EXPECT_EQ(pixel(211, 150), colour_bytes(12));
+    EXPECT_EQ(pixel(277, 218), colour_bytes(0));
+    EXPECT_EQ(pixel(287, 218), colour_bytes(0));
+    EXPECT_EQ(pixel(288, 218), colour_bytes(12));
 }
 
 TEST_F(Windows, MenuBarAcrossTheTopOfWindowZero)

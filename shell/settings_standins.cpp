@@ -1,0 +1,52 @@
+// Stand-ins until the moving map, the ATIS broadcast and the joystick
+// window's captions land: a plain path trail, a plain cross for the aircraft,
+// no broadcast and plain captions. Weak, so that the
+// real ones take their place at link time.
+#include "settings_standins.h"
+
+#include "shell_records.h"
+#include "toolkit/HL_FUNCT.h"
+#include "toolkit/HL_GRAPH.h"
+#include "toolkit/HL_TEXT.h"
+
+namespace {
+float trail_x, trail_y;
+}
+
+__attribute__((weak)) void plot_path(int first, float x1, float y1, int c)
+{
+    int before = intwrap(c - 1, 0, PATH_SAMPLES - 1);
+    if (!first && pat.inited[before] && pat.inited[c]) OGL_line(8, trail_x, trail_y, x1, y1);
+    trail_x = x1;
+    trail_y = y1;
+}
+
+__attribute__((weak)) void flashplane(float x, float y, float h)
+{
+    OGL_line(8, x - 6, y, x + 6, y);
+    OGL_line(8, x, y - 6, x, y + 6);
+}
+
+__attribute__((weak)) void get_ATIS(int airport, int kind, char* text, int flag)
+{
+    text[0] = 0;
+}
+
+__attribute__((weak)) void draw_joystick_captions()
+{
+    static const char* const buttons[22] = {
+        "hat forward", "hat back",  "hat left",  "hat right", "button 1",  "button 2",  "button 3",  "button 4",
+        "button 5",    "button 6",  "button 7",  "button 8",  "button 9",  "button 10", "button 11", "button 12",
+        "button 13",   "button 14", "button 15", "button 16", "button 17", "button 18"};
+    static const char* const functions[31] = {
+        "nothing",          "trim (key ])",       "trim (key [)",       "key 9",
+        "key 0",            "key 7",              "key 8",              "rudder left",
+        "rudder right",     "look forward",       "look down (held)",   "look left (held)",
+        "look right (held)", "previous view",     "next view",          "flaps up a notch",
+        "flaps down a notch", "vector/sweep back", "vector/sweep ahead", "gear",
+        "parking brake (held)", "speed brake",    "heading mode",       "thrust reverse",
+        "jettison",         "free view 1",        "free view 2",        "free view 3",
+        "free view 4",      "ATC (Return)",       "space bar"};
+    for (int n = 0; n < 22; ++n) OGL_string(41, 201, 469 - 20.0f * n + 4, buttons[n], 999, 6);
+    for (int k = 0; k < 31; ++k) OGL_string(41, 295, 474 - 15.0f * k + 1, functions[k], 999, 6);
+}
