@@ -138,15 +138,16 @@ void custom_object(float x, float z, float hddh, const char* name, int o)
         if (n == 99) break;
         if (n < 1 || n > 4) object_fatal("Must have 1, 2, 3, or 4 vertices in each element of the object!", path);
         if (p >= OBJ_ELEMENTS) object_fatal("Too many polys in the custom object!", path);
+        int line_goes_on = 1;
         if (n >= 3) {
-            char tex[41];
-            wrdscan(tex, path, 41);
+            char tex[40];
+            line_goes_on = idscan(tex, path, 40);
             obj_texrgb[o][p] = object_texture(tex, path);
         } else {
             int r = intscanNOSN(path), g = intscanNOSN(path), b = intscanNOSN(path);
             obj_texrgb[o][p] = r * 10000 + g * 100 + b;
         }
-        rln(path);
+        if (line_goes_on) rln(path);
         obj_poltyp[o][p] = n;
         for (int t = 0; t < n; ++t) {
             float xs = fltscanNOSN(path), ys = fltscanNOSN(path), zs = fltscanNOSN(path);

@@ -154,8 +154,9 @@ float interpolated(double lat, double lon, const std::vector<height_point>& near
     for (const height_point& p : near) {
         double d = dist2(lat, lon, p.lat, p.lon);
         if (d < 1e-14) return p.h;
-        int k = n < 8 ? n++ : 7;
-        if (k == 7 && n == 8 && d >= best[7]) continue;
+        int k = 7;
+        if (n < 8) k = n++;
+        else if (d >= best[7]) continue;
         best[k] = d, val[k] = p.h;
         for (int m = k; m > 0 && best[m] < best[m - 1]; --m) std::swap(best[m], best[m - 1]), std::swap(val[m], val[m - 1]);
     }
