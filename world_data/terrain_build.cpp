@@ -1,6 +1,8 @@
 #include "terrain_build.h"
 
 #include "toolkit/HL_TYPES.h"
+#include "world/INITNAV.h"
+#include "world/world_records.h"
 #include "world/world_window.h"
 
 #include <algorithm>
@@ -274,4 +276,19 @@ void build_square(const gshhg_bins& g, int lat, int lon, const std::vector<heigh
         if (p.lat >= lat && p.lat <= lat + 1 && p.lon >= lon && p.lon <= lon + 1) inside.push_back(p);
     size_t step = (inside.size() + 2999) / 3000;
     for (size_t k = 0; k < inside.size(); k += std::max<size_t>(step, 1)) shore->push_back(inside[k]);
+}
+
+void database_heights(std::vector<height_point>* heights, std::vector<runway_flat>* runways)
+{
+    heights->clear();
+    runways->clear();
+    for (int a = 0; a <= env.aptmax && a < APT_CAP; ++a) {
+        heights->push_back({apt_lat[a][0], apt_lon[a][0], apt_h[a]});
+        for (int r = 0; r < 3; ++r)
+            if (apt_len[a][r] > 0)
+                runways->push_back({apt_lat[a][r], apt_lon[a][r], apt_width[a][r], apt_len[a][r], apt_hdng[a][r], apt_h[a]});
+    }
+    // A navaid without an elevation in the source data reads 0: it says nothing.
+    for (int n = 0; n <= env.navmax && n < NAV_CAP; ++n)
+        if (nav_h[n] > 0) heights->push_back({nav_lat[n], nav_lon[n], nav_h[n]});
 }

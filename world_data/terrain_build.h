@@ -40,6 +40,9 @@ struct runway_flat {
     float h;
 };
 
+// The height points and runways of the loaded navigation database.
+void database_heights(std::vector<height_point>* heights, std::vector<runway_flat>* runways);
+
 // Builds one square: grid, water flags, heights; shore receives the square's
 // sea-shoreline points, at most 3000.
 void build_square(const gshhg_bins& g, int lat, int lon, const std::vector<height_point>& heights,

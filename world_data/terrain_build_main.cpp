@@ -98,14 +98,7 @@ int main(int argc, char** argv)
     }
     std::vector<height_point> heights;
     std::vector<runway_flat> runways;
-    for (int a = 0; a <= env.aptmax && a < APT_CAP; ++a) {
-        heights.push_back({apt_lat[a][0], apt_lon[a][0], apt_h[a]});
-        for (int r = 0; r < 3; ++r)
-            if (apt_len[a][r] > 0)
-                runways.push_back({apt_lat[a][r], apt_lon[a][r], apt_width[a][r], apt_len[a][r], apt_hdng[a][r], apt_h[a]});
-    }
-    for (int n = 0; n <= env.navmax && n < NAV_CAP; ++n)
-        if (nav_h[n] > 0) heights.push_back({nav_lat[n], nav_lon[n], nav_h[n]});
+    database_heights(&heights, &runways);
 
     std::string nav_dir = prog + "additional nav data";
     std::filesystem::create_directories(nav_dir + "/coastlines");

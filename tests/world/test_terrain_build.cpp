@@ -129,14 +129,7 @@ TEST_F(BundledTerrain, SquaresAreRebuiltByteForByte)
     ASSERT_EQ(gshhg_load(GSHHG_FILE, &g), 1);
     std::vector<height_point> heights;
     std::vector<runway_flat> runways;
-    for (int a = 0; a <= env.aptmax; ++a) {
-        heights.push_back({apt_lat[a][0], apt_lon[a][0], apt_h[a]});
-        for (int r = 0; r < 3; ++r)
-            if (apt_len[a][r] > 0)
-                runways.push_back({apt_lat[a][r], apt_lon[a][r], apt_width[a][r], apt_len[a][r], apt_hdng[a][r], apt_h[a]});
-    }
-    for (int n = 0; n <= env.navmax; ++n)
-        if (nav_h[n] > 0) heights.push_back({nav_lat[n], nav_lon[n], nav_h[n]});
+    database_heights(&heights, &runways);
     static env_grid grid;
     std::vector<height_point> shore;
     char dir[] = "/tmp/korvan_terrain_XXXXXX";

@@ -2,6 +2,8 @@
 // object slots and slides.
 #include "world_fixture.h"
 
+#include "tests/support/world_slide.h"
+
 #include "flight/coordinates.h"
 #include "flight/flight_records.h"
 #include "toolkit/HL_TYPES.h"
@@ -28,20 +30,6 @@ void start_at(int lat_sou, int lon_wes)
     load_region();
 }
 
-// What the scenery update does when the aircraft leaves the middle.
-void slide(int type)
-{
-    if (type == SHIFT_WEST) --env.lon_wes;
-    if (type == SHIFT_EAST) ++env.lon_wes;
-    if (type == SHIFT_NORTH) ++env.lat_sou;
-    if (type == SHIFT_SOUTH) --env.lat_sou;
-    drop_old_quadrants(type);
-    const int west[] = {0, 3}, east[] = {2, 5}, south[] = {0, 1, 2}, north[] = {3, 4, 5};
-    const int* q = type == SHIFT_WEST ? west : type == SHIFT_EAST ? east : type == SHIFT_SOUTH ? south : north;
-    int n = type == SHIFT_WEST || type == SHIFT_EAST ? 2 : 3;
-    for (int k = 0; k < n; ++k) read_quadrant(env.lat_sou + q[k] / 3, env.lon_wes + q[k] % 3, q[k]);
-    finish_nav_readin();
-}
 } // namespace
 
 TEST_F(WorldWindow, WindowFiguresAndOpenWaterWithoutFiles)
@@ -168,7 +156,7 @@ TEST_F(WorldWindow, SlidesKeepLongitudeContinuousAcrossTheSeam)
 {
     for (int type : {SHIFT_WEST, SHIFT_EAST}) {
         start_at(34, -118);
-        slide(type);
+        slide_window(type);
         // The seams between the squares read at the load and those read now.
         float seam = type == SHIFT_WEST ? env.lon_wes + 1.0f : env.lon_wes + 2.0f;
         for (float lat : {34.0f, 34.5f, 35.9f}) {
@@ -184,11 +172,11 @@ TEST_F(WorldWindow, SlidesKeepLongitudeContinuousAcrossTheSeam)
 TEST_F(WorldWindow, SouthAndNorthSlidesMoveZByOneDegree)
 {
     start_at(34, -118);
-    slide(SHIFT_SOUTH);
+    slide_window(SHIFT_SOUTH);
     EXPECT_NEAR(planexyz[0][79][2], 0, 0.01);
     EXPECT_NEAR(planexyz[0][0][2], 60 * con.nmtomtrs, 0.01);
     EXPECT_NEAR(Z_with_lat(34), 0, 0.01);
-    slide(SHIFT_NORTH);
+    slide_window(SHIFT_NORTH);
     EXPECT_NEAR(planexyz[0][0][2], 0, 0.01);
     EXPECT_NEAR(planexyz[0][158][2], -2 * 60 * con.nmtomtrs, 0.05);
 }
@@ -201,7 +189,7 @@ TEST_F(WorldWindow, ObjectsBeyondTheNewEdgeAreDropped)
     obj_type[600] = 3, obj_xyz[600][0][0][0] = edge;
     // 2 cm: the smallest step a float holds this far out.
     obj_type[601] = 3, obj_xyz[601][0][0][0] = edge + 0.02f;
-    slide(SHIFT_WEST);
+    slide_window(SHIFT_WEST);
     EXPECT_EQ(obj_type[600], 3);
     EXPECT_EQ(obj_type[601], 0);
 }
@@ -215,7 +203,7 @@ TEST_F(WorldWindow, SlideMovesGridFlagsAndTheAircraftCell)
     ASSERT_EQ(on_water[70][90], 0);
     atm.therm_on_poly[70][90] = 1;
     env.i_aircraft = 70, env.j_aircraft = 90;
-    slide(SHIFT_EAST);
+    slide_window(SHIFT_EAST);
     EXPECT_EQ(on_water[11][90], 0);
     EXPECT_EQ(atm.therm_on_poly[11][90], 1);
     EXPECT_EQ(planexyz[11][90][1], 50);
