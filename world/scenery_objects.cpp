@@ -140,8 +140,9 @@ void custom_object(float x, float z, float hddh, const char* name, int o)
         if (p >= OBJ_ELEMENTS) object_fatal("Too many polys in the custom object!", path);
         int line_goes_on = 1;
         if (n >= 3) {
+            // A text word keeps 38 characters, as every text scanner does.
             char tex[40];
-            line_goes_on = idscan(tex, path, 40);
+            line_goes_on = idscan(tex, path, 39);
             obj_texrgb[o][p] = object_texture(tex, path);
         } else {
             int r = intscanNOSN(path), g = intscanNOSN(path), b = intscanNOSN(path);

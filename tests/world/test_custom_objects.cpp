@@ -99,6 +99,7 @@ TEST_F(Objects, TexturesAreSharedByNameForTheWholeRun)
     EXPECT_EQ(obj_texrgb[706][1], 1001);
     EXPECT_EQ(obj_texrgb[706][2], 1001);
     EXPECT_EQ(current_tex_numb, 2);
+    EXPECT_EQ(strlen(objtex_name[1]), 38u);
     EXPECT_EQ(texbmp_calls, 2);
     // The face's normal: the element lies in the x-y plane.
     EXPECT_NEAR(std::abs(obj_nrml[705][0][2]), 1, 1e-5);
