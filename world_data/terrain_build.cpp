@@ -1,5 +1,7 @@
 #include "terrain_build.h"
 
+#include "world_import.h"
+
 #include "toolkit/HL_TYPES.h"
 #include "world/INITNAV.h"
 #include "world/world_records.h"
@@ -278,7 +280,7 @@ void build_square(const gshhg_bins& g, int lat, int lon, const std::vector<heigh
     for (size_t k = 0; k < inside.size(); k += std::max<size_t>(step, 1)) shore->push_back(inside[k]);
 }
 
-void database_heights(std::vector<height_point>* heights, std::vector<runway_flat>* runways)
+int database_heights(const char* runways_csv, std::vector<height_point>* heights, std::vector<runway_flat>* runways)
 {
     heights->clear();
     runways->clear();
@@ -291,4 +293,8 @@ void database_heights(std::vector<height_point>* heights, std::vector<runway_fla
     // A navaid without an elevation in the source data reads 0: it says nothing.
     for (int n = 0; n <= env.navmax && n < NAV_CAP; ++n)
         if (nav_h[n] > 0) heights->push_back({nav_lat[n], nav_lon[n], nav_h[n]});
+    std::vector<runway_end_height> ends;
+    if (!read_runway_end_heights(runways_csv, &ends)) return 0;
+    for (const runway_end_height& e : ends) heights->push_back({e.lat, e.lon, (float)(e.elev_ft * con.fttomtrs)});
+    return 1;
 }

@@ -40,8 +40,9 @@ struct runway_flat {
     float h;
 };
 
-// The height points and runways of the loaded navigation database.
-void database_heights(std::vector<height_point>* heights, std::vector<runway_flat>* runways);
+// The height points (airports and navaids of the loaded navigation database,
+// runway ends of runways_csv) and the database's runways; 1 on success.
+int database_heights(const char* runways_csv, std::vector<height_point>* heights, std::vector<runway_flat>* runways);
 
 // Builds one square: grid, water flags, heights; shore receives the square's
 // sea-shoreline points, at most 3000.

@@ -1,5 +1,5 @@
 // Writes the bundled terrain squares at build time:
-//   terrain_build <binned_GSHHS_h.nc> <regions.txt> <program folder>
+//   terrain_build <binned_GSHHS_h.nc> <runways.csv> <regions.txt> <program folder>
 // The database is read from the program folder's "additional nav data"; the
 // squares and their coastline files go there too. Existing squares are kept.
 #include "terrain_build.h"
@@ -51,23 +51,23 @@ int write_coastline(const char* path, const std::vector<height_point>& shore)
 
 int main(int argc, char** argv)
 {
-    if (argc != 4) {
-        fprintf(stderr, "usage: terrain_build <binned_GSHHS_h.nc> <regions.txt> <program folder>\n");
+    if (argc != 5) {
+        fprintf(stderr, "usage: terrain_build <binned_GSHHS_h.nc> <runways.csv> <regions.txt> <program folder>\n");
         return 2;
     }
     plat_set_message_box_handler(quiet_box);
     fill_constants();
     fill_trig_tables();
     done_initing = 1;
-    std::string prog = std::string(argv[3]) + "/";
+    std::string prog = std::string(argv[4]) + "/";
     copy_bounded(app_path, prog.c_str(), 400);
     init_country_data();
 
     // The squares: each home's window widened by its margin.
     std::set<std::pair<int, int>> squares;
-    std::ifstream regions(argv[2]);
+    std::ifstream regions(argv[3]);
     if (!regions) {
-        fprintf(stderr, "terrain build: cannot read %s\n", argv[2]);
+        fprintf(stderr, "terrain build: cannot read %s\n", argv[3]);
         return 1;
     }
     std::string line;
@@ -98,7 +98,7 @@ int main(int argc, char** argv)
     }
     std::vector<height_point> heights;
     std::vector<runway_flat> runways;
-    database_heights(&heights, &runways);
+    if (!database_heights(argv[2], &heights, &runways)) return 1;
 
     std::string nav_dir = prog + "additional nav data";
     std::filesystem::create_directories(nav_dir + "/coastlines");

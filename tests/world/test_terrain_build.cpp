@@ -129,7 +129,7 @@ TEST_F(BundledTerrain, SquaresAreRebuiltByteForByte)
     ASSERT_EQ(gshhg_load(GSHHG_FILE, &g), 1);
     std::vector<height_point> heights;
     std::vector<runway_flat> runways;
-    database_heights(&heights, &runways);
+    ASSERT_EQ(database_heights(WORLD_SOURCE_DIR "/runways.csv", &heights, &runways), 1);
     static env_grid grid;
     std::vector<height_point> shore;
     char dir[] = "/tmp/korvan_terrain_XXXXXX";
