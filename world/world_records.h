@@ -20,7 +20,7 @@ struct environmentstruct {
     // ship decks: pitch and roll (degrees) and their rates (degrees/s)
     float frig_the, frig_phi, carr_the, carr_phi;
     float frig_the_dot, frig_phi_dot, carr_the_dot, carr_phi_dot;
-    // --- world window: cells of the eye (the aircraft's above), moved with the grid on slides
+    // --- world window: the eye's cell, moved with the grid on slides like i_aircraft, j_aircraft
     int i_viewpoint, j_viewpoint;
     // --- end of the world window's fields
 };
