@@ -3,6 +3,7 @@
 // wings and tail, the bodies and the wheels on the ground all work in the
 // same step.
 #include "world/world_services.h"
+#include "tests/support/flat_window.h"
 
 #include "tests/support/trainer.h"
 #include "cockpit/cockpit_records.h"

@@ -2,6 +2,7 @@
 // traffic, ticks, two half-steps of force build-up and integration, the crash
 // test) of the bundled trainer, parked on the runway and in cruise.
 #include "world/world_services.h"
+#include "tests/support/flat_window.h"
 
 #include "tests/support/trainer.h"
 #include "cockpit/cockpit_records.h"

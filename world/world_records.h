@@ -38,6 +38,9 @@ struct environmentstruct {
     // per runway end: glide-slope, runway and approach light types
     int lgt_gls[APT_REG_CAP][3][2], lgt_rwy[APT_REG_CAP][3][2], lgt_app[APT_REG_CAP][3][2];
     // --- end of the airports block ---
+    // --- world window: the eye's cell, moved with the grid on slides like i_aircraft, j_aircraft
+    int i_viewpoint, j_viewpoint;
+    // --- end of the world window's fields
 };
 
 struct scenerystruct {
@@ -47,6 +50,9 @@ struct scenerystruct {
     float rb_cycle;  // rotating-beacon phase, 0..2 pi
     float firexyz[10][3];   // the forest fire: its centre, then its line of flames
     float dist, mindist;    // chase and follow distance and its least value, m
+    // --- world window: which of the ten fire points burn
+    int fire_on[10];
+    // --- end of the world window's fields
     float the, psi, phi;    // camera pitch, heading and roll, degrees
 
     // --- Airports built from the database: per local airport [90] and runway [3] ---
@@ -128,3 +134,34 @@ extern int oilr_on_poly[GRID_I][GRID_J];
 const int OBJ_CAP = 3000;
 extern int obj_type[OBJ_CAP];
 extern float obj_xyz[OBJ_CAP][50][4][3];
+
+// ---------------------------------------------------------------------------
+// The world window's terrain squares and scenery objects.
+
+// Unit normal per grid point (heights weighed ten times), trees per cell, and
+// per cell and triangle five city light points and three trees (foot, top).
+extern float planenrml[GRID_I][GRID_J][3];
+extern int tree_on_poly[GRID_I][GRID_J];
+extern float city_xyz[GRID_I][GRID_J][2][5][3];
+extern float tree_xyz[GRID_I][GRID_J][2][3][2][3];
+
+// The runway boxes of the square being read: [local airport][runway]; an
+// elevation of -999 marks an unused entry.
+const int RWAY_BOX_APTS = 90;
+extern float rway_elev[RWAY_BOX_APTS][3];
+extern float r_x_min[RWAY_BOX_APTS][3], r_x_max[RWAY_BOX_APTS][3];
+extern float r_z_min[RWAY_BOX_APTS][3], r_z_max[RWAY_BOX_APTS][3];
+
+// Slots 0..449 hold the airports' buildings; the squares' objects take the
+// rest round-robin, the counter lasting the whole run.
+const int OBJ_FIRST_SQUARE_SLOT = 450;
+extern int obj_counter;
+// Custom objects: per element its normal, vertex count and texture 1000 + k
+// or colour r * 10000 + g * 100 + b; the texture names loaded so far.
+const int OBJ_ELEMENTS = 50;
+const int OBJ_TEX_CAP = 100;
+extern float obj_nrml[OBJ_CAP][50][3];
+extern int obj_poltyp[OBJ_CAP][50];
+extern int obj_texrgb[OBJ_CAP][50];
+extern char objtex_name[OBJ_TEX_CAP][40];
+extern int current_tex_numb;

@@ -3,12 +3,12 @@
 
 void init_country_data();
 void load_region();
-// A flat window of ground at height h whose south-west corner is
-// (env.lat_sou, env.lon_wes), at x = 0, z = 0.
-void flat_window(float h);
 void update_scenery();
 void build_apt(int apt_reg, int apt_wrl);
 void gen_wx_for_sec(int sector);
+void fill_a_sector_with_ocast(int isec, int jsec);
+void shift_weather(int i1, int i2, int j1, int j2, int deli, int delj);
+void shift_cloud(int i1, int i2, int j1, int j2, int deli, int delj);
 void make_a_plane(int t, int initial);
 // Fills object slot o: a built-in shape of height hddh, or the custom object
 // "name" turned by hddh degrees (type 8).

@@ -738,3 +738,23 @@ int import_world(const char* source_dir, const char* out_dir, import_counts* cou
     if (counts) *counts = c;
     return 1;
 }
+
+int read_runway_end_heights(const char* runways_csv, std::vector<runway_end_height>* out)
+{
+    std::string text;
+    std::vector<record> rows;
+    if (!read_text(runways_csv, &text)) return 0;
+    if (!parse_csv(text, &rows)) {
+        fprintf(stderr, "world import: cannot read the table %s\n", runways_csv);
+        return 0;
+    }
+    out->clear();
+    for (const record& r : rows) {
+        if (field(r, "closed") == "1") continue;
+        for (const char* prefix : {"le", "he"}) {
+            end_point e = read_end(r, prefix);
+            if (e.has_pos && e.has_elev) out->push_back({e.lat, e.lon, e.elev});
+        }
+    }
+    return 1;
+}

@@ -4,6 +4,8 @@
 // scenery editor saves them.
 #pragma once
 
+#include <vector>
+
 // The airport the first run starts at; the importer always keeps it.
 extern const char* const FIRST_RUN_AIRPORT;
 
@@ -17,3 +19,12 @@ struct import_counts {
 // Reads the three source files from source_dir and writes the three database
 // files into out_dir. Returns 1 on success; on failure it says why on stderr.
 int import_world(const char* source_dir, const char* out_dir, import_counts* counts);
+
+// A runway end of the source data with a position and an elevation.
+struct runway_end_height {
+    double lat, lon;   // degrees
+    double elev_ft;
+};
+// The runway ends of runways.csv (closed runways left out) that carry both.
+// Returns 1 when the file was read; on failure it says why on stderr.
+int read_runway_end_heights(const char* runways_csv, std::vector<runway_end_height>* out);

@@ -1,4 +1,5 @@
 #include "world/world_services.h"
+#include "tests/support/flat_window.h"
 #include "shell/startup.h"
 #include "aero_fixture.h"
 

@@ -8,6 +8,7 @@
 #include "shell/MENUS.h"
 #include "world/runways.h"
 #include "world/world_services.h"
+#include "tests/support/flat_window.h"
 
 #include <cmath>
 #include <cstdio>

@@ -2,8 +2,8 @@
 # A whole flight in the real window, flown with keys as a person would:
 # first run with the bundled trainer, parking brake off ('b'), full throttle
 # (F2), rotate with the keypad yoke (keypad 2), engage the autopilot's heading
-# select ('!'), climb, throttle back (F1), glide down, land on the flat stand-in
-# world and stop. Situations saved from the File menu at the start and in the
+# select ('!'), climb, throttle back (F1), glide down, land on the ground near the
+# airport and stop. Situations saved from the File menu at the start and in the
 # climb, and the preferences written by Quit, tell where the aircraft was:
 # at rest, then high and turned to the autopilot's heading, then on the
 # ground at rest far from its start (a crash would have put it back on the
@@ -97,7 +97,9 @@ function wrap(a) { while (a > 180) a -= 360; while (a < -180) a += 360; return a
   if (y1 - y0 < 50) { print "not climbing: " y1 - y0 " m above the start"; bad = 1 }
   if (v1 < 20) { print "too slow in the climb: " v1 " m/s"; bad = 1 }
   if (wrap(psi1) > 20 || wrap(psi1) < -20) { print "the autopilot did not turn to its heading: " psi1; bad = 1 }
-  if (y2 - y0 > 1 || y2 - y0 < -1) { print "not on the ground at the end: " y2 - y0 " m"; bad = 1 }
+  # The ground round the airport rises and falls by some tens of metres;
+  # stopped, the trainer can only be standing on it.
+  if (y2 - y0 > 150 || y2 - y0 < -150) { print "not on the ground at the end: " y2 - y0 " m"; bad = 1 }
   if (v2 > 5) { print "still moving at the end: " v2 " m/s"; bad = 1 }
   d = sqrt((x2 - x0) ^ 2 + (z2 - z0) ^ 2)
   if (d < 1500) { print "ended " d " m from the start: it did not fly there"; bad = 1 }

@@ -13,6 +13,7 @@
 #include "world/INITNAV.h"
 #include "world/world_records.h"
 #include "world/world_services.h"
+#include "tests/support/flat_window.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>

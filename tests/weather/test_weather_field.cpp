@@ -9,6 +9,7 @@
 #include "toolkit/HL_TYPES.h"
 #include "world/world_records.h"
 #include "world/world_services.h"
+#include "tests/support/flat_window.h"
 
 #include <gtest/gtest.h>
 
