@@ -10,3 +10,6 @@ void update_scenery();
 void build_apt(int apt_reg, int apt_wrl);
 void gen_wx_for_sec(int sector);
 void make_a_plane(int t, int initial);
+// The approach-light sequencers of the listed airports: reset 1 puts each
+// moving light back to its start, else it moves one step.
+void move_rabbits(int reset);
