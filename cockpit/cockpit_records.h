@@ -41,7 +41,7 @@ struct navstruct {
     float ilscrs[2];               // localizer course, true degrees
     int ilsgs[2];                  // 9 a VOR, else the glide-slope angle (0 a localizer alone)
     float hdef[2], vdef[2];        // needle deflections, dots
-    int ntf;                       // to-from flag: 0 none, 1 to, 2 from
+    int ntf[2];                    // to-from flag: 0 none, 1 to, 2 from
     int goodnav[5];                // the receiver has a station
     char nav_id[5][4];             // its identifier letters
     float vorX[2], vorY[2], vorZ[2];   // station, world frame, m

@@ -40,9 +40,9 @@ enum {
 int old_warn, old_full;
 int morse_on;
 float morse_start;
+// Slots of kind 2 are gaps or already played.
 int morse_type[MORSE_SLOTS];
 float morse_time[MORSE_SLOTS];
-int morse_done[MORSE_SLOTS];
 int flap_sound;
 int gs_established;
 float gs_next_warn;
@@ -156,20 +156,18 @@ void morse_player()
             if (!nav.goodnav[r] || nav.radout != r) continue;
             morse_on = 1;
             morse_start = now;
-            for (int k = 0; k < MORSE_SLOTS; ++k) morse_done[k] = 1;
+            for (int k = 0; k < MORSE_SLOTS; ++k) morse_type[k] = 2;
             morse_time[0] = now;
             int n = 0;
             for (int l = 0; l < 4; ++l) build_morse_id(nav.nav_id[r][l], morse_type, morse_time, &n);
-            for (int k = 0; k < n && k < MORSE_SLOTS; ++k) morse_done[k] = 0;
             break;
         }
         return;
     }
     for (int k = 0; k < MORSE_SLOTS; ++k) {
-        if (morse_done[k] || morse_time[k] > now) continue;
-        if (morse_type[k] == 3) play_buffer(SND_DOT, 0);
-        if (morse_type[k] == 4) play_buffer(SND_DASH, 0);
-        morse_done[k] = 1;
+        if (morse_type[k] == 2 || morse_time[k] >= now) continue;
+        play_buffer(morse_type[k] == 3 ? SND_DOT : SND_DASH, 0);
+        morse_type[k] = 2;
     }
     if (now - morse_start >= 10) morse_on = 0;
 }
@@ -220,14 +218,14 @@ void glide_slope_warning(int r, float hdef, float vdef)
 void needles(int r)
 {
     nav.hdef[r] = nav.vdef[r] = 0;
-    nav.ntf = 0;
+    nav.ntf[r] = 0;
     if (!nav.goodnav[r]) return;
     float b = std::atan2(nav.vorX[r] - (float)flt.X, (float)flt.Z - nav.vorZ[r]) * con.radtodeg;
     if (nav.ilsgs[r] == 9) {
         float hdef = wrap180(b - (nav.obs[r] - env.mvar));
-        if (std::fabs(hdef) <= 90) nav.ntf = 1;
+        if (std::fabs(hdef) <= 90) nav.ntf[r] = 1;
         else {
-            nav.ntf = 2;
+            nav.ntf[r] = 2;
             hdef = -wrap180(hdef + 180);
         }
         nav.hdef[r] = fltlim(0.5f * hdef, -5, 5);
@@ -239,7 +237,7 @@ void needles(int r)
         vdef = std::atan2((float)flt.Y - nav.gsY[r], d) * con.radtodeg - nav.ilsgs[r];
     }
     if (std::fabs(hdef) <= 90) {
-        nav.ntf = 1;
+        nav.ntf[r] = 1;
         if (nav.ilsgs[r] != 0 && bb_warnings()) glide_slope_warning(r, hdef, vdef);
     }
     nav.hdef[r] = fltlim(2 * hdef, -5, 5);

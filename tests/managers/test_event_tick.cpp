@@ -104,28 +104,34 @@ TEST_F(EventTick, VorNeedleAndFlag)
         nav.obs[1] = c.obs;
         ticks(1);
         EXPECT_NEAR(nav.hdef[1], c.hdef, 1e-3) << c.obs;
-        EXPECT_EQ(nav.ntf, c.ntf) << c.obs;
+        EXPECT_EQ(nav.ntf[1], c.ntf) << c.obs;
     }
     nav.goodnav[1] = 0;
     ticks(1);
     EXPECT_EQ(nav.hdef[1], 0);
-    EXPECT_EQ(nav.ntf, 0);
+    EXPECT_EQ(nav.ntf[1], 0);
 }
 
-TEST_F(EventTick, MorseIdentifierPlaysItsLetters)
+TEST_F(EventTick, MorseIdentifierPlaysItsLettersAndRepeats)
 {
     nav.goodnav[1] = 1;
     nav.radout = 1;
-    memcpy(nav.nav_id[1], "ETE ", 4);   // dot; dash; dot
-    ticks(100);
+    memcpy(nav.nav_id[1], "SEA ", 4);
+    ticks(150);
     std::vector<int> tones;
     for (int s : played)
         if (s == 21 || s == 22) tones.push_back(s);
-    // Ten seconds: the identifier once, then it starts again.
-    ASSERT_GE(tones.size(), 3u);
-    EXPECT_EQ(tones[0], 21);
-    EXPECT_EQ(tones[1], 22);
-    EXPECT_EQ(tones[2], 21);
+    // S E A: dot dot dot, dot, dot dash; ten seconds after it began it starts again.
+    const std::vector<int> once = {21, 21, 21, 21, 21, 22};
+    std::vector<int> twice = once;
+    twice.insert(twice.end(), once.begin(), once.end());
+    EXPECT_EQ(tones, twice);
+
+    // The audio selector on another receiver hears nothing.
+    played.clear();
+    nav.radout = 2;
+    ticks(150);
+    EXPECT_EQ(std::count(played.begin(), played.end(), 21) + std::count(played.begin(), played.end(), 22), 0);
 }
 
 TEST_F(EventTick, StormLevelStaysInsideTheField)
