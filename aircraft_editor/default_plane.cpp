@@ -3,6 +3,7 @@
 
 #include "fabrex_records.h"
 #include "prop_design.h"
+#include "toolkit/DRPLANE.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/codes.h"
@@ -12,13 +13,6 @@
 #include <cmath>
 #include <cstring>
 
-void load_plane_geo(int new_tex, int dump_map);
-
-// Stand-in until the toolkit's aircraft geometry lands; weak so that the real
-// one takes its place at link time.
-__attribute__((weak)) void load_plane_geo(int, int)
-{
-}
 
 namespace fabrex {
 

@@ -22,6 +22,7 @@ struct inststruct {
     // switches and display modes
     int jato_on, chute_on, hook_down, antiice_on;
     int EFIS_wxr, EFIS_tcas, ecam_mode;
+    float reply_time1, reply_time2;   // the radio reply light's times, s
 };
 
 struct navstruct {
@@ -40,6 +41,12 @@ struct navstruct {
     float ilscrs[2];               // localizer course, true degrees
     int ilsgs[2];                  // 9 a VOR, else the glide-slope angle (0 a localizer alone)
     float hdef[2], vdef[2];        // needle deflections, dots
+    int ntf[2];                    // to-from flag: 0 none, 1 to, 2 from
+    int goodnav[5];                // the receiver has a station
+    char nav_id[5][4];             // its identifier letters
+    float vorX[2], vorY[2], vorZ[2];   // station, world frame, m
+    float gsX[2], gsY[2], gsZ[2];      // glide-slope antenna, world frame, m
+    int overOM, overMM, overIM;    // over a marker beacon
 };
 
 struct atcstruct {
@@ -50,6 +57,7 @@ struct atcstruct {
     int ils_vec_in_progress;  // radar vectors to the ILS under way
     int menu_level;           // 0 the main list, else a pick list
     int sel_i, sel_j;         // highlighted column and row
+    char ils_command[400];    // the controller's vectoring call
 };
 
 struct flightplanstruct {

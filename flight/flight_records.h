@@ -147,6 +147,9 @@ struct relstruct {
     int clights, otto, trotor;
     float oil_rat;     // oil pressure ratio, 0..1, applied after an oil-pump failure
     float hyd_rat;     // hydraulic pressure ratio, 0..1
+    float vac_death_time;               // msc.elap_time when the vacuum failed, s
+    float the_fail_err, phi_fail_err;   // the failed attitude indicator's errors, degrees
+    int RAT_on;                         // the ram-air turbine is deployed
 };
 
 extern flightstruct flt;

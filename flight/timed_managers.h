@@ -4,3 +4,6 @@
 
 void mod_evt();
 void mod_sec();
+
+// 1 when failure item w (0..31) fails now, by its mode in rel.fail_type.
+int failme(int w);

@@ -74,6 +74,13 @@ struct atmospherestruct {
     float rate_change;
     float rain_tstm;   // precipitation and thunderstorm level 1..5
     float temp_SL;     // sea-level temperature, degrees F
+    float dewp_SL;     // sea-level dew point, degrees F
+    float baseAGL;     // cloud base above the terrain, m
+    float vis_eff;     // effective visibility, m
+    int inshear;       // in a wind shear
+    float strike_stop_time;      // msc.elap_time when the lightning flash ends
+    float strike_distance;       // nm
+    float lightXYZ[4][20][3];    // four lightning bolts of 20 points, world frame
     float prec_rat;    // precipitation ratio 0..1 around the eye
     // preferences file
     float baro;                    // barometric pressure, inHg

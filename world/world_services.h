@@ -13,3 +13,6 @@ void make_a_plane(int t, int initial);
 // Fills object slot o: a built-in shape of height hddh, or the custom object
 // "name" turned by hddh degrees (type 8).
 void make_an_obs(float x, float z, float hddh, const char* name, int type, int o);
+// The approach-light sequencers of the listed airports: reset 1 puts each
+// moving light back to its start, else it moves one step.
+void move_rabbits(int reset);

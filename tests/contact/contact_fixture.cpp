@@ -38,6 +38,8 @@ void clear_contact_world()
     env.surf_type = 27;
     atm.rway_fric_rat = 1;
     atm.g = con.g;
+    // Failures as the start-up leaves them: random mode at level 0, none fails.
+    for (int i = 0; i < 32; ++i) rel.fail_type[i] = 1;
     set.joy_rat_hdng = 1;
     msc.prd = 0.05f;
 }

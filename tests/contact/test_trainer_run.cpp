@@ -37,6 +37,7 @@ struct TrainerRun : ::testing::Test {
     {
         clear_contact_world();
         memset(&rel, 0, sizeof rel);
+        for (int i = 0; i < 32; ++i) rel.fail_type[i] = 1;   // as the start-up leaves them: none fails
         memset(&ott, 0, sizeof ott);
         memset(&ins, 0, sizeof ins);
         memset(&nav, 0, sizeof nav);

@@ -199,4 +199,5 @@ void TrainerFlight::start_in_air(float h, float psi, float v)
     set.cus_v = v;
     set_fltvars(10);
     every_system_working();
+    flt.heat = 1;   // carburettor heat, as for any long flight at part power
 }

@@ -130,6 +130,12 @@ struct Approach : TrainerFlight {
         Z0 = Z_with_lat(35);
         nav.ilsgs[1] = 3;
         nav.ilscrs[1] = 270;
+        // The same stations tuned, for the event tick's own needles.
+        nav.goodnav[1] = 1;
+        nav.vorX[1] = (float)(X0 - runway);
+        nav.vorZ[1] = nav.gsZ[1] = (float)Z0;
+        nav.vorY[1] = nav.gsY[1] = 300;
+        nav.gsX[1] = (float)X0;
     }
 
     double along() const { return flt.X - X0; }    // metres out from the threshold

@@ -36,4 +36,14 @@ void standard_day()
     atm.vis_mult = 1;
     atm.vis_rep = 7 * con.nmtomtrs;
     msc.locl_time = 43200;
+    startup_failures();
+}
+
+void startup_failures()
+{
+    rel.total_fail_entry = 0;
+    for (int i = 0; i < 32; ++i) {
+        rel.fail_type[i] = 1;
+        rel.fail_time_max[i] = 10;
+    }
 }

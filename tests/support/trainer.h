@@ -9,3 +9,6 @@ int load_bundled_trainer();
 // The start-up's density table and a standard day at noon: 59 °F,
 // 29.92 inHg, 7 nm visibility.
 void standard_day();
+// Failures as the start-up leaves them: every item in the random mode at
+// level 0, so that none fails.
+void startup_failures();

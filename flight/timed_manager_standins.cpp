@@ -1,0 +1,34 @@
+// Stand-ins for what the timed managers call before the receivers, ATC, the
+// runway lights and the data channels land; weak so that the real ones take
+// their place at link time.
+#include "cockpit/cockpit_services.h"
+#include "shell/data_graph.h"
+#include "world/world_services.h"
+
+__attribute__((weak)) void setnav(int)
+{
+}
+
+__attribute__((weak)) void handle_plan(int)
+{
+}
+
+__attribute__((weak)) void controller_respond(char*)
+{
+}
+
+__attribute__((weak)) void LSO_respond()
+{
+}
+
+__attribute__((weak)) void move_rabbits(int)
+{
+}
+
+__attribute__((weak)) void out_dat(int, int, int)
+{
+}
+
+__attribute__((weak)) void out_label(int, int, int)
+{
+}

@@ -1,0 +1,17 @@
+// What the managers' tests watch: the sounds started and the GL drawing calls.
+#pragma once
+
+#include <vector>
+
+// Every play_buffer call since the last clear: slot numbers in order.
+extern std::vector<int> played;
+
+// The drawing's calls: primitives begun, vertices and texture coordinates.
+struct gl_record {
+    int begins = 0, ends = 0;
+    std::vector<float> vertices;    // x, y, z of each vertex
+    std::vector<float> texcoords;   // s, t of each
+    std::vector<float> rotations;   // angle, x, y, z of each rotation
+    std::vector<float> point_sizes;
+};
+extern gl_record gl_calls;
