@@ -68,6 +68,7 @@ struct atmospherestruct {
     float rate_change;
     float rain_tstm;   // precipitation and thunderstorm level 1..5
     float temp_SL;     // sea-level temperature, degrees F
+    float dewp_SL;     // sea-level dew point, degrees F
     float prec_rat;    // precipitation ratio 0..1 around the eye
     // preferences file
     float baro;                    // barometric pressure, inHg

@@ -6,7 +6,10 @@
 #include "INITNAV.h"
 #include "weather_field.h"
 #include "world_records.h"
+#include "cockpit/cockpit_records.h"
+#include "cockpit/cockpit_services.h"
 #include "flight/flight_records.h"
+#include "toolkit/HL_TEXT.h"
 #include "toolkit/HL_MNW.h"
 
 #include <cmath>
@@ -58,6 +61,10 @@ void load_region()
     APPLICATION_setupmenus();
 }
 
+// Until the scene frame draws them: the ATC menu while it is up, else the
+// last controller phrase while its time on screen lasts.
 void update_scenery()
 {
+    if (atc.menu_up) plot_atc_options(0);
+    else if (atc.response_timeout > msc.elap_time) OGL_string(47, 6, 535, atc.response, 635, 6);
 }
