@@ -492,6 +492,7 @@ void controller_respond(const char* request)
         copy_bounded(name, request + name_at, sizeof name);
         size_t n = strlen(name);
         if (n > 0 && name[n - 1] == '.') name[n - 1] = 0;
+        if (!name[0]) return;   // an empty name would match an unnamed slot
         target = find_name(name, type == REQ_ILS || type == REQ_LOC);
         if (target < 0) return;
     }

@@ -17,6 +17,11 @@
 #include <cstring>
 
 namespace {
+int valid_apt(int a)
+{
+    return a >= 0 && a <= intlim(env.aptmax, -1, APT_CAP - 1);
+}
+
 int wrap180(int d)
 {
     return intwrap(d, -179, 180);
@@ -112,11 +117,12 @@ void best_end(int a, float course, int* rway, int* direction)
 void get_active_rway(int apt_to_check, int* rway, int* direction, int* ils_loc_found, int* ILS_to_use)
 {
     int a = apt_to_check;
-    weather w = airport_weather(a, 1);
     *rway = 0;
     *direction = 1;
     *ils_loc_found = 0;
     *ILS_to_use = -1;
+    if (!valid_apt(a)) return;
+    weather w = airport_weather(a, 1);
     for (int r = 1; r < 3; ++r)
         if (apt_len[a][r] > apt_len[a][*rway]) *rway = r;
 
@@ -138,6 +144,7 @@ void get_active_rway(int apt_to_check, int* rway, int* direction, int* ils_loc_f
 
 void app_current_rway_string(char* string, int apt)
 {
+    if (!valid_apt(apt)) return;
     int r, dir, found, ils;
     get_active_rway(apt, &r, &dir, &found, &ils);
     int num = apt_num[apt][r];
@@ -151,6 +158,8 @@ void app_current_rway_string(char* string, int apt)
 
 void get_ATIS(int n, char info, char* atis_str, int flag)
 {
+    atis_str[0] = 0;
+    if (!valid_apt(n)) return;   // no airport chosen yet
     weather w = airport_weather(n, flag);
     char word[16];
     get_phonetic(info, word);

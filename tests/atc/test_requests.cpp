@@ -155,6 +155,7 @@ TEST_F(Requests, Replies)
     EXPECT_EQ(reply("please request"), CALL + "say again please") << "the search stops at the text's end";
     EXPECT_EQ(reply("hello"), "");
     EXPECT_EQ(reply("request taxi Nowhere."), "") << "no such airport";
+    EXPECT_EQ(reply("request taxi"), "") << "no name";
     EXPECT_EQ(reply(std::string(260, 'x') + "request taxi Departure Field."), "") << "beyond 256 characters";
 
     // 30 nm south of the arrival field.

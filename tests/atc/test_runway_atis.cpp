@@ -108,6 +108,12 @@ TEST_F(RunwayAtis, ReportWindOverridesAndTheFileIsReadOnceASecond)
     EXPECT_EQ(runway(0), "runway 9");
 }
 
+TEST_F(RunwayAtis, NoAirportChosenGivesNoText)
+{
+    EXPECT_EQ(atis(-1, 'A', 0), "");
+    EXPECT_EQ(runway(7), "") << "beyond the database";
+}
+
 TEST_F(RunwayAtis, CeilingsAndRunwayVisualRange)
 {
     atm.cld_type = 1;
