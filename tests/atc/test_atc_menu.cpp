@@ -10,6 +10,7 @@
 #include "toolkit/HL_TYPES.h"
 #include "world/INITNAV.h"
 #include "world/world_records.h"
+#include "world/world_services.h"
 
 #include <cstdio>
 #include <cstring>
@@ -214,4 +215,28 @@ TEST_F(AtcMenu, SelectionFollowsTheMouseOnlyWhenItMoves)
     plot_atc_options(0);
     EXPECT_EQ(atc.sel_j, 3);
     EXPECT_EQ(atc.sel_i, 0);
+}
+
+TEST_F(AtcMenu, TheViewShowsTheMenuElseTheLastPhraseWhileItLasts)
+{
+    update_scenery();
+    ASSERT_FALSE(texts.empty());
+    EXPECT_EQ(texts[0].text, "File flight plan");
+
+    atc.menu_up = 0;
+    speakstring("Trainer taxi runway 9.");
+    texts.clear();
+    msc.elap_time += 2;
+    update_scenery();
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_EQ(texts[0].colour, 47);
+    EXPECT_EQ(texts[0].x, 6);
+    EXPECT_EQ(texts[0].y, 535);
+    EXPECT_EQ(texts[0].text, "Trainer taxi runway 9.");
+    EXPECT_EQ(texts[0].width, 635);
+    EXPECT_EQ(texts[0].pitch, 6);
+    msc.elap_time += 1;   // 2.2 s on screen have passed
+    texts.clear();
+    update_scenery();
+    EXPECT_TRUE(texts.empty());
 }
