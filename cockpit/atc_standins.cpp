@@ -1,6 +1,5 @@
-// Stand-ins until the cockpit and ATC land: of the panel only the parking
-// brake takes clicks, so that an aircraft can leave its start; the ATC request
-// menu takes no picks; a phrase starts without a call sign.
+// Stand-in until the panel's clicks land: of the panel only the parking
+// brake takes clicks, so that an aircraft can leave its start.
 #include "cockpit_records.h"
 #include "cockpit_services.h"
 
@@ -14,13 +13,4 @@ void manage_das(float x, float y)
         set.parkbrake = set.parkbrake < 0.01f ? 1.0f : 0.0f;
         if (flt.cat_stage == 3) flt.cat_stage = 4;
     }
-}
-
-void plot_atc_options(int)
-{
-}
-
-void start_command_string(char* string, int)
-{
-    string[0] = 0;
 }

@@ -55,19 +55,22 @@ struct atcstruct {
     float response_timeout;   // the phrase shows until this time of msc.elap_time
     int plan_index;           // destination airport of the filed plan
     int ils_vec_in_progress;  // radar vectors to the ILS under way
-    int menu_level;           // 0 the main list, else a pick list
+    int menu_level;           // 0 the main list, 1 ATIS, 4..7 vectors, landing, ILS, localizer pick lists
     int sel_i, sel_j;         // highlighted column and row
-    char ils_command[400];    // the controller's vectoring call
+    char ils_command[400];    // the request the vectoring serves, repeated each second
+    int plan_phase;           // 0 clearance, 3 departure .. 9 ground
+    int waiting_new_frq;      // sent to a new frequency, the pilot has not checked in
+    float cardxyz[3];         // offset from the carrier's landing reference point, m
 };
 
 struct flightplanstruct {
     int onfile;
     int activated;
-    char arr_id_str[5];       // destination identifier
-    int ifr, vfr, dvfr;       // flight rules, one of them set
-    int mr, mrs;              // pilot's title
-    char dep_id_str[5];       // departure identifier
-    int cruise_alt;           // ft
+    int ifr, vfr, dvfr;       // flight rules, one set
+    int mr, mrs;              // the pilot's form of address, at most one set
+    char dep_id_str[400];     // departure identifier (first four characters used)
+    char arr_id_str[400];     // destination identifier (first four characters used)
+    int init_alt, cruise_alt; // feet
 };
 
 extern inststruct ins;

@@ -18,9 +18,4 @@ const int MORSE_SLOTS = 24;
 
 // Retunes receiver w: 0, 1 NAV, 4 ADF, 5 GPS.
 void setnav(int w);
-// The filed flight plan's next phase; the controller's next radar vector;
-// the landing signal officer's next call.
-void handle_plan(int);
-void controller_respond(char* command);
-void LSO_respond();
 void build_morse_id(char letter, int* type_snd, float* time_snd, int* n);

@@ -3,6 +3,7 @@
 #include "coordinates.h"
 #include "flight_records.h"
 #include "cockpit/cockpit_records.h"
+#include "cockpit/atc.h"
 #include "shell/INITGEN.h"
 #include "shell/shell_records.h"
 #include "toolkit/HL_FUNCT.h"
@@ -299,6 +300,7 @@ void set_fltvars(int type_start)
     memset(&flt, 0, sizeof flt);
     memset(&atc, 0, sizeof atc);
     memset(&fpl, 0, sizeof fpl);
+    reset_atc_dialogue();
     flt.lat = lat;
     flt.lon = lon;
 

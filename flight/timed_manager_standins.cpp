@@ -1,4 +1,4 @@
-// Stand-ins for what the timed managers call before the receivers, ATC, the
+// Stand-ins for what the timed managers call before the receivers, the
 // runway lights and the data channels land; weak so that the real ones take
 // their place at link time.
 #include "cockpit/cockpit_services.h"
@@ -6,18 +6,6 @@
 #include "world/world_services.h"
 
 __attribute__((weak)) void setnav(int)
-{
-}
-
-__attribute__((weak)) void handle_plan(int)
-{
-}
-
-__attribute__((weak)) void controller_respond(char*)
-{
-}
-
-__attribute__((weak)) void LSO_respond()
 {
 }
 

@@ -5,6 +5,7 @@
 #include "aircraft_sounds.h"
 #include "flight_records.h"
 #include "force_accumulators.h"
+#include "cockpit/atc.h"
 #include "cockpit/cockpit_records.h"
 #include "cockpit/cockpit_services.h"
 #include "shell/data_graph.h"
