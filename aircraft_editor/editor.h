@@ -33,6 +33,10 @@ void spin_preview(int code);
 // The moving controls' deflections at elapsed time t, seconds.
 void move_controls(float t);
 
+// The chooser of panel slot c (1..8) at (x, y): a click on a kind puts it
+// there and takes it out of every other slot.
+void fiddle_ins_loc(int c, int x, int y);
+
 // Location help texts: "This is how far ... the " + description + " is. ...",
 // in a shared buffer valid until the next call.
 const char* x_name(const char* description);

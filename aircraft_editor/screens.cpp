@@ -3,6 +3,7 @@
 
 #include "fabrex_records.h"
 #include "screen_table.h"
+#include "prop_design.h"
 #include "smoothing.h"
 #include "toolkit/HL_BTN.h"
 #include "toolkit/HL_FUNCT.h"
@@ -13,6 +14,7 @@
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/plane_record.h"
 
+#include <cstddef>
 #include <cstring>
 
 namespace fabrex {
@@ -74,6 +76,15 @@ void run_field(const field_entry& f, const screen_entry& s)
     case F_CHECK:
         inboolbtn(vx, y, iv, help);
         break;
+    case F_FILE: {
+        char* name = base + 400 * part;
+        if (instringbtn(vx, y, name, (int)f.hi, help) && s.part >= 0 && s.part <= 17) {
+            // A new root or tip airfoil brings its thickness.
+            if (f.offset == offsetof(planestruct, Rafl0)) assign_foil_thickness(name, s.part, 0);
+            if (f.offset == offsetof(planestruct, Tafl0)) assign_foil_thickness(name, s.part, 1);
+        }
+        break;
+    }
     default:
         if (f.is_int) {
             float v = (float)*iv;
@@ -85,7 +96,41 @@ void run_field(const field_entry& f, const screen_entry& s)
         break;
     }
 }
+// The radio stack or the engine instruments on the left: a click in the box switches.
+void radio_side()
+{
+    if (mnw.mouse_clicked && fltbox(mnw.mx, mnw.my, 529, 174, 660, 194)) pln.radiotype = pln.radiotype == 1 ? 2 : 1;
+    const int one = pln.radiotype == 1;
+    OGL_string(one ? 19 : 0, 529, 186, "engine ins", 60, 6);
+    OGL_string(one ? 0 : 19, 529, 176, "  radios  ", 60, 6);
+    OGL_string(one ? 0 : 19, 591, 186, "engine ins", 60, 6);
+    OGL_string(one ? 19 : 0, 591, 176, "  radios  ", 60, 6);
+}
+
+void panel_slots()
+{
+    static const float xs[4] = {0, 130, 260, 390};
+    for (int c = 1; c <= 8; ++c) fiddle_ins_loc(c, xs[(c - 1) % 4], c <= 4 ? 234.0f : 104.0f);
+    radio_side();
+}
 } // namespace
+
+void fiddle_ins_loc(int c, int x, int y)
+{
+    static const char* const kinds[9] = {"           NONE", "       airspeed", "artifcl horizon",
+                                         "      altimeter", "  supplementary", "      turn-slip",
+                                         "directional gyro", "  vertical speed", "         A.D.F."};
+    for (int k = 0; k < 9; ++k) {
+        const float lx = x + 24, ly = y - 20 + 10.0f * k;
+        if (mnw.mouse_clicked && fltbox(mnw.mx, mnw.my, lx, ly - 1, lx + 100, ly + 9)) {
+            pln.ins_of_loc[c] = k;
+            // Each instrument stands in one slot at most.
+            for (int o = 1; o <= 8; ++o)
+                if (o != c && k != 0 && pln.ins_of_loc[o] == k) pln.ins_of_loc[o] = 0;
+        }
+        OGL_string(pln.ins_of_loc[c] == k ? 0 : 19, lx, ly, kinds[k], 100, 6);
+    }
+}
 
 const char* x_name(const char* d)
 {
@@ -146,6 +191,7 @@ void APPLICATION_update()
         for (int k = 0; k < screen_field_count; ++k)
             if (shows(screen_fields[k], *s)) run_field(screen_fields[k], *s);
         body_grid(*s);
+        if (!strcmp(s->bitmap, "A_PANL")) panel_slots();
         if (!strcmp(s->bitmap, "P_ENGN") || !strcmp(s->bitmap, "H_ENGN")) derive_engine_sfc();
         if (pln.is_heli && (s->id == 206 || s->id == 207)) pln.sidecant[1] = pln.propdir[0] == 0 ? 90.0f : -90.0f;
     }

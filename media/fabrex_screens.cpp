@@ -71,8 +71,19 @@ picture make_fabrex_bitmap(const char* name)
         fabrex::field_place(f, *s, &lx, &vx, &y);
         pic_text(p, TEXT, lx, y, f.label, 1);
         float w = f.kind == fabrex::F_RADIO ? 14.0f * f.dig : f.kind == fabrex::F_NUMBER ? 10.0f * f.dig + 6 : 12;
-        if (f.kind == fabrex::F_NUMBER) well(p, vx - (f.sign ? 5 : 0), y - 2, w + (f.sign ? 5 : 0), 11);
+        if (f.kind == fabrex::F_FILE) w = 150;
+        if (f.kind == fabrex::F_NUMBER || f.kind == fabrex::F_FILE) well(p, vx - (f.sign ? 5 : 0), y - 2, w + (f.sign ? 5 : 0), 11);
         pic_text(p, SOFT, vx + w + 8, y, f.unit, 1);
+    }
+    if (!strcmp(name, "A_PANL")) {
+        // The eight instrument slots and the radio box.
+        for (int c = 0; c < 8; ++c) {
+            float x = 130.0f * (c % 4) + 20, y = c < 4 ? 234.0f : 104.0f;
+            pic_frame(p, GRID, x, y - 24, 104, 94, 1);
+            pic_text(p, TEXT, x + 4, y + 74, ("Slot " + std::to_string(c + 1)).c_str(), 1);
+        }
+        pic_frame(p, GRID, 527, 172, 135, 24, 1);
+        pic_text(p, TEXT, 529, 200, "Click to swap sides:", 1);
     }
     if (!strcmp(name, "A_FUSE")) body_grid(p, 11, 159);
     if (!strcmp(name, "A_NACE") || !strcmp(name, "A_FAIR")) body_grid(p, 7, 129);

@@ -197,3 +197,28 @@ TEST_F(Editor, PreviewDistance)
     pln.Xarm[5] = 1;
     EXPECT_NEAR(find_dis_to_plane(), 11, 1e-4);
 }
+
+TEST_F(Editor, EachInstrumentStandsInOneSlotAtMost)
+{
+    to_array = 1;   // draw into the canvas: no GL here
+    for (int c = 1; c <= 8; ++c) pln.ins_of_loc[c] = 0;
+    pln.ins_of_loc[6] = 5;
+    pln.ins_of_loc[2] = 1;
+    pln.ins_of_loc[7] = 1;
+    // Slot 3 at (260, 234): the turn-slip line is the sixth, 50 above the first.
+    mnw.mouse_clicked = 1;
+    mnw.mx = 260 + 30;
+    mnw.my = 234 - 20 + 50 + 4;
+    fiddle_ins_loc(3, 260, 234);
+    EXPECT_EQ(pln.ins_of_loc[3], 5);
+    EXPECT_EQ(pln.ins_of_loc[6], 0);
+    // NONE empties only the slot chosen.
+    mnw.my = 234 - 20 + 4;
+    fiddle_ins_loc(2, 130, 234);
+    mnw.mx = 130 + 30;
+    fiddle_ins_loc(2, 130, 234);
+    EXPECT_EQ(pln.ins_of_loc[2], 0);
+    EXPECT_EQ(pln.ins_of_loc[7], 1);
+    mnw.mouse_clicked = 0;
+    to_array = 0;
+}
