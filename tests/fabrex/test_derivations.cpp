@@ -2,8 +2,10 @@
 #include "fabrex_fixture.h"
 
 #include "aircraft_editor/editor.h"
+#include "aircraft_editor/fabrex_records.h"
 #include "aircraft_editor/smoothing.h"
 #include "toolkit/HL_FUNCT.h"
+#include "toolkit/HL_MNW.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/plane_record.h"
 
@@ -220,5 +222,26 @@ TEST_F(Editor, EachInstrumentStandsInOneSlotAtMost)
     EXPECT_EQ(pln.ins_of_loc[2], 0);
     EXPECT_EQ(pln.ins_of_loc[7], 1);
     mnw.mouse_clicked = 0;
+    to_array = 0;
+}
+
+TEST_F(Editor, OpenScreensMarkClicksAndTheTailRotorFollowsTheMainRotor)
+{
+    to_array = 1;   // the screen's widgets draw into the canvas: no GL here
+    pln.is_heli = 1;
+    mnw.topwin = 206;
+    mnw.mx = mnw.my = -100;   // a click on no field
+    msc.planemod = 0;
+    mnw.mouse_clicked = 1;
+    pln.propdir[0] = 0;
+    APPLICATION_update();
+    EXPECT_EQ(msc.planemod, 1);
+    EXPECT_FLOAT_EQ(pln.sidecant[1], 90);
+    mnw.mouse_clicked = 0;
+    pln.propdir[0] = 1;
+    APPLICATION_update();
+    EXPECT_FLOAT_EQ(pln.sidecant[1], -90);
+    mnw.topwin = 0;
+    pln.is_heli = 0;
     to_array = 0;
 }

@@ -74,6 +74,12 @@ TEST(FabrexWindow, PreviewAndScreensOfTheBundledTrainer)
         EXPECT_GT(screenshot(("screen_" + std::to_string(id)).c_str(), 0, 0, 0), 50000) << id;
         MACIBM_startwind(0);
     }
+    // Both spins end near heading 225 and roll 315 (135 or 855 degrees turned).
+    msc.rotate_code = 419;
+    frames(1);
+    EXPECT_EQ(msc.rotate_code, 0);
+    EXPECT_NEAR(msc.psi, 225, 3);
+    EXPECT_NEAR(msc.phi, 315, 3);
     EXPECT_FALSE(gdone);
     MACIBM_finishup();
 }
