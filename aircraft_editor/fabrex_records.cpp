@@ -2,4 +2,5 @@
 
 namespace fabrex {
 miscstruct msc;
+flightstruct flt;
 }

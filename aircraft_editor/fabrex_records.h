@@ -18,4 +18,13 @@ struct miscstruct {
 };
 extern miscstruct msc;
 
+// The preview's animated control deflections, degrees; only the preview
+// writes them.
+struct flightstruct {
+    float lailndef, railndef, lhstbdef, rhstbdef, ruddef;
+    int flap;
+    float elv_trim;
+};
+extern flightstruct flt;
+
 } // namespace fabrex

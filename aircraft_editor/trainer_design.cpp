@@ -11,6 +11,7 @@
 #include "trainer_design.h"
 
 #include "default_plane.h"
+#include "editor.h"
 #include "prop_design.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_TYPES.h"
@@ -221,6 +222,14 @@ void build_trainer(const char* path)
     engine_and_propeller();
     fuselage();
     weights_and_gear();
+    // The editor's grids hold every point of each body within their width.
+    for (int b = 18; b <= 27; ++b)
+        for (int st = 0; st < f_body_s_dim(b); ++st)
+            for (int r = 0; r < f_body_r_dim(b); ++r)
+                pln.body_r[b] = fltmax3(pln.body_r[b], std::ceil(std::fabs(pln.body_X[b][st][r])),
+                                        std::ceil(std::fabs(pln.body_Y[b][st][r])));
+    // As the editor saves it: with its per-frame derivations applied.
+    derive_fields();
 }
 
 } // namespace fabrex

@@ -23,6 +23,10 @@ picture make_startup_picture();
 picture make_gauge_face(const char* name);
 picture make_window_backdrop(const char* name);
 
+// The aircraft editor's screen backgrounds of "bitmaps/Fabrex".
+const char* const* fabrex_bitmap_names(int* count);
+picture make_fabrex_bitmap(const char* name);
+
 // Panel pieces shared by the bitmap painters.
 colour panel_colour();
 picture panel_plate(int w, int h, int seed);

@@ -69,6 +69,10 @@ void make_bitmaps(const std::string& bitmaps)
         for (int k = 0; k < f.count; ++k)
             save_picture(bitmaps + f.folder + "/" + f.names[k] + ".BMP", f.paint(f.names[k]));
     }
+    int n = 0;
+    const char* const* names = fabrex_bitmap_names(&n);
+    std::filesystem::create_directories(bitmaps + "Fabrex");
+    for (int k = 0; k < n; ++k) save_picture(bitmaps + "Fabrex/" + names[k] + ".BMP", make_fabrex_bitmap(names[k]));
 }
 
 void make_sounds(const std::string& folder, const std::string& espeak, const std::string& scratch)

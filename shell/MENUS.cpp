@@ -227,19 +227,6 @@ void append_all(int menu, const item (&items)[N])
     for (const item& it : items) MACIBM_append_menu(menu, it.id, it.text, it.help);
 }
 
-void clear_menus()
-{
-    for (int m = 0; m < MENU_COUNT; ++m) {
-        mnw.menu_name[m][0] = 0;
-        mnw.menux1[m] = mnw.menuy1[m] = mnw.menux2[m] = mnw.menuy2[m] = -9999;
-        for (int i = 0; i < MENU_ITEMS; ++i) {
-            mnw.item_name[m][i][0] = 0;
-            if (m < MENU_HELP_COUNT) mnw.item_help[m][i][0] = 0;
-            mnw.itemx1[m][i] = mnw.itemy1[m][i] = mnw.itemx2[m][i] = mnw.itemy2[m][i] = -9999;
-        }
-    }
-}
-
 // A submenu's title is never drawn; the toolkit takes a menu without a title
 // for one that does not exist, so each carries its parent item's text.
 void create_submenu(int m, int parent_id)

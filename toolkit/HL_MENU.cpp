@@ -316,3 +316,16 @@ void MACIBM_draw_help()
     MACIBM_button(hx1 - 6, hy1 - 6, hx2 + 4, hy2 + 4, 1);
     OGL_string(41, hx1 + 3, hy2 - 11, mnw.help_message, hx2 - hx1 - 6, 6);
 }
+
+void clear_menus()
+{
+    for (int m = 0; m < MENU_COUNT; ++m) {
+        mnw.menu_name[m][0] = 0;
+        mnw.menux1[m] = mnw.menuy1[m] = mnw.menux2[m] = mnw.menuy2[m] = -9999;
+        for (int i = 0; i < MENU_ITEMS; ++i) {
+            mnw.item_name[m][i][0] = 0;
+            if (m < MENU_HELP_COUNT) mnw.item_help[m][i][0] = 0;
+            mnw.itemx1[m][i] = mnw.itemy1[m][i] = mnw.itemx2[m][i] = mnw.itemy2[m][i] = -9999;
+        }
+    }
+}

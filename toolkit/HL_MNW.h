@@ -87,6 +87,8 @@ const int MENU_HELP_COUNT = 15;
 // i < 0: a bar menu (declare them left to right from menu 0); else the code
 // parent x 100 + item of the item the submenu opens from.
 void MACIBM_create_menu(int m, int i, const char* C_string);
+// Empties every menu and item, their corners at -9999, before a rebuild.
+void clear_menus();
 // Item i - 100 m of menu m (i is the item's full code), then the menu's
 // layout again. "-" begins a separator.
 void MACIBM_append_menu(int m, int i, const char* C_string, const char* help);

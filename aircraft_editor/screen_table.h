@@ -1,0 +1,48 @@
+// The editor's screens and the fields placed on them: plain data, shared by
+// the editor and the media generator that paints the screens' backgrounds.
+#pragma once
+
+#include <cstddef>
+
+namespace fabrex {
+
+struct screen_entry {
+    int id;
+    const char* title;
+    float dx, dy;
+    const char* bitmap;
+    int part;   // the part the screen edits, -1 none
+};
+// The screens of one mode, ending with id 0.
+extern const screen_entry plane_screens[];
+extern const screen_entry heli_screens[];
+// The screen of id in the mode; nullptr when there is none.
+const screen_entry* find_screen(int id, int is_heli);
+
+enum field_kind { F_NUMBER, F_RADIO, F_NOYES, F_CHECK, F_FILE };
+enum field_mode { BOTH, PLANE, HELI };
+// A number field at (x, y) of a screen, bound by its offset in planestruct
+// (for per-part fields the offset of element 0, indexed by the screen's part).
+struct field_entry {
+    const char* bitmap;     // the screens that show it
+    int mode;               // field_mode
+    const char* label;
+    const char* unit;
+    int col, row;           // place on the screen's grid (field_place)
+    int kind;               // field_kind
+    size_t offset;
+    int per_part;           // 1: float[28] or int[28] indexed by the screen's part
+    int is_int;
+    int dig, dec, sign;     // number format; radio: dig boxes
+    float lo, hi;
+    const char* help;       // nullptr: the location help of `place`
+    const char* place;      // x_name/y_name/z_name description, with `axis`
+    char axis;              // 'x', 'y', 'z' or 0
+};
+extern const field_entry screen_fields[];
+extern const int screen_field_count;
+
+// Where a field's label and value stand on a screen of height dy, window units.
+void field_place(const field_entry& f, const screen_entry& s, float* label_x, float* value_x, float* y);
+
+} // namespace fabrex

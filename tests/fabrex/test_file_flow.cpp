@@ -1,0 +1,169 @@
+// New, Open, Save, Save As and Quit with the save-changes guard.
+#include "fabrex_fixture.h"
+
+#include "aircraft_editor/default_plane.h"
+#include "aircraft_editor/editor.h"
+#include "aircraft_editor/fabrex_records.h"
+#include "toolkit/HL_FUNCT.h"
+#include "toolkit/HL_MNW.h"
+#include "toolkit/HL_TYPES.h"
+#include "toolkit/plane_file.h"
+#include "toolkit/plane_record.h"
+
+#include <algorithm>
+#include <cstring>
+#include <fstream>
+
+using fabrex::msc;
+
+namespace {
+const size_t HEADER = 5;
+const size_t FILE_SIZE = HEADER + sizeof(planestruct);
+// The name and path fields: C_file, C_name and C_path, 400 bytes each.
+const size_t NAMES_END = HEADER + 1200;
+
+int count(char c)
+{
+    return (int)std::count(calls.begin(), calls.end(), c);
+}
+
+void write_raw(const std::string& path, const std::vector<unsigned char>& bytes)
+{
+    std::ofstream(path, std::ios::binary).write((const char*)bytes.data(), (std::streamsize)bytes.size());
+}
+} // namespace
+
+TEST_F(Editor, SaveWritesTheHeaderAndTheRecordAndAsksForANameOnlyOnce)
+{
+    EXPECT_EQ(sizeof(planestruct), 189548u);
+    msc.planemod = 1;
+    APPLICATION_handlemenu(102);
+    EXPECT_EQ(count('s'), 1);
+    EXPECT_EQ(msc.planemod, 0);
+    EXPECT_EQ(msc.planenamed, 1);
+    std::vector<unsigned char> f = read_file(path("Test.acf"));
+    ASSERT_EQ(f.size(), FILE_SIZE);
+    EXPECT_EQ(std::vector<unsigned char>(f.begin(), f.begin() + 5), (std::vector<unsigned char>{0x69, 0x2E, 0, 0, 0}));
+    EXPECT_STREQ((const char*)&f[HEADER + 400], "Test");
+
+    APPLICATION_handlemenu(102);   // named now: no dialog
+    EXPECT_EQ(count('s'), 1);
+    APPLICATION_handlemenu(103);   // Save As always asks
+    EXPECT_EQ(count('s'), 2);
+}
+
+TEST_F(Editor, GuardAnswers)
+{
+    const struct {
+        int answer, chooser, quits, prompts, saves;
+    } cases[] = {
+        {3, 1, 0, 1, 0},   // Cancel
+        {2, 1, 1, 1, 0},   // Don't Save
+        {1, 1, 1, 1, 1},   // Save: named, then quit
+        {1, 0, 0, 1, 1},   // Save with the dialog cancelled
+    };
+    for (const auto& c : cases) {
+        calls.clear();
+        gdone = 0;
+        msc.planemod = 1;
+        msc.planenamed = 0;
+        prompt_answer = c.answer;
+        chooser_answer = c.chooser;
+        APPLICATION_handlemenu(105);
+        EXPECT_EQ(gdone, c.quits) << "answer " << c.answer << " chooser " << c.chooser;
+        EXPECT_EQ(count('p'), c.prompts);
+        EXPECT_EQ(count('s'), c.saves);
+    }
+    // Nothing unsaved: no question.
+    calls.clear();
+    gdone = 0;
+    msc.planemod = 0;
+    APPLICATION_handlemenu(105);
+    EXPECT_EQ(gdone, 1);
+    EXPECT_TRUE(calls.empty());
+}
+
+TEST_F(Editor, AFailedSaveKeepsTheChangesAndThePendingCommandDoesNotRun)
+{
+    chooser_file = "no such folder/Test.acf";
+    msc.planemod = 1;
+    APPLICATION_handlemenu(102);
+    EXPECT_EQ(msc.planemod, 1);
+    prompt_answer = 1;
+    APPLICATION_handlemenu(105);
+    EXPECT_EQ(gdone, 0);
+}
+
+TEST_F(Editor, AByteSwappedFileOpensToTheSameRecord)
+{
+    pln.Vne = 180;
+    pln.numen = 2;
+    pln.body_Y[18][3][5] = -1.25f;
+    APPLICATION_handlemenu(103);
+    planestruct saved = pln;
+    // The twin: the same record in the other byte order.
+    rev_pln_bytes();
+    std::vector<unsigned char> twin(HEADER);
+    std::vector<unsigned char> f = read_file(path("Test.acf"));
+    std::copy(f.begin(), f.begin() + HEADER, twin.begin());
+    twin.insert(twin.end(), (const unsigned char*)&pln, (const unsigned char*)&pln + sizeof pln);
+    write_raw(path("Twin.acf"), twin);
+    pln = saved;
+
+    fabrex::setup_baseplane("Untitled.acf", "Untitled.acf");
+    chooser_file = "Twin.acf";
+    APPLICATION_handlemenu(101);
+    EXPECT_STREQ(pln.C_file, "Twin.acf");
+    EXPECT_EQ(std::string(pln.C_path), path("Twin.acf"));
+    EXPECT_EQ(msc.planemod, 0);
+    EXPECT_EQ(msc.planenamed, 1);
+    EXPECT_EQ(memcmp((const char*)&pln + 1200, (const char*)&saved + 1200, sizeof pln - 1200), 0);
+}
+
+TEST_F(Editor, TheBundledTrainerOpenedAndSavedIsUnchangedApartFromItsNames)
+{
+    std::vector<unsigned char> original = read_file(PROGRAM_DIR "/Aircraft/Trainer.acf");
+    ASSERT_EQ(original.size(), FILE_SIZE);
+    write_raw(path("Trainer.acf"), original);
+    chooser_file = "Trainer.acf";
+    APPLICATION_handlemenu(101);
+    chooser_file = "Copy.acf";
+    APPLICATION_handlemenu(103);
+    std::vector<unsigned char> copy = read_file(path("Copy.acf"));
+    ASSERT_EQ(copy.size(), FILE_SIZE);
+    EXPECT_TRUE(std::equal(original.begin(), original.begin() + HEADER, copy.begin()));
+    size_t differ = 0;
+    for (size_t k = NAMES_END; k < FILE_SIZE; ++k)
+        if (original[k] != copy[k] && ++differ <= 20) ADD_FAILURE() << "record offset " << k - HEADER;
+    EXPECT_EQ(differ, 0u);
+}
+
+TEST_F(Editor, OpeningKeepsTheAircraftsFuelConsumptionWhateverTheEngineScreenLastSaw)
+{
+    pln.entype = 3;
+    pln.sfc = 0.7f;
+    APPLICATION_handlemenu(103);
+    APPLICATION_handlemenu(100);   // unsaved? no: saved just now
+    EXPECT_EQ(pln.entype, 1);
+    APPLICATION_handlemenu(101);
+    EXPECT_EQ(pln.entype, 3);
+    fabrex::derive_engine_sfc();
+    EXPECT_FLOAT_EQ(pln.sfc, 0.7f);
+    pln.entype = 5;   // a change on the screen takes the type's default
+    fabrex::derive_engine_sfc();
+    EXPECT_FLOAT_EQ(pln.sfc, 0.55f);
+}
+
+TEST_F(Editor, HelicopterModeAsksFirstAndStartsAFreshHelicopter)
+{
+    msc.planemod = 1;
+    prompt_answer = 3;
+    APPLICATION_handlemenu(511);
+    EXPECT_EQ(pln.is_heli, 0);
+    prompt_answer = 2;
+    APPLICATION_handlemenu(511);
+    EXPECT_EQ(pln.is_heli, 1);
+    EXPECT_EQ(msc.planemod, 0);
+    EXPECT_STREQ(pln.C_file, "Untitled.acf");
+    pln.is_heli = 0;
+}
