@@ -78,3 +78,19 @@ int program_part_lost(int en)
 {
     return 0;
 }
+
+// The preview always shows the whole aircraft, lights steady.
+float program_view_range()
+{
+    return 1e30f;
+}
+
+float program_view_zoom()
+{
+    return 1;
+}
+
+float program_light_pulse()
+{
+    return 1;
+}

@@ -20,6 +20,7 @@
 #include "toolkit/part_geometry.h"
 #include "toolkit/plane_record.h"
 #include "toolkit/weather_reports.h"
+#include "world/real_weather.h"
 #include "world/INITNAV.h"
 #include "world/world_records.h"
 #include "world/world_services.h"

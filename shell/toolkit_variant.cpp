@@ -122,3 +122,19 @@ int program_part_lost(int en)
 {
     return flt.over_vne && (en == 5 || en == 7 || en == 9);
 }
+
+float program_view_range()
+{
+    return atm.vis_eff;
+}
+
+float program_view_zoom()
+{
+    return scn.zoom;
+}
+
+// The flight model's pulse: a 2 rad/s flash.
+float program_light_pulse()
+{
+    return 0.5f + 0.5f * std::sin(2 * msc.elap_time);
+}

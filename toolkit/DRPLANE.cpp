@@ -7,11 +7,10 @@
 #include "HL_GRAPH.h"
 #include "HL_TEXTURE.h"
 #include "HL_TYPES.h"
-#include "flight/force_accumulators.h"
 #include "part_geometry.h"
 #include "plane_record.h"
+#include "program_variant.h"
 #include "terrain_helpers.h"
-#include "world/world_records.h"
 
 #include <GL/gl.h>
 
@@ -372,9 +371,10 @@ void draw_part(int p)
     if (p >= 4 && p <= 13 && pln.varsweepEQ[p])
         glRotatef((pln.sweepnow[p] - pln.sweep1[p]) * (p % 2 ? -1.0f : 1.0f), 0, 1, 0);
     int reversed = p == 5 || p == 7 || p == 9 || p == 11 || p == 12 || p == 13;
-    if (reversed) glFrontFace(GL_CW);
-    draw_surface(p);
+    // Mirrored parts wind the other way round the toolkit's clockwise front faces.
     if (reversed) glFrontFace(GL_CCW);
+    draw_surface(p);
+    if (reversed) glFrontFace(GL_CW);
     glPopMatrix();
 }
 
@@ -407,7 +407,7 @@ void draw_lights(float ps)
     int last = s_dim(18) - 1;
     if (last >= 0) heavy_light(a_xyz[18][last][0][0], a_xyz[18][last][0][1], a_xyz[18][last][0][2], 1, 1, 1, ps);
     // The beacon on the fuselage's top flashes.
-    if (pulse(0) > 0.5f && s_dim(18) > 5) heavy_light(a_xyz[18][5][0][0], a_xyz[18][5][0][1], a_xyz[18][5][0][2], 1, 0.2f, 0.2f, ps);
+    if (program_light_pulse() > 0.5f && s_dim(18) > 5) heavy_light(a_xyz[18][5][0][0], a_xyz[18][5][0][1], a_xyz[18][5][0][2], 1, 0.2f, 0.2f, ps);
 }
 
 } // namespace
@@ -462,8 +462,9 @@ void load_plane_geo(int new_tex, int dump_map)
 void plot_plane(float x, float y, float z, float the, float psi, float phi)
 {
     float dist = pythag3(x - con.VIEW_xyz[0], y - con.VIEW_xyz[1], z - con.VIEW_xyz[2]);
-    if (dist > atm.vis_eff) return;
-    float zoom = scn.zoom > 1e-6f ? scn.zoom : 1;
+    if (dist > program_view_range()) return;
+    float zoom = program_view_zoom();
+    if (!(zoom > 1e-6f)) zoom = 1;
     float near_rat = dist * con.mtrstonm / zoom;
     float ps = fltlim(interp(1, 1, 2, 0, near_rat), 1, 2);
     track_ang += 0.3f * 330 / fltlim(pln.numblades[0], 2, MAX_BLADES);

@@ -49,3 +49,9 @@ int program_sound_on();
 
 // 1 when the aircraft has lost part en in flight (have_this_part then says 0).
 int program_part_lost(int en);
+
+// plot_plane's view: the distance (m) beyond which the aircraft is not drawn,
+// the view's zoom, and the flashing lights' phase 0..1.
+float program_view_range();
+float program_view_zoom();
+float program_light_pulse();

@@ -8,12 +8,6 @@ const int WXR_FIELDS = 40;
 const int WXR_FIELD_LEN = 400;
 const int WXR_PARTS = 5;
 
-// Reads every line of the file open on inf1. Returns 1 with the report of the
-// nearest in-region airport's station (without its identifier; wxr_str holds
-// at least 400 characters) and that airport's elevation (m); else 0 and
-// leaves both untouched.
-int get_wxr_str(char* wxr_str, float* z_report, float lat, float lon);
-
 // Decodes one report. Each output is written only when its field is present
 // and valid, so the caller presets them all (obs_vis and obs_den to 0).
 // z_time s of the day; cld_type 0 clear or scattered, 1 a ceiling; base and

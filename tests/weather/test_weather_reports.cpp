@@ -3,6 +3,7 @@
 #include "toolkit/HL_MNW.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/weather_reports.h"
+#include "world/real_weather.h"
 #include "world/INITNAV.h"
 #include "world/world_records.h"
 
