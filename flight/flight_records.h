@@ -147,6 +147,10 @@ struct relstruct {
     int clights, otto, trotor;
     float oil_rat;     // oil pressure ratio, 0..1, applied after an oil-pump failure
     float hyd_rat;     // hydraulic pressure ratio, 0..1
+    int RAT_on;        // ram-air turbine deployed
+    // vacuum failure: when it happened (msc.init_time) and the attitude
+    // errors the gyros drift to, degrees
+    float vac_death_time, the_fail_err, phi_fail_err;
 };
 
 extern flightstruct flt;

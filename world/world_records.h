@@ -20,6 +20,9 @@ struct environmentstruct {
     // ship decks: pitch and roll (degrees) and their rates (degrees/s)
     float frig_the, frig_phi, carr_the, carr_phi;
     float frig_the_dot, frig_phi_dot, carr_the_dot, carr_phi_dot;
+    // the map view, reset at every window opening
+    float zoom_rat;
+    float os_X_plan, os_Z_plan, os_X_gs;   // plan offsets, m
 };
 
 struct scenerystruct {

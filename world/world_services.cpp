@@ -7,6 +7,10 @@
 #include "world_records.h"
 #include "flight/flight_records.h"
 #include "toolkit/HL_MNW.h"
+#include "cockpit/P_UPDATE.h"
+#include "shell/shell_records.h"
+
+#include <GL/gl.h>
 
 #include <cmath>
 
@@ -55,8 +59,16 @@ void load_region()
     APPLICATION_setupmenus();
 }
 
+// Until the scene is drawn: the 800 x 600 projection over the black scene
+// and the panel on it.
 void update_scenery()
 {
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, 800, 0, 600, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    if (!set.view_is_fullscreen) update_panel();
 }
 
 void build_apt(int, int)
