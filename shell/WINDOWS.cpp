@@ -105,7 +105,8 @@ void MACIBM_startwind(int index)
         draw_toolkit_window(index);
     }
     if (index == 0 && !done_initing) {
-        OGL_texbmp(BMP_TO_CANVAS, 0, 0, startup_picture);
+        // A program run from outside its folder starts without the picture.
+        if (texbmp_exists(BMP_TO_CANVAS, 0, startup_picture)) OGL_texbmp(BMP_TO_CANVAS, 0, 0, startup_picture);
         MACIBM_showinit(0);
     } else {
         if (index == 0) build_panel();
