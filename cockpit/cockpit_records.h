@@ -2,6 +2,7 @@
 #pragma once
 
 struct inststruct {
+    float reply_time1, reply_time2;   // transponder reply-light times, msc.elap_time scale
     int HUD_on, HOOP_on;
     int map_mode, arg_mode;
     float map_range, arg_range, rad_range;
@@ -21,11 +22,26 @@ struct inststruct {
     float baro;                    // altimeter setting, inHg
     // switches and display modes
     int jato_on, chute_on, hook_down, antiice_on;
-    int EFIS_wxr, EFIS_tcas, ecam_mode;
-    float reply_time1, reply_time2;   // the radio reply light's times, s
+    int EFIS_wxr, EFIS_tcas, ecam_mode;   // ecam_mode: systems page 3..7
+    int adf_card;                  // ADF card rotation, degrees
+    float radalt_ft;               // radar-altimeter decision height, ft
+    // gyro outputs as the instruments show them, degrees
+    float the180, phi180;          // pitch and roll, -180..180
+    float psimag;                  // directional gyro, 0..360
 };
 
 struct navstruct {
+    // tuned stations, local metres
+    float vorX[2], vorY[2], vorZ[2];   // VOR or localizer antenna
+    float gsX[2], gsY[2], gsZ[2];      // glide-slope transmitter
+    float adfX, adfZ;                  // NDB
+    int ntf[2];                        // to/from flag: 0 off, 1 TO, 2 FROM
+    float gps_crs;                     // GPS bearing to the target, degrees true
+    float gps_dis;                     // GPS distance to the target, m
+    int overOM, overMM, overIM;        // over a marker beacon
+    int goodnav[5];                    // receiver 0, 1 or the ADF (4) locked on a station
+    char nav_id[5][4];                 // identifier of the locked station, no terminator
+    int gps_scroll_mode;
     int radout;
     int tran1, tran2, tran3, tran4;
     // preferences file
@@ -41,12 +57,6 @@ struct navstruct {
     float ilscrs[2];               // localizer course, true degrees
     int ilsgs[2];                  // 9 a VOR, else the glide-slope angle (0 a localizer alone)
     float hdef[2], vdef[2];        // needle deflections, dots
-    int ntf[2];                    // to-from flag: 0 none, 1 to, 2 from
-    int goodnav[5];                // the receiver has a station
-    char nav_id[5][4];             // its identifier letters
-    float vorX[2], vorY[2], vorZ[2];   // station, world frame, m
-    float gsX[2], gsY[2], gsZ[2];      // glide-slope antenna, world frame, m
-    int overOM, overMM, overIM;    // over a marker beacon
 };
 
 struct atcstruct {

@@ -31,40 +31,6 @@ int new_XRES, new_YRES;
 float nz_ptch_display, nz_roll_display;
 
 namespace {
-struct window_frame {
-    const char* title;
-    float dx, dy;
-};
-
-const window_frame frames[26] = {
-    {"", 800, 600},
-    {"Airport by ID", 176, 440},
-    {"Airport by Name", 334, 200},
-    {"Enroute", 0, 0},
-    {"World", 788, 443},
-    {"Set Lat/Lon", 246, 165},
-    {"Where Am I?", 531, 121},
-    {"Set Data Output", 620, 400},
-    {"Set Serial Output", 600, 478},
-    {"Set Time Of Day", 691, 147},
-    {"Set Rendering Options", 600, 540},
-    {"Set Weather Space", 197, 84},
-    {"Set Weather Atmosphere", 618, 527},
-    {"Set Weather Ground", 197, 148},
-    {"Set Weather Water", 197, 271},
-    {"Set Joystick & Flight Mode", 787, 519},
-    {"Set Weights & Fuel", 436, 252},
-    {"Set Reliability", 344, 345},
-    {"Set Reliability", 350, 520},
-    {"Set Reliability", 682, 560},
-    {"Set Sound", 293, 250},
-    {"Set Warnings", 550, 172},
-    {"Graphics Output", 620, 420},
-    {"Isometric Region", 760, 540},
-    {"", 432, 494},
-    {"Flight Plan", 589, 415},
-};
-
 // The pointer under a horizontal slider's bar end.
 void slider_pointer(float x, float y)
 {
@@ -84,19 +50,6 @@ void go_near(float lat, float lon)
     env.lon_wes = round(lon - 1.5f);
 }
 } // namespace
-
-int settings_window(int index, const char** title, float* dx, float* dy)
-{
-    if (index < 1 || index > 25) return 0;
-    *title = index == 24 ? C_s : frames[index].title;
-    *dx = frames[index].dx;
-    *dy = frames[index].dy;
-    if (index == 3) {
-        *dx = fltlim((float)round(env.dx * con.mtrtonrt) + 71, 0, 790);
-        *dy = (float)round(env.dz * con.mtrtonrt);
-    }
-    return 1;
-}
 
 int util_scale(float x, float y, int dir, float data1, float data2, float* data)
 {

@@ -1,5 +1,5 @@
 // The simulator's settings windows 1-25: per-frame handlers, their shared
-// slider and layout helpers, and the windows' titles and sizes.
+// slider and layout helpers.
 #pragma once
 
 void manage_id_();   // 1 airport by identifier
@@ -24,10 +24,6 @@ void manage_snd();   // 20 sound
 void manage_wrn();   // 21 warnings
 void manage_iso();   // 23 isometric region
 void manage_pln();   // 25 flight plan
-
-// Title and size of settings window 1..25; 0 for any other number (window 24
-// takes its title from C_s, window 3's size follows the world window).
-int settings_window(int index, const char** title, float* dx, float* dy);
 
 // Slider over *data from data1 at the track's start to data2 at its end:
 // dir 0 vertical (54 long, from y up), 1 horizontal (156 long, from x),

@@ -41,6 +41,9 @@ struct environmentstruct {
     // --- world window: the eye's cell, moved with the grid on slides like i_aircraft, j_aircraft
     int i_viewpoint, j_viewpoint;
     // --- end of the world window's fields
+    // the map view, reset at every window opening
+    float zoom_rat;
+    float os_X_plan, os_Z_plan, os_X_gs;   // plan offsets, m
 };
 
 struct scenerystruct {

@@ -4,6 +4,7 @@
 
 #include "cockpit/atc.h"
 #include "cockpit/cockpit_records.h"
+#include "shell/shell_records.h"
 #include "cockpit/cockpit_services.h"
 #include "flight/flight_records.h"
 #include "toolkit/HL_MNW.h"
@@ -219,6 +220,7 @@ TEST_F(AtcMenu, SelectionFollowsTheMouseOnlyWhenItMoves)
 
 TEST_F(AtcMenu, TheViewShowsTheMenuElseTheLastPhraseWhileItLasts)
 {
+    set.view_is_fullscreen = 1;   // no panel over the view
     update_scenery();
     ASSERT_FALSE(texts.empty());
     EXPECT_EQ(texts[0].text, "File flight plan");

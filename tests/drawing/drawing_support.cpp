@@ -55,6 +55,9 @@ void reset_toolkit()
     ogl_res = 2;
     ogl_ready = 0;
     done_initing = 1;
+    // Window 0 builds the panel and the menu windows show their backgrounds
+    // from the bundled bitmaps.
+    copy_bounded(app_path, PROGRAM_DIR "/", 400);
     gdone = 0;
     to_array = 0;
     return_hit = 0;
@@ -161,6 +164,11 @@ ProgramFolder::ProgramFolder()
     dir = std::string(mkdtemp(pattern)) + "/";
     for (const char* sub : {"textures", "bitmaps/Korvan", "additional nav data/objects"})
         std::filesystem::create_directories(dir + sub);
+    // The panel and window backgrounds, which every opening of a simulator
+    // window paints, are the bundled ones.
+    std::error_code ec;
+    for (const auto& e : std::filesystem::directory_iterator(PROGRAM_DIR "/bitmaps/Korvan", ec))
+        std::filesystem::create_symlink(e.path(), dir + "bitmaps/Korvan/" + e.path().filename().string(), ec);
     copy_bounded(app_path, dir.c_str(), 400);
 }
 
@@ -168,5 +176,5 @@ ProgramFolder::~ProgramFolder()
 {
     std::error_code ec;
     std::filesystem::remove_all(dir, ec);
-    app_path[0] = 0;
+    copy_bounded(app_path, PROGRAM_DIR "/", 400);
 }

@@ -2,6 +2,8 @@
 // messages of bad files.
 #include "drawing_support.h"
 
+#include <filesystem>
+
 #include "flight/flight_records.h"
 #include "shell/toolkit_variant.h"
 #include "world/world_records.h"
@@ -103,6 +105,7 @@ TEST_F(Bitmaps, FilesAreFoundWhereTheirKindSaysInAnyCase)
 
     bmp_layout s;
     write_bmp(folder.path("textures/grs.bmp"), s);
+    std::filesystem::remove(folder.path("bitmaps/Korvan/PANL.BMP"));   // the bundled one
     write_bmp(folder.path("bitmaps/Korvan/PANL.bmp"), s);
     EXPECT_TRUE(texbmp_exists(TEX_FROM_FOLDER, 19, "grs"));
     EXPECT_TRUE(texbmp_exists(BMP_TO_CANVAS, 0, "panl"));

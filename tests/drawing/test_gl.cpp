@@ -28,8 +28,8 @@ protected:
     }
     void TearDown() override
     {
-        MACIBM_startwind(0);
         delete folder;
+        MACIBM_startwind(0);
     }
 
     std::string bmp(const std::string& relative, const bmp_layout& s)
@@ -176,6 +176,7 @@ TEST_F(GL, MissingTextureIsOpaqueFlatGrey)
 
 TEST_F(GL, BackdropTilesHoldTheCanvasAfterEachOpening)
 {
+    copy_bounded(app_path, PROGRAM_DIR "/", 400);   // the panel and window backgrounds
     MACIBM_startwind(0);
     const int bar_tile = BACKDROP_TILE_BASE + 0 + 7 * 4;
     EXPECT_EQ(level_size(bar_tile, 0), 128);
@@ -240,6 +241,7 @@ TEST_F(GL, StateAndTextureCachesNeverGoStale)
     glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
     EXPECT_EQ(bound, 19);
     OGL_texbmp(TEX_FROM_FOLDER, 48, TEX_PLAIN, "rway_pave");
+    copy_bounded(app_path, PROGRAM_DIR "/", 400);   // the panel and window backgrounds
     MACIBM_startwind(0);
     OGL_bindtex(19);
     glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
@@ -265,6 +267,7 @@ TEST_F(GL, PanelLightTintsOnlyTheLowColours)
 
 TEST_F(GL, ModalAlertAndPromptRunFramesUntilAnswered)
 {
+    copy_bounded(app_path, PROGRAM_DIR "/", 400);   // the panel and window backgrounds
     MACIBM_startwind(5);
     zapped.clear();
     inject_click(200, 203, 100, 20);

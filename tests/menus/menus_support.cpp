@@ -61,6 +61,8 @@ void reset_menus()
     ogl_ready = 0;
     up_handled = 0;
     done_initing = 1;
+    // Window 0 builds the panel from the bundled bitmaps.
+    copy_bounded(app_path, PROGRAM_DIR "/", 400);
     gdone = 0;
     to_array = 0;
     return_hit = 0;

@@ -66,6 +66,8 @@ TEST(MenusOnScreen, MenuBarAnswersTheMouseAndTheChooserPicksFiles)
     MACIBM_init();
     ASSERT_EQ(ogl_ready, 1);
     done_initing = 1;
+    // The panel comes from the bundled bitmaps.
+    copy_bounded(app_path, PROGRAM_DIR "/", 400);
     calls.clear();
 
     MACIBM_create_menu(0, -1, "File");
