@@ -297,3 +297,62 @@ TEST_F(LoadPlane, NothingCarriesOverFromTheFileOrTheLastAircraft)
     EXPECT_FLOAT_EQ(afl.cdpos[6][1][1][100], 0);
 }
 } // namespace
+
+// The file chooser, replaced through the linker: it hands back the file set
+// here, or is cancelled by the program ending when none is set.
+std::string chooser_gives;
+int chooser_opened = 0;
+
+extern "C" int __wrap__Z11MACIBM_openiPcS_(int, char* file, char* path)
+{
+    ++chooser_opened;
+    if (chooser_gives.empty()) {
+        gdone = 1;
+        return 0;
+    }
+    copy_bounded(path, chooser_gives.c_str(), 400);
+    copy_bounded(file, std::filesystem::path(chooser_gives).filename().c_str(), 400);
+    return 1;
+}
+
+namespace {
+TEST_F(LoadPlane, DamagedFileAtStartUpOpensTheChooserAndMidFlightKeepsTheAircraft)
+{
+    trainer();
+    load("Good.acf");
+    ASSERT_TRUE(caught_alerts.empty());
+    std::string good = dir + "/Good.acf", bad = dir + "/Bad.acf";
+    std::filesystem::copy_file(good, bad);
+    std::filesystem::resize_file(bad, std::filesystem::file_size(bad) / 2);
+    chooser_opened = 0;
+
+    // Start-up: the damage is reported and the chooser opens, as for a
+    // missing file; the aircraft chosen there is the one that flies.
+    done_initing = 0;
+    copy_bounded(pln.C_file, "Bad.acf", 400);
+    copy_bounded(pln.C_path, bad.c_str(), 400);
+    chooser_gives = good;
+    load_plane();
+    EXPECT_EQ(chooser_opened, 1);
+    EXPECT_EQ(plane_refused, 0);
+    EXPECT_STREQ(pln.C_file, "Good.acf");
+    ASSERT_EQ(caught_alerts.size(), 1u);
+    EXPECT_NE(caught_alerts[0].find("An error occurred during read-in of the aircraft file."), std::string::npos);
+    EXPECT_NE(caught_alerts[0].find(bad), std::string::npos);
+
+    // In flight: the damage is reported, no chooser, and the aircraft flying
+    // stays whole.
+    done_initing = 1;
+    copy_bounded(pln.C_file, "Bad.acf", 400);
+    copy_bounded(pln.C_path, bad.c_str(), 400);
+    auto before = std::make_unique<planestruct>(pln);
+    chooser_gives.clear();
+    load_plane();
+    done_initing = 0;
+    EXPECT_EQ(chooser_opened, 1);
+    EXPECT_EQ(plane_refused, 1);
+    EXPECT_EQ(gdone, 0);
+    EXPECT_EQ(caught_alerts.size(), 2u);
+    EXPECT_EQ(std::memcmp(&pln, before.get(), sizeof pln), 0);
+}
+} // namespace
