@@ -25,17 +25,38 @@ mkdir -p "$XDG_CONFIG_HOME"
 keys() { xdotool key --delay 30 "$@" >/dev/null 2>&1; }
 repeat() { n=$1; shift; while [ "$n" -gt 0 ]; do keys "$@"; n=$((n - 1)); done; }
 
+# 0 when the screen pixel (x, y) is lit (the scene behind the menus is
+# black: a lit pixel there is a pull-down menu or a menu window).
+lit() {
+  import -window root -crop 1x1+"$1"+"$2" -depth 8 txt:- 2>/dev/null |
+    awk -F'[(),]' 'NR == 2 { exit !($3 + $4 + $5 > 60) }'
+}
+# Waits until the pixel is lit ($3 = 1) or dark ($3 = 0), however slowly the
+# loaded machine draws.
+await() {
+  for i in $(seq 1 240); do
+    if lit "$1" "$2"; then [ "$3" = 1 ] && return 0; else [ "$3" = 0 ] && return 0; fi
+    sleep 0.25
+  done
+  echo "the screen at ($1, $2) never became $3" >&2
+  return 1
+}
+
 # File > Save Situation, named $1, Enter. The bar's "File" title is at pixel
-# (60, 8); "Save Situation" drops down at (70, 49) and "Quit" at (70, 63).
-save_situation() {
+# (60, 8); "Save Situation" drops down at (70, 49) and "Quit" at (70, 63);
+# the save chooser's grey frame covers (245, 284).
+open_file_menu() {
   xdotool mousemove 60 8 click 1 >/dev/null 2>&1
-  sleep 0.5
+  await 100 49 1
+}
+save_situation() {
+  open_file_menu || return 1
   xdotool mousemove 70 49 click 1 >/dev/null 2>&1
-  sleep 0.5
+  await 245 284 1 || return 1
   repeat 14 BackSpace
   xdotool type --delay 50 "$1" >/dev/null 2>&1
   keys Return
-  sleep 0.5
+  await 245 284 0 || return 1
   xdotool mousemove 400 400 >/dev/null 2>&1
 }
 
@@ -113,8 +134,7 @@ wait_for "the landing" 'y - y0 < 1' 400
 keys b
 wait_for "the stop" 'v < 2' 240
 
-xdotool mousemove 60 8 click 1 >/dev/null 2>&1
-sleep 0.5
+open_file_menu || exit 1
 xdotool mousemove 70 63 click 1 >/dev/null 2>&1
 for i in $(seq 1 20); do kill -0 "$pid" 2>/dev/null || break; sleep 0.5; done
 if kill -0 "$pid" 2>/dev/null; then echo "Quit did not end the program"; exit 1; fi
