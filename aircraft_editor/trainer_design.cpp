@@ -1,10 +1,15 @@
-// The bundled trainer, from the published type figures of a four-seat
-// high-wing 160 hp trainer: span 36 ft 1 in, wing area about 174 sq ft with a
-// constant-chord inner panel (64 in) and a tapered outer panel, 1.7 degrees
-// of dihedral and 3 degrees of washout; stabilizer span 11 ft 4 in; fin
-// height about 5 ft; 2300 lb gross, about 1430 lb empty; a 160 hp carburetted
-// flat-four turning a 75 in fixed-pitch propeller of 57 in pitch; main gear
-// track 8 ft 3 in, wheelbase about 5 ft 5 in.
+// The bundled trainer, a four-seat high-wing 160 hp trainer, built from
+// published figures of its type alone. Sources, cited by figure below:
+//  [POH]    the type's Pilot's Operating Handbook, 160 hp models: section 1
+//           (dimensions, engine, propeller, weights) and section 6 (weight
+//           and balance, centre-of-gravity envelope);
+//  [JANE]   the type's entry in Jane's All the World's Aircraft: wing and
+//           tail areas, aileron and flap areas, aerofoil, dihedral, twist,
+//           cabin dimensions, fuselage and overall length;
+//  [R664]   NACA Report 664, Wenzinger and Harris, wind-tunnel tests of
+//           single-slotted flaps (the bundled single-slotted flap file);
+//  [HOER]   Hoerner, Fluid-Dynamic Drag (1965), chapters 13-14: drag of
+//           light-aircraft fuselages, struts and fixed landing gear.
 //
 // Positions are feet from a datum at the firewall (Z aft) on the ground line
 // (Y up), the aircraft resting on its wheels.
@@ -25,8 +30,8 @@ namespace fabrex {
 const char* const TRAINER_FILE = "Trainer.acf";
 
 namespace {
-const float DIHEDRAL = 1.73f;
-const float WASHOUT_ROOT = 1.5f, WASHOUT_TIP = -1.5f;
+const float DIHEDRAL = 1.73f;                             // [JANE] 1 deg 44 min
+const float WASHOUT_ROOT = 1.5f, WASHOUT_TIP = -1.5f;     // [JANE] +1.5 root, -1.5 tip: 3 deg of twist
 
 void set_foils(int part, const char* low_re, const char* high_re)
 {
@@ -64,10 +69,14 @@ void copy_flags_to_right(int left)
 
 void wing()
 {
-    const float span = 36.08f, inner_semi = 8.375f, c_root = 5.333f, c_tip = 3.5f;
-    const float qc_z = 2.2f + 0.25f * c_root, wing_y = 6.8f;
-    // Inner panel: constant chord from the centre line out to the start of
-    // the taper.
+    // [JANE] span 36 ft 0 in, area 174 sq ft, chord 5 ft 3.6 in at the root
+    // and 3 ft 8.4 in at the tip, NACA 2412 throughout. The constant-chord
+    // inner panel runs out to where 174 sq ft is reached with the tapered
+    // outer panel: 2 (7.5 x 5.3 + 10.5 x 4.5) = 174.
+    const float span = 36.0f, inner_semi = 7.5f, c_root = 5.3f, c_tip = 3.7f;
+    // [POH] leading edge 26.4 in aft of the datum; wing on the cabin roof.
+    const float le_z = 2.2f, wing_y = 6.8f;
+    const float qc_z = le_z + 0.25f * c_root;
     lifting_pair(4, 0, wing_y, qc_z, inner_semi, c_root, c_root, 0, DIHEDRAL);
     // Outer panel: tapered with a straight leading edge, so its quarter-chord
     // line runs slightly forward; its root is the inner panel's tip.
@@ -81,23 +90,29 @@ void wing()
     for (int e = 0; e < 6; ++e) {
         pln.anginc[4][e] = WASHOUT_ROOT;
         pln.anginc[6][e] = interp(0, WASHOUT_ROOT, 6, WASHOUT_TIP, e + 0.5f);
-        // Flaps out to the end of the inner panel (not under the cabin roof),
-        // ailerons on the outer two thirds of the outer panel.
+        // [JANE] single-slotted flaps, 21.2 sq ft, out to the end of the inner
+        // panel (not under the cabin roof): five elements of 1.25 ft a side at
+        // the 0.30 chord of the [R664] flap give 2 x 6.25 x 5.3 x 0.30 = 19.9.
         pln.flap[4][e] = e >= 1;
+        // [JANE] ailerons 18.3 sq ft: the outer two thirds of the outer panel
+        // (7 ft a side of a mean chord of 4.23 ft) at 0.31 of the chord.
         pln.ailn[6][e] = e >= 2;
     }
     copy_flags_to_right(4);
     copy_flags_to_right(6);
-    pln.ailn_crat = 0.28f;
-    pln.ailn_up = 20;
+    copy_bounded(pln.flap_str, "single-slotted flap.flp", 400);
+    pln.ailn_crat = 0.31f;
+    pln.ailn_up = 20;   // [POH] aileron travel 20 up, 15 down
     pln.ailn_dn = 15;
 }
 
 void tail()
 {
-    // Stabilizer with elevators over the whole span, set at a small negative
-    // incidence for the download of cruise trim.
-    lifting_pair(10, 0, 3.9f, 18.0f, 5.667f, 3.5f, 2.5f, 4, 0);
+    // [JANE] horizontal tail 38.0 sq ft with the elevators, span 11 ft 4 in,
+    // symmetrical section; its trailing edge near the tail cone's end.
+    // A small negative incidence carries the download of cruise trim.
+    const float h_semi = 11.33f / 2, h_root = 3.95f, h_tip = 2.78f;   // 5.665 x 6.73 = 38.1
+    lifting_pair(10, 0, 3.9f, 19.5f, h_semi, h_root, h_tip, 4, 0);
     pln.els[10] = 4;
     for (int e = 0; e < 4; ++e) {
         pln.anginc[10][e] = -2.5f;
@@ -107,27 +122,40 @@ void tail()
     for (int p : {10, 11}) set_foils(p, "NACA 0009 (symmetrical).afl", "NACA 0009 (symmetrical) high Re.afl");
     pln.hstabtype = 0;
     pln.elev_crat = 0.45f;
-    pln.elev_up = 28;
+    pln.elev_up = 28;   // [POH] elevator travel 28 up, 23 down
     pln.elev_dn = 23;
 
-    // Swept fin standing on the tail cone, rudder over its whole height.
+    // [JANE] vertical tail 18.8 sq ft with the rudder, about 35 degrees of
+    // leading-edge sweep; the rudder's trailing edge at the top sets the
+    // overall length of 27 ft 2 in from the spinner at -3.3 ft.
+    // The part's length runs along its quarter-chord line: the sweep that
+    // gives the leading edge 35 degrees solves
+    // tan 35 cos L - sin L = (root - tip) / (4 length).
+    const float v_len = 5.0f, v_root = 4.6f, v_tip = 2.92f;   // 5 x 7.52 / 2 = 18.8
+    const float le_sweep = 35;
+    float A = std::tan(le_sweep * con.degtorad), k = 0.25f * (v_root - v_tip) / v_len;
+    float R = std::sqrt(A * A + 1);
+    float sweep = std::acos(k / R) - std::atan(1 / A);
+    float root_le = -3.3f + 27.2f - (0.25f * v_root + v_len * std::sin(sweep) + 0.75f * v_tip);
     pln.Xarm[12] = 0;
     pln.Yarm[12] = 4.6f;
-    pln.Zarm[12] = 17.2f + 0.25f * 4.6f;
-    pln.semilen[12] = 5.0f;
-    pln.Croot[12] = 4.6f;
-    pln.Ctip[12] = 2.6f;
-    pln.sweep1[12] = pln.sweep2[12] = 30;
+    pln.Zarm[12] = root_le + 0.25f * v_root;
+    pln.semilen[12] = v_len;
+    pln.Croot[12] = v_root;
+    pln.Ctip[12] = v_tip;
+    pln.sweep1[12] = pln.sweep2[12] = sweep * con.radtodeg;
     pln.dihed[12] = 90;
     pln.els[12] = 4;
     for (int e = 0; e < 4; ++e) pln.rudd[12][e] = 1;
     set_foils(12, "NACA 0009 (symmetrical).afl", "NACA 0009 (symmetrical) high Re.afl");
     pln.rudd_crat = 0.4f;
-    pln.rudd_def = 17;
+    pln.rudd_def = 17;   // [POH] rudder travel 17 each way
 }
 
 void engine_and_propeller()
 {
+    // [POH] 160 hp at 2700 rpm, carburetted flat four; fixed-pitch metal
+    // propeller of two blades, 75 in across, 59 in pitch.
     pln.entype = 1;
     pln.numen = 1;
     pln.pmax = 160;
@@ -145,24 +173,30 @@ void engine_and_propeller()
     pln.Yarm[0] = 4.0f;
     pln.Zarm[0] = -2.6f;
     pln.semilen[0] = 75.0f / 24;
-    pln.Croot[0] = pln.Ctip[0] = 0.45f;
+    // The tapered planform of a fixed-pitch metal blade: about 6 in wide
+    // near the hub, 3.5 in at the tip.
+    pln.Croot[0] = 0.5f;
+    pln.Ctip[0] = 0.29f;
     pln.els[0] = 8;
     pln.numblades[0] = 2;
     pln.propdir[0] = 0;
     set_foils(0, "Clark-Y (good propeller).afl", "Clark-Y (good propeller) high Re.afl");
-    // Fixed pitch: the blades are twisted to the 57 in pitch.
-    pln.des_adv[0] = 57;
+    // Fixed pitch: the blades are twisted to the 59 in pitch.
+    pln.des_adv[0] = 59;
     pln.des_rpm[0] = 2400;
     design_prop(0, 0);
 }
 
-// Cross-sections as ellipses: station Z, half width, half height, centre height.
+// Cross-sections as ellipses: station Z, half width, half height, centre
+// height. [JANE] fuselage 26 ft 11 in from the spinner (-3.3 ft) to the tail
+// cone; cabin 3 ft 3.5 in wide and 4 ft 6 in high.
 void fuselage()
 {
     static const float station[11][4] = {
-        {-3.3f, 0.05f, 0.05f, 4.0f}, {-2.6f, 1.1f, 1.1f, 4.0f},  {-1.0f, 1.6f, 1.55f, 4.1f}, {0.5f, 1.75f, 1.9f, 4.4f},
-        {2.2f, 1.8f, 2.2f, 4.6f},    {4.5f, 1.8f, 2.2f, 4.6f},   {7.0f, 1.6f, 1.9f, 4.8f},   {10.0f, 1.2f, 1.4f, 4.7f},
-        {13.5f, 0.85f, 1.0f, 4.5f},  {17.0f, 0.55f, 0.7f, 4.35f}, {20.5f, 0.25f, 0.45f, 4.3f}};
+        {-3.3f, 0.05f, 0.05f, 4.0f}, {-2.6f, 1.1f, 1.1f, 4.0f},    {-1.0f, 1.5f, 1.55f, 4.1f},
+        {0.5f, 1.64f, 2.0f, 4.5f},   {2.2f, 1.64f, 2.25f, 4.6f},   {4.5f, 1.64f, 2.25f, 4.6f},
+        {7.3f, 1.45f, 1.9f, 4.8f},   {11.0f, 1.1f, 1.4f, 4.7f},    {15.0f, 0.8f, 1.0f, 4.5f},
+        {19.3f, 0.5f, 0.7f, 4.35f},  {23.6f, 0.2f, 0.4f, 4.3f}};
     pln.body_r[18] = 3;
     for (int s = 0; s < 11; ++s) {
         for (int r = 0; r < 16; ++r) {
@@ -172,18 +206,29 @@ void fuselage()
             pln.body_Y[18][s][r] = station[s][3] + station[s][2] * std::cos(a);
         }
     }
-    pln.fuse_cd = 0.25f;
+    // [HOER] The airframe's zero-lift drag is about 0.03 on the wing area, a
+    // flat plate of 5.4 sq ft: wing and tails' profile drag about 1.6 of it,
+    // the fuselage 1.2, the wing struts 0.6, the fixed gear with its fairings
+    // 1.6 and cooling and leaks 0.4. All but the lifting surfaces' share is
+    // carried by the fuselage: 3.8 sq ft on its frontal area of about 11.6
+    // sq ft is 0.33 at the free stream; the fuselage sits in the propeller's
+    // wake (fusewash), which at cruise runs some 10 % faster, so 0.27.
+    pln.fuse_cd = 0.27f;
     pln.fusewash = 1;
 }
 
 void weights_and_gear()
 {
-    pln.m_empty = 1430;
-    pln.m_max = 2300;
-    pln.m_fuel = 252;
-    pln.cgZ = 40.0f / 12;
+    pln.m_empty = 1450;   // [POH] standard empty weight
+    pln.m_max = 2300;     // [POH] maximum take-off weight
+    pln.m_fuel = 252;     // [POH] 42 US gal usable
+    // [POH] a typical loading (two up front, half fuel) puts the centre of
+    // gravity at about 37 in aft of the datum: 18 % of the 58.0 in mean chord
+    // behind the leading edge at 26.4 in.
+    pln.cgZ = 37.0f / 12;
     pln.cgY = 3.6f;
 
+    // [POH] main gear track 8 ft 3 in, wheelbase about 5 ft 5 in.
     pln.gear_type = 3;
     pln.gear_retract = 0;
     pln.nwsteer = 10;
@@ -207,7 +252,7 @@ void build_trainer(const char* path)
     baseplane_record(TRAINER_FILE, path);
     copy_bounded(pln.tailnum, "N738TK", 400);
 
-    // Indicated knots: stall flaps out and in, flap limit, rough air, never.
+    // [POH] indicated knots: stall flaps out and in, flap limit, rough air, never.
     pln.Vso = 33;
     pln.Vs = 44;
     pln.Vfe = 85;

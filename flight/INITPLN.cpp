@@ -42,18 +42,25 @@ void banner_line()
     trk << std::string(100, (char)0xA5) << "\n";
 }
 
-// 0 only when the program is ending while the file is being asked for: no
-// one is left to answer an alert.
+// 0 when the program is ending while the file is being asked for (no one is
+// left to answer an alert), or when a damaged file was chosen while an
+// aircraft is already flying: that aircraft stays.
 int open_aircraft_file()
 {
-    while (!read_plane_file(pln.C_file, pln.C_path)) {
+    int got;
+    while ((got = read_plane_file(pln.C_file, pln.C_path)) != 1) {
         if (gdone) return 0;
-        char path[400];
-        copy_bounded(path, pln.C_path, 400);
-        MACIBM_alert("The aircraft file that you last used ", path,
-                     "could not be found in the same folder as the 'Korvan' application.",
-                     "I will therefore shunt you directly to the aircraft opening routine, where you will select the aircraft you want to fly.",
-                     ALERT_NOTICE);
+        // The damaged file has been reported; at start-up there is nothing
+        // to fly yet, so the user chooses another.
+        if (got < 0 && done_initing) return 0;
+        if (got == 0) {
+            char path[400];
+            copy_bounded(path, pln.C_path, 400);
+            MACIBM_alert("The aircraft file that you last used ", path,
+                         "could not be found in the same folder as the 'Korvan' application.",
+                         "I will therefore shunt you directly to the aircraft opening routine, where you will select the aircraft you want to fly.",
+                         ALERT_NOTICE);
+        }
         C_to_C("Untitled.acf", pln.C_file);
         if (!MACIBM_open(203, pln.C_file, pln.C_path)) {
             if (gdone) return 0;
@@ -441,11 +448,17 @@ void work_down_circle(float r, float* y, float* x1, float* x2)
     *y += 1;
 }
 
+int plane_refused = 0;
+
 void load_plane()
 {
+    plane_refused = 0;
+    if (!open_aircraft_file()) {
+        plane_refused = !gdone;
+        return;
+    }
     // A new aircraft never inherits the last one's overspeed damage.
     flt.over_vne = 0;
-    if (!open_aircraft_file()) return;
     clear_derived_fields();
     log_header();
 

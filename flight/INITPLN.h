@@ -8,7 +8,13 @@
 // propeller discs, completes the aircraft (finishplane) and reloads the
 // sounds. The derivation is logged to trk ("Korvan.out"). A design the
 // flight model cannot fly ends the program with an alert.
+// A damaged file (short, of a wrong version, unreadable) is
+// reported; at start-up the chooser then opens as for a missing file, while
+// an aircraft is flying that aircraft stays loaded and plane_refused is set.
 void load_plane();
+// 1 when the last load_plane kept the loaded aircraft because the chosen
+// file was damaged; the caller then puts back the names it changed.
+extern int plane_refused;
 
 // Distance between the centres of the instruments in panel slots lo and hi.
 int ret_ins_sep(int lo, int hi);

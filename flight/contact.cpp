@@ -21,6 +21,34 @@
 int o_down[CONTACT_POINTS];
 
 namespace {
+// How far each braked wheel has rolled since it came to a hold, metres
+// along the heading, while it is held.
+float hold_travel[CONTACT_POINTS];
+int holding[CONTACT_POINTS];
+
+// A wheel's braking friction while it is held: a stiff spring about the
+// spot where it stopped, reaching the whole friction the brake can give at
+// a few centimetres, damped close to critical for the load it carries. Past
+// that the wheel slides and the spot moves with it.
+float brake_hold(int w, float v_axial, float nrml, float fco)
+{
+    const float full_at = 0.05f;
+    float cap = nrml * fco;
+    if (!holding[w]) {
+        holding[w] = 1;
+        hold_travel[w] = 0;
+    }
+    hold_travel[w] += v_axial * msc.prd;
+    float k = cap / full_at;
+    float c = 1.4f * std::sqrt(k * nrml / con.g);
+    float f = k * hold_travel[w] + c * v_axial;
+    if (std::fabs(f) > cap) {
+        f = f > 0 ? cap : -cap;
+        hold_travel[w] = fltlim((f - c * v_axial) / k, -full_at, full_at);
+    }
+    return f;
+}
+
 const float RAD_TO_DEG = 57.29577951f;
 
 // Surface factors on the base coefficients: rolling, braking, side.
@@ -186,6 +214,7 @@ int handle_contact_point(int w, float Xarm, float Yarm, float Zarm, float g_con,
     pln.condef[w] = def;
     float closing = (float)-flt.vY + Zarm * flt.Qrad + Xarm * flt.Prad;
     float nrml = fltlim(def * g_con + closing * g_dmp, -99.9f, 5 * pln.m_max * con.g);
+    if (def < 0 || nrml < 0) holding[w] = 0;
     if (def < 0) {
         pln.condef[w] = 0;
         return 0;
@@ -212,12 +241,20 @@ int handle_contact_point(int w, float Xarm, float Yarm, float Zarm, float g_con,
     float dir = (backwards ? -1.0f : 1.0f) * fltlim(v_g, 0, 1);
     float yaw_in = yaw_input();
     float fco_axial = fco1;
+    float b = 0;
     if (w == 1 || w == 2) {
-        float b = set.parkbrake;
+        b = set.parkbrake;
         if (pln.nwsteer == 0) b = fltlim(w == 1 ? b - 0.5f * yaw_in : b + 0.5f * yaw_in, 0, 1);
         fco_axial = interp(0, fco1, 1, fco2, b);
     }
     float axial = nrml * fco_axial * dir;
+    // Below the fade speed a braked wheel holds still instead of creeping.
+    if (b > 0 && v_g < 1) {
+        float v_axial = (float)(rel_x * flt.sinpsi - rel_z * flt.cospsi);
+        axial = brake_hold(w, v_axial, nrml, fco_axial);
+    } else {
+        holding[w] = 0;
+    }
 
     float side_rat = fltlim(std::sin(beta_g * con.degtorad) * v_g + flt.Rrad * Zarm, -1, 1);
     float side = nrml * fco2 * side_rat;

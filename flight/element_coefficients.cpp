@@ -76,7 +76,9 @@ void anyfoil(float alpha, float& cl, float& cd, float& cm, int EN, int RT, int R
     if (pln.slat[EN][el]) alpha = alpha / s;
     alpha = alpha + al_zl;
 
-    flt.stalled[EN] = alpha > pln.alpha_max[EN] * s;
+    // alpha is now an angle of the section's own curves, while the part's
+    // stall angle is kept as an element angle: bring it to the same footing.
+    flt.stalled[EN] = alpha > pln.alpha_max[EN] * pln.al_D_al0[EN] * s;
 
     float m = std::fabs(alpha);
     float f = m <= 20 ? 10 * m : m - 20 + 200;

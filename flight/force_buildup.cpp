@@ -140,6 +140,8 @@ void lifting_parts(const wash* washes, int washing, float* downwash_from)
         float beta_sweep = flt.Beta * cos_di;
         float sweep = pln.sweepnow[p] + flt.Alpha * std::fabs(sin_di) + (is_left(p) ? -beta_sweep : beta_sweep);
         float Vinplane = std::fabs(std::cos(sweep * con.degtorad) * flt.av);
+        // A swept surface sheds less downwash per unit of lift.
+        float wash_per_cl = pln.spec_wash[p] * std::cos(pln.sweepnow[p] * con.degtorad);
 
         for (int el = 0; el < f.els; ++el) {
             float X = f.X[el], Y = f.Y[el], Z = f.Z[el];
@@ -186,7 +188,7 @@ void lifting_parts(const wash* washes, int washing, float* downwash_from)
                 if (stall_pulse < 0) stall_pulse = std::fabs(std::sin(2 * msc.elap_time));
                 k = stall_pulse;
             }
-            downwash_from[p] += k * pln.spec_wash[p] * cl / f.els;
+            downwash_from[p] += k * wash_per_cl * cl / f.els;
         }
     }
 }

@@ -372,10 +372,35 @@ void navaid_item(int position, int listed, const int* to_index)
     set_fltvars(11);
 }
 
+// The aircraft flying keeps its names when the file chosen was refused.
+struct aircraft_names {
+    char file[400], path[400];
+};
+
+aircraft_names names_now()
+{
+    aircraft_names n;
+    copy_bounded(n.file, pln.C_file, 400);
+    copy_bounded(n.path, pln.C_path, 400);
+    return n;
+}
+
+void put_back(const aircraft_names& n)
+{
+    copy_bounded(pln.C_file, n.file, 400);
+    copy_bounded(pln.C_path, n.path, 400);
+}
+
 void open_aircraft()
 {
+    aircraft_names flying = names_now();
     if (!MACIBM_open(203, pln.C_file, pln.C_path)) return;
     load_plane();
+    if (plane_refused) {
+        put_back(flying);
+        MACIBM_startwind(0);
+        return;
+    }
     msc.typestart = 7;
     set_fltvars(9);
     MACIBM_startwind(0);
@@ -387,10 +412,12 @@ char sit_path[400];
 void load_situation()
 {
     if (!MACIBM_open(202, sit_file, sit_path)) return;
+    aircraft_names flying = names_now();
     if (!grab_prefs(sit_path, 202, 1)) return;
     load_region();
     cus_to_region();
     load_plane();
+    if (plane_refused) put_back(flying);
     set_fltvars(10);
     MACIBM_startwind(0);
 }

@@ -2,9 +2,12 @@
 // the frame loop's drawing rules, the desktop closing the window, the
 // resolution file and fatal alerts.
 #include "toolkit/HL_FUNCT.h"
+#include "toolkit/HL_GRAPH.h"
 #include "toolkit/HL_MNW.h"
 
 #include <gtest/gtest.h>
+
+#include <GL/gl.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -136,6 +139,40 @@ TEST(Resolution, Runs1024x768)
     mouse_from_pixels(1024, 0);
     EXPECT_FLOAT_EQ(mnw.mx, 800);
     EXPECT_FLOAT_EQ(mnw.my, 600);
+    MACIBM_finishup();
+}
+
+// A wide screen (1280 x 800) offers no 800 x 600: the program runs at the
+// desktop's mode, the drawing space scaled to 800 tall pixels with black
+// borders left and right, and the mouse maps through the same scale.
+TEST(Resolution, ScalesIntoTheDesktopModeWithBlackBorders)
+{
+    use_settings("I\n1 version\n800\n600\n");
+    plat_set_message_box_handler(record_box);
+    MACIBM_init();
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(mnw.XRES, 1280);
+    EXPECT_EQ(mnw.YRES, 800);
+    EXPECT_FLOAT_EQ(mnw.XRAT, 800.0f / 600);
+
+    OGL_plot_background();
+    OGL_fillrect(0, 0, 0, 800, 600);
+    glFinish();
+    auto pixel = [](int x, int y) {
+        unsigned char rgb[3] = {9, 9, 9};
+        glReadPixels(x, y, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, rgb);
+        return rgb[0] + rgb[1] + rgb[2];
+    };
+    EXPECT_EQ(pixel(50, 400), 0);            // left border
+    EXPECT_EQ(pixel(1230, 400), 0);          // right border
+    EXPECT_EQ(pixel(115, 5), 3 * 255);       // the drawing space's lower-left corner
+    EXPECT_EQ(pixel(1165, 795), 3 * 255);    // and its upper-right
+
+    plat_event move{PLAT_MOUSE_MOVE, 0, 640, 400};
+    plat_inject_event(&move);
+    MACIBM_event_proc();
+    EXPECT_NEAR(mnw.mx, 400, 1);
+    EXPECT_NEAR(mnw.my, 300, 1);
     MACIBM_finishup();
 }
 

@@ -116,6 +116,33 @@ TEST(DisplayModes, SizeMatchesAtAnyColourDepth)
     EXPECT_EQ(match_display_mode(modes, 0, 800, 600), -1);
 }
 
+TEST(Mouse, DesktopModeScalesTheDrawingSpaceBetweenBlackBorders)
+{
+    mnw.x = mnw.y = 0;
+    const struct {
+        int w, h;
+        float scale;
+        int left, bottom;   // pixel of drawing point (0, 0), y down from the top
+    } cases[] = {
+        {1024, 768, 1.28f, 0, 768},
+        {1920, 1080, 1.8f, 240, 1080},   // borders left and right
+        {1280, 1024, 1.6f, 0, 992},      // borders above and below
+    };
+    for (const auto& c : cases) {
+        fit_drawing_space(c.w, c.h);
+        EXPECT_FLOAT_EQ(mnw.XRES, c.w);
+        EXPECT_FLOAT_EQ(mnw.XRAT, c.scale);
+        EXPECT_FLOAT_EQ(mnw.YRAT, c.scale);
+        mouse_from_pixels(c.left, c.bottom);
+        EXPECT_NEAR(mnw.mx, 0, 1e-3) << c.w << " x " << c.h;
+        EXPECT_NEAR(mnw.my, 0, 1e-3) << c.w << " x " << c.h;
+        mouse_from_pixels(c.w - c.left, c.bottom - (int)(600 * c.scale));
+        EXPECT_NEAR(mnw.mx, 800, 1e-3) << c.w << " x " << c.h;
+        EXPECT_NEAR(mnw.my, 600, 1e-3) << c.w << " x " << c.h;
+    }
+    fit_drawing_space(800, 600);
+}
+
 TEST(Mouse, PixelsMapToDrawingUnitsYUpFromTheOpenWindow)
 {
     mnw.XRES = 640;

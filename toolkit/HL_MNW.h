@@ -31,6 +31,10 @@ int match_display_mode(const plat_mode* modes, int count, int w, int h);
 // Drawing-space mouse position from a raw pixel position: y up, relative to
 // the open window's origin.
 void mouse_from_pixels(int px, int py);
+// Screen of w x h pixels: the drawing space scaled to fit with its aspect
+// kept, centred between black borders (mnw.XRES/YRES/XRAT/YRAT and the
+// offsets that the viewport and the mouse use).
+void fit_drawing_space(int w, int h);
 // Reads "VidRes.prf" into mnw.XRES/YRES; implausible values give 800 x 600.
 void read_resolution_file();
 

@@ -190,6 +190,10 @@ void OGL_string(int color, float x, float y, const char* input, float dx, float 
         // The next word is measured at the normal pitch whatever this string's pitch.
         int n = 0;
         while (input[p + n] && input[p + n] != ' ') ++n;
+        // Within a word only a character that would not fit breaks the line,
+        // so a word longer than a whole line (a long path) fills each line
+        // rather than running out of the box.
+        if (6.0f * n > dx || (n > 0 && input[p - 1] != ' ' && input[p - 1] != x_eln)) n = 1;
         if (x + 6.0f * n > x1 + dx) {
             x = x1;
             y -= 10;

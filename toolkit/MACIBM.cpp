@@ -19,6 +19,9 @@ int desk_w = -1, desk_h = -1, desk_bpp = -1;
 // open window's origin when it changes.
 int raw_px = 0, raw_py = 0;
 float last_origin_x = 0, last_origin_y = 0;
+// Pixel offset of the drawing space inside the window: non-zero only when
+// the desktop's own mode is used and black borders keep the aspect.
+float view_x0 = 0, view_y0 = 0;
 
 void set_paths()
 {
@@ -65,7 +68,7 @@ void gl_defaults()
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     glOrtho(0, 800, 0, 600, -1, 1);
-    glViewport(0, 0, (GLsizei)mnw.XRES, (GLsizei)mnw.YRES);
+    glViewport((GLint)view_x0, (GLint)view_y0, (GLsizei)(800 * mnw.XRAT), (GLsizei)(600 * mnw.YRAT));
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     OGL_setstate(0, 0, 0, 0);
@@ -169,8 +172,18 @@ void mouse_from_pixels(int px, int py)
     raw_py = py;
     last_origin_x = mnw.x;
     last_origin_y = mnw.y;
-    mnw.mx = px / mnw.XRAT - mnw.x;
-    mnw.my = (mnw.YRES - py) / mnw.YRAT - mnw.y;
+    mnw.mx = (px - view_x0) / mnw.XRAT - mnw.x;
+    mnw.my = (mnw.YRES - py - view_y0) / mnw.YRAT - mnw.y;
+}
+
+void fit_drawing_space(int w, int h)
+{
+    mnw.XRES = (float)w;
+    mnw.YRES = (float)h;
+    float scale = fltmin2(mnw.XRES / 800, mnw.YRES / 600);
+    mnw.XRAT = mnw.YRAT = scale;
+    view_x0 = std::floor((mnw.XRES - 800 * scale) / 2);
+    view_y0 = std::floor((mnw.YRES - 600 * scale) / 2);
 }
 
 void read_resolution_file()
@@ -231,20 +244,34 @@ void MACIBM_init()
     fill_colours();
     read_resolution_file();
 
+    int fitted = 0;
     if (!is_3dfx && !MACIBM_setres(1)) {
-        MACIBM_alert(resolution_line((int)mnw.XRES),
-                     "You computer is not set that way right now. I will therefore try to run Korvan in the default resolution.",
-                     "If you want to run Korvan in that resolution, then set that resolution on your computer before you run Korvan.",
-                     "If not, set the resolution of Korvan to 800 by 600 in the 'Rendering Options' window in the 'Settings' menu of Korvan.",
-                     ALERT_NOTICE);
-        mnw.XRES = 800;
-        mnw.YRES = 600;
-        if (!MACIBM_setres(1))
-            MACIBM_alert("I cannot set the resolution to the default of 800 by 600, 16-bit color.",
-                         "Set your machine to 800 by 600, 16-bit color to run Korvan.", "", "", ALERT_FATAL);
+        int asked_default = mnw.XRES == 800 && mnw.YRES == 600;
+        if (!asked_default) {
+            MACIBM_alert(resolution_line((int)mnw.XRES),
+                         "You computer is not set that way right now. I will therefore try to run Korvan in the default resolution.",
+                         "If you want to run Korvan in that resolution, then set that resolution on your computer before you run Korvan.",
+                         "If not, set the resolution of Korvan to 800 by 600 in the 'Rendering Options' window in the 'Settings' menu of Korvan.",
+                         ALERT_NOTICE);
+            mnw.XRES = 800;
+            mnw.YRES = 600;
+        }
+        // Many screens offer no 800 x 600 at all: run at the desktop's own
+        // mode and scale the drawing space into it.
+        plat_mode desk{};
+        if (!MACIBM_setres(1)) {
+            if (!plat_current_mode(&desk))
+                MACIBM_alert("I cannot set the resolution to the default of 800 by 600, 16-bit color.",
+                             "Set your machine to 800 by 600, 16-bit color to run Korvan.", "", "", ALERT_FATAL);
+            fit_drawing_space(desk.w, desk.h);
+            fitted = 1;
+        }
     }
-    mnw.XRAT = mnw.XRES / 800;
-    mnw.YRAT = mnw.YRES / 600;
+    if (!fitted) {
+        view_x0 = view_y0 = 0;
+        mnw.XRAT = mnw.XRES / 800;
+        mnw.YRAT = mnw.YRES / 600;
+    }
 
     if (!plat_create_window("Omnivar", (int)mnw.XRES, (int)mnw.YRES))
         MACIBM_alert("Can't create window!", "", "", "", ALERT_FATAL);

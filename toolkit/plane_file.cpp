@@ -6,6 +6,7 @@
 #include "plane_record.h"
 
 #include <cstring>
+#include <fstream>
 
 planestruct pln;
 
@@ -94,11 +95,24 @@ int units_ok(const planestruct& p)
     return p.asi_units == 1 || p.asi_units == 2;
 }
 
-void read_in_error(const char* C_path)
+// A damaged file is reported and refused; the caller decides what the user
+// flies instead, so the alert never ends the program.
+int read_in_error(const char* C_path)
 {
     MACIBM_alert("An error occurred during read-in of the aircraft file.",
                  "Either the file has been corrupted, or it is not really an aircraft file.", C_path, "",
-                 ALERT_FATAL);
+                 ALERT_NOTICE);
+    return -1;
+}
+
+// 1 when the file opens and starts with an aircraft file's byte-order mark,
+// 0 when it opens with anything else (or nothing), -1 when it cannot be opened.
+int aircraft_mark(const char* C_path)
+{
+    std::ifstream f(C_path, std::ios::in | std::ios::binary);
+    if (!f.good()) return -1;
+    int first = f.get();
+    return first == 'i' || first == 'a' ? 1 : 0;
 }
 } // namespace
 
@@ -113,9 +127,16 @@ int read_plane_file(const char* C_file, const char* C_path)
     char file[400], path[400];
     copy_bounded(file, C_file, 400);
     copy_bounded(path, C_path, 400);
-    if (!inf_open(path, 203, 46, 1)) {
+    if (!inf_open(path, 203, 46, 0)) {
         inf1.close();
-        return 0;
+        inf1.clear();
+        int mark = aircraft_mark(path);
+        if (mark < 0) return 0;
+        if (mark == 0) return read_in_error(path);
+        MACIBM_alert("The following file is the wrong version for this version of Korvan:", path,
+                     "Throw that file away. You should only use the files that came with the program.",
+                     "You may have to re-install Korvan from the CD.", ALERT_NOTICE);
+        return -1;
     }
     // Read aside first: a short or damaged file must not leave half an image
     // over the aircraft that was loaded.
@@ -124,9 +145,9 @@ int read_plane_file(const char* C_file, const char* C_path)
     int complete = inf1.gcount() == (std::streamsize)sizeof image;
     inf1.close();
     inf1.clear();
-    if (!complete) read_in_error(path);
+    if (!complete) return read_in_error(path);
     if (!units_ok(image)) rev_record(image);
-    if (!units_ok(image)) read_in_error(path);
+    if (!units_ok(image)) return read_in_error(path);
     terminate_text(image);
     memcpy(&pln, &image, sizeof pln);
     copy_bounded(pln.C_file, file, 400);

@@ -128,6 +128,22 @@ TEST_F(BuildUp, DownwashReachesTheTailOneHalfStepLateAndPulsesWhenStalled)
     EXPECT_NEAR(at_13 / at_03, std::fabs(std::sin(2.6f)) / std::sin(0.6f), 1e-3f);
 }
 
+TEST_F(BuildUp, ASweptWingShedsDownwashTimesTheCosineOfItsSweep)
+{
+    for (int el = 0; el < 2; ++el) pln.in_downwash[10][4][el] = 1;
+    pln.spec_wash[4] = 2;
+    set_air(50, 4, 0);
+    set_a();
+    float straight = flt.downwash[10][0];
+    ASSERT_LT(straight, -0.01f);
+    // Sweep slows the flow across the wing but leaves its angle, and so its
+    // lift coefficient, nearly as it was (the slower flow's Reynolds number
+    // moves it a little): the cosine is what changes the wash.
+    pln.sweepnow[4] = 30;
+    set_a();
+    EXPECT_NEAR(flt.downwash[10][0] / straight, std::cos(30 * con.degtorad), 0.005f);
+}
+
 TEST_F(BuildUp, PropwashShareFollowsTheStreamAngle)
 {
     pln.numen = 1;

@@ -5,6 +5,7 @@
 #include "aero_fixture.h"
 
 #include "flight/INTEG.h"
+#include "flight/element_coefficients.h"
 #include "flight/flight_records.h"
 #include "flight/force_buildup.h"
 #include "toolkit/HL_TYPES.h"
@@ -13,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 #include <vector>
 
 namespace {
@@ -152,4 +154,31 @@ TEST_F(TrainerFlight, GlidesSteadilyAtIdleAndClimbsUnderPower)
     EXPECT_GT(flt.tac[0], pln.omegamingreen);
     EXPECT_LT(flt.tac[0], 1.05f * pln.omegamax);
     EXPECT_GT(flt.thrust[0], 1000);
+}
+
+// The trainer's wing, swept through its stall on each of its airfoil slots:
+// the stall flag trips where the element's lift peaks, and the lift falls
+// past it.
+TEST_F(TrainerFlight, StallFlagTripsAtTheLiftPeak)
+{
+    for (int rt = 0; rt < 2; ++rt)
+        for (int re = 0; re < 2; ++re) {
+            SCOPED_TRACE("slot " + std::to_string(rt) + " " + std::to_string(re));
+            float peak_cl = -1e9f, peak_at = 0, trip_at = -1, cl_past = 0;
+            for (float a = 0; a <= 30; a += 0.05f) {
+                float cl, cd, cm;
+                anyfoil(a, cl, cd, cm, 4, rt, re, 0);
+                if (cl > peak_cl) {
+                    peak_cl = cl;
+                    peak_at = a;
+                }
+                if (trip_at < 0 && flt.stalled[4]) trip_at = a;
+                if (trip_at >= 0 && a <= trip_at + 4) cl_past = cl;
+            }
+            ASSERT_GE(trip_at, 0);
+            // The part's stall angle is the mean of its four slots': a slot
+            // of another Reynolds number peaks up to a degree away.
+            EXPECT_NEAR(trip_at, peak_at, 1.0f);
+            EXPECT_LT(cl_past, peak_cl - 0.05f);
+        }
 }

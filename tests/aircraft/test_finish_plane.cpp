@@ -77,17 +77,17 @@ TEST_F(FinishPlane, TricycleNoseWheelUsesTheMainGearSpring)
 {
     trainer();
     load();
-    // 2300 lb settles by 0.307 ft; the mains carry 0.36 of the weight each.
+    // 2300 lb settles by 0.307 ft; the mains carry 0.34 of the weight each.
     float W = 2300 * 0.4535925f * con.g;
     float d = (0.1f + 0.9f * 2299 / 9999) * 0.3048f;
-    EXPECT_NEAR(pln.mgearcon, 0.359568f * W / d, 5);
+    EXPECT_NEAR(pln.mgearcon, 0.336413f * W / d, 5);
     EXPECT_FLOAT_EQ(pln.ngearcon, pln.mgearcon);
     EXPECT_FLOAT_EQ(pln.mgeardmp, 0.1f * pln.mgearcon);
     EXPECT_NEAR(pln.skidcon, 0.5f * W / d, 5);
     EXPECT_FLOAT_EQ(pln.skiddmp, 0.05f * pln.skidcon);
     // The contact points drop by their static compression.
     EXPECT_NEAR(pln.mgearY, -3.6f * 0.3048f - d, 1e-5);
-    EXPECT_NEAR(pln.ngearY, -3.6f * 0.3048f - 0.280864f * W / pln.mgearcon, 1e-5);
+    EXPECT_NEAR(pln.ngearY, -3.6f * 0.3048f - 0.327150f * W / pln.mgearcon, 1e-5);
     // Level on its wheels, the centre of gravity 3.6 ft up.
     EXPECT_NEAR(pln.the_eqlbm, 0, 1e-4);
     EXPECT_NEAR(pln.h_eqlbm, 3.6f * 0.3048f, 1e-5);
@@ -102,8 +102,8 @@ TEST_F(FinishPlane, TailWheelKeepsItsOwnSofterSpring)
     load();
     float W = 2300 * 0.4535925f * con.g;
     float d = (0.1f + 0.9f * 2299 / 9999) * 0.3048f;
-    EXPECT_NEAR(pln.ngearcon, 0.053763f * W / d, 5);
-    EXPECT_NEAR(pln.mgearcon, 0.473118f * W / d, 10);
+    EXPECT_NEAR(pln.ngearcon, 0.037635f * W / d, 5);
+    EXPECT_NEAR(pln.mgearcon, 0.481183f * W / d, 10);
     EXPECT_LT(pln.ngearcon, pln.mgearcon / 5);
     // Sitting on its tail: nose up by asin(1.5 / 15.5).
     EXPECT_NEAR(pln.the_eqlbm, std::asin(1.5f / 15.5f) * 180 / con.pi, 1e-3);
@@ -153,8 +153,8 @@ TEST_F(FinishPlane, StallSpeedEstimate)
 {
     trainer();
     load();
-    // Both wing panels and the stabilizer: 208.7 sq ft, 2300 lb.
-    EXPECT_NEAR(msc.est_Vs, 29.34f, 0.02f);
+    // Both wing panels and the stabilizer: 212 sq ft, 2300 lb.
+    EXPECT_NEAR(msc.est_Vs, 29.10f, 0.02f);
 
     trainer();
     pln.is_heli = 1;
@@ -184,11 +184,11 @@ TEST_F(FinishPlane, RoundFuselageAreasAndCentroid)
     EXPECT_NEAR(pln.fuse_s_frn, 8 * radius * radius * std::sin(con.pi / 8), 1e-4);
     EXPECT_NEAR(pln.fuse_s_sid, 2 * radius * length, 1e-4);
     EXPECT_NEAR(pln.fuse_s_top, 2 * radius * length, 1e-4);
-    EXPECT_NEAR(pln.fuseZcent, (10 - 40.0f / 12) * 0.3048f, 1e-4);
+    EXPECT_NEAR(pln.fuseZcent, (10 - 37.0f / 12) * 0.3048f, 1e-4);
     EXPECT_NEAR(pln.fuseYcent, -3.6f * 0.3048f, 1e-4);
     EXPECT_TRUE(log_has("   The frontal area of the fuselage is  2.6 square meters."));
     EXPECT_TRUE(log_has("   The side    area of the fuselage is 11.1 square meters."));
-    EXPECT_TRUE(log_has("   The longitudinal centroid of the fuselage is at  2.0 meters."));
+    EXPECT_TRUE(log_has("   The longitudinal centroid of the fuselage is at  2.1 meters."));
     EXPECT_TRUE(log_has("These dimensions, like all dimensions in this output file, are with respect to the C.G.!"));
 }
 
@@ -197,12 +197,12 @@ TEST_F(FinishPlane, EnginesHeavierThanTheAirframeLeaveOnlyTheEngines)
     trainer();
     pln.m_empty = 100;   // less than the 280 lb of a 160 hp engine
     load();
-    float X = 0, Y = 0.4f * 0.3048f, Z = (-2.6f - 40.0f / 12) * 0.3048f;
+    float X = 0, Y = 0.4f * 0.3048f, Z = (-2.6f - 37.0f / 12) * 0.3048f;
     EXPECT_NEAR(pln.Jxx_unitmass, 2.8f * (Z * Z + Y * Y), 1e-4);
     EXPECT_NEAR(pln.Jyy_unitmass, 2.8f * (Z * Z + X * X), 1e-4);
     EXPECT_NEAR(pln.Jzz_unitmass, 2.8f * (X * X + Y * Y), 1e-4);
     EXPECT_TRUE(log_has("Engine number 1, however, weighs 127 kg, and is at:"));
-    EXPECT_TRUE(log_has("   long arm=  -1.8 meters."));
+    EXPECT_TRUE(log_has("   long arm=  -1.7 meters."));
     EXPECT_TRUE(log_has("Final radii of gyration are then as follows:"));
 }
 
@@ -283,7 +283,7 @@ TEST_F(FinishPlane, SpecificDownwashOfTheTrainersWing)
     EXPECT_LT(pln.spec_wash[4], 4);
     // The outer panels reach beyond the stabilizer: they wash nothing.
     EXPECT_FLOAT_EQ(pln.spec_wash[6], 0);
-    EXPECT_TRUE(log_has("Based on the left wing 1 AR of 8.17,"));
+    EXPECT_TRUE(log_has("Based on the left wing 1 AR of 8.00,"));
     EXPECT_TRUE(log_has("                         TR of 1.00,"));
     EXPECT_TRUE(log_has("TIMES THE COSINE of the left wing 1 sweep."));
 }
@@ -292,21 +292,21 @@ TEST_F(FinishPlane, PropwashMapAndStreamAngles)
 {
     trainer();
     load();
-    // The 75 in disc covers the two inner strips of the wing, stabilizer and fin.
+    // The 75 in disc covers the two inner strips of the stabilizer and fin,
+    // and the three inner strips (1.25 ft each) of the wing.
     for (int p : {4, 5, 10, 11, 12}) {
-        EXPECT_EQ(pln.in_propwash[p][0][0], 1) << p;
-        EXPECT_EQ(pln.in_propwash[p][0][1], 1) << p;
-        EXPECT_EQ(pln.in_propwash[p][0][2], 0) << p;
+        int covered = p <= 5 ? 3 : 2;
+        for (int e = 0; e < 4; ++e) EXPECT_EQ(pln.in_propwash[p][0][e], e < covered) << p << " " << e;
     }
     EXPECT_EQ(pln.in_propwash[6][0][0], 0);
-    EXPECT_NEAR(pln.hi_washdir[10][0], 8.3539f, 1e-3);
-    EXPECT_NEAR(pln.max_washdir[10][0], -0.2781f, 1e-3);
-    EXPECT_NEAR(pln.lo_washdir[10][0], -8.8976f, 1e-3);
+    EXPECT_NEAR(pln.hi_washdir[10][0], 7.7941f, 1e-3);
+    EXPECT_NEAR(pln.max_washdir[10][0], -0.2593f, 1e-3);
+    EXPECT_NEAR(pln.lo_washdir[10][0], -8.3024f, 1e-3);
     EXPECT_FLOAT_EQ(pln.hi_washdir[6][0], 0);
     EXPECT_TRUE(log_has("PROPWASH SITUATION: 1 through 4 means propwash from that engine on element."));
     EXPECT_TRUE(log_has("vert stab 1:" + spaces(24) + " ----  ----  1---  1--- FUSE" + spaces(48)));
     EXPECT_TRUE(log_has("For propwash from propeller 1 onto left h-stab:"));
     EXPECT_TRUE(log_has("There will be no   propwash if the propwash stream angle is above    8 deg."));
-    EXPECT_TRUE(log_has("There will be no   propwash if the propwash stream angle is below   -9 deg."));
+    EXPECT_TRUE(log_has("There will be no   propwash if the propwash stream angle is below   -8 deg."));
 }
 } // namespace

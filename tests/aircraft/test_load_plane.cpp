@@ -56,19 +56,19 @@ TEST_F(LoadPlane, ConvertsToSIAndToTheCentreOfGravity)
     EXPECT_NEAR(pln.m_max, 2300 * 0.4535925f, 1e-2);
     EXPECT_NEAR(pln.pmax, 160 * 745.7f, 1e-1);
     EXPECT_NEAR(pln.omegamax, 2700 * con.rpmtorsc, 1e-3);
-    // Z and Y from the centre of gravity (40 in aft of the datum, 3.6 ft up);
+    // Z and Y from the centre of gravity (37 in aft of the datum, 3.6 ft up);
     // X stays as it was.
-    EXPECT_NEAR(pln.ngearZ, (-0.55f - 40.0f / 12) * ft, 1e-5);
-    EXPECT_NEAR(pln.Zarm[10], (18.0f - 40.0f / 12) * ft, 1e-5);
+    EXPECT_NEAR(pln.ngearZ, (-0.55f - 37.0f / 12) * ft, 1e-5);
+    EXPECT_NEAR(pln.Zarm[10], (19.5f - 37.0f / 12) * ft, 1e-5);
     EXPECT_NEAR(pln.Yarm[0], (4.0f - 3.6f) * ft, 1e-5);
-    EXPECT_NEAR(pln.body_Z[18][0][0], (-3.3f - 40.0f / 12) * ft, 1e-5);
+    EXPECT_NEAR(pln.body_Z[18][0][0], (-3.3f - 37.0f / 12) * ft, 1e-5);
     EXPECT_NEAR(pln.mgearX, 4.125f * ft, 1e-5);
     // Nacelle and other bodies keep their own origin.
     EXPECT_NEAR(pln.body_Z[19][1][0], 2 * ft, 1e-6);
     EXPECT_EQ(pln.propdir[0], 1);
     EXPECT_EQ(pln.flapEQ, 1);
     EXPECT_EQ(pln.slatEQ, 0);
-    EXPECT_FLOAT_EQ(pln.sweepnow[12], 30);
+    EXPECT_NEAR(pln.sweepnow[12], 31.05f, 0.05f);   // the fin's 35-degree leading edge
     // The flap tables came from the flap file.
     EXPECT_GT(pln.clflap[50], 0.5f);
 }
@@ -141,9 +141,9 @@ TEST_F(LoadPlane, JoinedPanelsFlyAsOneWing)
     EXPECT_TRUE(log_has("   !!!Note: I am joining left wing 1 to left wing 2 to form one continuous wing!!!"));
     EXPECT_TRUE(log_has("   !!!Note: I am joining left wing 2 to left wing 1 to form one continuous wing!!!"));
     // Summed span, inner root chord to outer tip chord, span-weighted sweep.
-    float b = 36.08f / 2 * 0.3048f;
+    float b = 36.0f / 2 * 0.3048f;
     float L = pln.sweep1[6] * pln.semilen[6] / b * con.degtorad;
-    float AR = 2 * b * std::cos(L) / ((5.333f + 3.5f) / 2 * 0.3048f);
+    float AR = 2 * b * std::cos(L) / ((5.3f + 3.7f) / 2 * 0.3048f);
     for (int p = 4; p <= 7; ++p) EXPECT_NEAR(pln.AR[p], AR, 1e-3) << p;
     EXPECT_FLOAT_EQ(pln.e[4], pln.e[6]);
 }
@@ -189,8 +189,8 @@ TEST_F(LoadPlane, PropellerRingsDiscAndInertia)
     EXPECT_NEAR(pln.ringarea[0][0], 0.044535f, 1e-5);
     EXPECT_NEAR(pln.ringarea[0][7], 15 * 0.044535f, 1e-4);
     EXPECT_NEAR(pln.discarea[0], 2.85023f, 1e-4);
-    // Two blades of 0.45 ft chord, airplane factor 1.5.
-    EXPECT_NEAR(pln.miprop[0], 0.43894f, 1e-4);
+    // Two blades tapering from 0.5 to 0.29 ft chord, airplane factor 1.5.
+    EXPECT_NEAR(pln.miprop[0], 0.33820f, 1e-4);
     EXPECT_TRUE(log_has("The propeller 1 DISC AREA is broken down into rings for propwash distribution as follows:"));
     EXPECT_TRUE(log_has("   element number 1 (lat arm= 0.06 mtrs):   ring area=  0.04 square meters."));
     EXPECT_TRUE(log_has("                                      TOTAL DISC AREA=  2.85 square meters."));
@@ -295,5 +295,64 @@ TEST_F(LoadPlane, NothingCarriesOverFromTheFileOrTheLastAircraft)
     // The outer panels' airfoil tables are not the first aircraft's.
     EXPECT_FLOAT_EQ(afl.clM[6][0][0], 0);
     EXPECT_FLOAT_EQ(afl.cdpos[6][1][1][100], 0);
+}
+} // namespace
+
+// The file chooser, replaced through the linker: it hands back the file set
+// here, or is cancelled by the program ending when none is set.
+std::string chooser_gives;
+int chooser_opened = 0;
+
+extern "C" int __wrap__Z11MACIBM_openiPcS_(int, char* file, char* path)
+{
+    ++chooser_opened;
+    if (chooser_gives.empty()) {
+        gdone = 1;
+        return 0;
+    }
+    copy_bounded(path, chooser_gives.c_str(), 400);
+    copy_bounded(file, std::filesystem::path(chooser_gives).filename().c_str(), 400);
+    return 1;
+}
+
+namespace {
+TEST_F(LoadPlane, DamagedFileAtStartUpOpensTheChooserAndMidFlightKeepsTheAircraft)
+{
+    trainer();
+    load("Good.acf");
+    ASSERT_TRUE(caught_alerts.empty());
+    std::string good = dir + "/Good.acf", bad = dir + "/Bad.acf";
+    std::filesystem::copy_file(good, bad);
+    std::filesystem::resize_file(bad, std::filesystem::file_size(bad) / 2);
+    chooser_opened = 0;
+
+    // Start-up: the damage is reported and the chooser opens, as for a
+    // missing file; the aircraft chosen there is the one that flies.
+    done_initing = 0;
+    copy_bounded(pln.C_file, "Bad.acf", 400);
+    copy_bounded(pln.C_path, bad.c_str(), 400);
+    chooser_gives = good;
+    load_plane();
+    EXPECT_EQ(chooser_opened, 1);
+    EXPECT_EQ(plane_refused, 0);
+    EXPECT_STREQ(pln.C_file, "Good.acf");
+    ASSERT_EQ(caught_alerts.size(), 1u);
+    EXPECT_NE(caught_alerts[0].find("An error occurred during read-in of the aircraft file."), std::string::npos);
+    EXPECT_NE(caught_alerts[0].find(bad), std::string::npos);
+
+    // In flight: the damage is reported, no chooser, and the aircraft flying
+    // stays whole.
+    done_initing = 1;
+    copy_bounded(pln.C_file, "Bad.acf", 400);
+    copy_bounded(pln.C_path, bad.c_str(), 400);
+    auto before = std::make_unique<planestruct>(pln);
+    chooser_gives.clear();
+    load_plane();
+    done_initing = 0;
+    EXPECT_EQ(chooser_opened, 1);
+    EXPECT_EQ(plane_refused, 1);
+    EXPECT_EQ(gdone, 0);
+    EXPECT_EQ(caught_alerts.size(), 2u);
+    EXPECT_EQ(std::memcmp(&pln, before.get(), sizeof pln), 0);
 }
 } // namespace

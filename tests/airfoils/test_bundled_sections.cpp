@@ -92,6 +92,7 @@ TEST(BundledSections, TheDefaultAircraftsSectionsAtTwoReynoldsNumbers)
         EXPECT_TRUE(exists(std::string(PROGRAM_DIR) + "/airfoils/" + name + ".afl")) << name;
     }
     EXPECT_TRUE(exists(std::string(PROGRAM_DIR) + "/flaps/plain flap.flp"));
+    EXPECT_TRUE(exists(std::string(PROGRAM_DIR) + "/flaps/single-slotted flap.flp"));
 }
 
 TEST(BundledSections, BuiltFilesReadBackThroughTheSimulator)
@@ -113,27 +114,30 @@ TEST(BundledSections, BuiltFilesReadBackThroughTheSimulator)
     }
 }
 
-TEST(BundledFlap, MatchesThePublishedFiguresAndReadsBack)
+TEST(BundledFlap, EachMatchesThePublishedFiguresAndReadsBack)
 {
-    const published_flap& f = bundled_flap;
-    load_bundled_flap(f);
-    float per_deg = cl[8] / (8.0f / 400 * f.full_deflection);
-    EXPECT_NEAR(per_deg, f.dcl_per_deg, SHARE * f.dcl_per_deg);
-    EXPECT_NEAR(cl[200], f.dcl_half, 1e-4);
-    EXPECT_NEAR(cl[400], f.dcl_full, 1e-4);
-    EXPECT_NEAR(cd[400], f.dcd_full, 1e-5);
-    EXPECT_NEAR(cd[200], f.dcd_full / 4, 1e-5);
-    for (int c = 8; c <= 400; c += 8) {
-        ASSERT_GT(cl[c], cl[c - 8]) << "x " << c / 400.0f;   // more flap, more lift
-        ASSERT_NEAR(cm[c] / cl[c], f.dcm_per_dcl, 1e-4);
-    }
+    for (int i = 0; i < bundled_flap_count; ++i) {
+        const published_flap& f = *bundled_flaps[i];
+        SCOPED_TRACE(f.file);
+        load_bundled_flap(f);
+        float per_deg = cl[8] / (8.0f / 400 * f.full_deflection);
+        EXPECT_NEAR(per_deg, f.dcl_per_deg, SHARE * f.dcl_per_deg);
+        EXPECT_NEAR(cl[200], f.dcl_half, 1e-4);
+        EXPECT_NEAR(cl[400], f.dcl_full, 1e-4);
+        EXPECT_NEAR(cd[400], f.dcd_full, 1e-5);
+        EXPECT_NEAR(cd[200], f.dcd_full / 4, 1e-5);
+        for (int c = 8; c <= 400; c += 8) {
+            ASSERT_GT(cl[c], cl[c - 8]) << "x " << c / 400.0f;   // more flap, more lift
+            ASSERT_NEAR(cm[c] / cl[c], f.dcm_per_dcl, 1e-4);
+        }
 
-    copy_bounded(app_path, PROGRAM_DIR "/", 400);
-    set_name(pln.flap_str, f.file);
-    read_flap_tables();
-    for (int n = 0; n <= 50; ++n) {
-        ASSERT_NEAR(pln.clflap[n], cl[8 * n], 6e-6) << n;
-        ASSERT_NEAR(pln.cdflap[n], cd[8 * n], 6e-6) << n;
-        ASSERT_NEAR(pln.cmflap[n], cm[8 * n], 6e-6) << n;
+        copy_bounded(app_path, PROGRAM_DIR "/", 400);
+        set_name(pln.flap_str, f.file);
+        read_flap_tables();
+        for (int n = 0; n <= 50; ++n) {
+            ASSERT_NEAR(pln.clflap[n], cl[8 * n], 6e-6) << n;
+            ASSERT_NEAR(pln.cdflap[n], cd[8 * n], 6e-6) << n;
+            ASSERT_NEAR(pln.cmflap[n], cm[8 * n], 6e-6) << n;
+        }
     }
 }

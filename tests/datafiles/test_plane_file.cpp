@@ -178,35 +178,38 @@ TEST_F(PlaneFile, MissingFileLeavesTheAircraftAlone)
     EXPECT_EQ(std::memcmp(&pln, p.get(), kImage), 0);
 }
 
-TEST_F(PlaneFile, ShortOrDamagedFileIsRefused)
+TEST_F(PlaneFile, ShortOrDamagedFileIsReportedAndRefusedWithTheAircraftUntouched)
 {
     std::string full = path("bad.acf");
-    auto p = sample("bad.acf", full);
-
-    // One byte short of a whole image.
-    {
-        std::ofstream f(full, std::ios::binary);
-        f.write("i\x2e\0\0\0", 5);
-        f.write((const char*)p.get(), kImage - 1);
+    auto whole = sample("bad.acf", full);
+    auto odd_units = sample("bad.acf", full);
+    odd_units->asi_units = 7;   // no byte order makes it 1 or 2
+    const struct {
+        const char* what;
+        std::string header;
+        const planestruct* image;
+        size_t bytes;
+        const char* alert;
+    } cases[] = {
+        {"one byte short", std::string("i\x2e\0\0\0", 5), whole.get(), kImage - 1, "An error occurred during read-in"},
+        {"unreadable units", std::string("i\x2e\0\0\0", 5), odd_units.get(), kImage, "An error occurred during read-in"},
+        {"version 45", std::string("i\x2d\0\0\0", 5), whole.get(), kImage, "wrong version"},
+        {"empty", "", nullptr, 0, "An error occurred during read-in"},
+        {"not an aircraft file", "I\n1 version\n", nullptr, 0, "An error occurred during read-in"},
+    };
+    auto flying = sample("keep.acf", path("keep.acf"));
+    for (const auto& c : cases) {
+        {
+            std::ofstream f(full, std::ios::binary);
+            f.write(c.header.data(), (std::streamsize)c.header.size());
+            if (c.image) f.write((const char*)c.image, (std::streamsize)c.bytes);
+        }
+        std::memcpy(&pln, flying.get(), sizeof pln);
+        last_alert.clear();
+        EXPECT_EQ(read_plane_file("bad.acf", full.c_str()), -1) << c.what;
+        EXPECT_NE(last_alert.find(c.alert), std::string::npos) << c.what << ": " << last_alert;
+        EXPECT_NE(last_alert.find(full), std::string::npos) << c.what;
+        EXPECT_EQ(std::memcmp(&pln, flying.get(), kImage), 0) << c.what;
     }
-    EXPECT_EXIT(read_plane_file("bad.acf", full.c_str()), ::testing::ExitedWithCode(1),
-                "An error occurred during read-in of the aircraft file");
-
-    // Instrument units that no byte order makes 1 or 2.
-    p->asi_units = 7;
-    {
-        std::ofstream f(full, std::ios::binary);
-        f.write("i\x2e\0\0\0", 5);
-        f.write((const char*)p.get(), kImage);
-    }
-    EXPECT_EXIT(read_plane_file("bad.acf", full.c_str()), ::testing::ExitedWithCode(1),
-                "An error occurred during read-in of the aircraft file");
-
-    // Version other than 46: the header's own fatal alert.
-    {
-        std::ofstream f(full, std::ios::binary);
-        f.write("i\x2d\0\0\0", 5);
-    }
-    EXPECT_EXIT(read_plane_file("bad.acf", full.c_str()), ::testing::ExitedWithCode(1), "wrong version");
 }
 } // namespace

@@ -107,6 +107,11 @@ TEST_F(Text, StringsAddTheOffsetOnceWrapAndBreakAtEndOfLine)
          {{'A', X, Y}, {'B', X + 6, Y}, {'C', X + 12, Y}, {'D', X + 18, Y}, {'E', X + 24, Y}, {'F', X + 30, Y}, {'G', X + 36, Y},
           {'H', X + 42, Y}, {'I', X, Y - 10}, {'J', X + 6, Y - 10}, {'K', X + 12, Y - 10}, {'L', X + 18, Y - 10},
           {'M', X + 24, Y - 10}, {'N', X + 30, Y - 10}, {'O', X + 36, Y - 10}, {'P', X + 42, Y - 10}}},
+        // A word longer than a line (a path) fills each line and breaks where it is full.
+        {"AB /CDEFGHIJKL", 30, 6,
+         {{'A', X, Y}, {'B', X + 6, Y}, {'/', X + 18, Y}, {'C', X + 24, Y}, {'D', X, Y - 10}, {'E', X + 6, Y - 10},
+          {'F', X + 12, Y - 10}, {'G', X + 18, Y - 10}, {'H', X + 24, Y - 10}, {'I', X, Y - 20}, {'J', X + 6, Y - 20},
+          {'K', X + 12, Y - 20}, {'L', X + 18, Y - 20}}},
         // Words are measured at 6 a character whatever the pitch; ending exactly at dx fits.
         {"ABCDE FG", 62, 8,
          {{'A', X, Y}, {'B', X + 8, Y}, {'C', X + 16, Y}, {'D', X + 24, Y}, {'E', X + 32, Y}, {'F', X + 48, Y}, {'G', X + 56, Y}}},

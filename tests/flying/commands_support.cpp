@@ -3,6 +3,7 @@
 #include "tests/support/toolkit_state.h"
 
 #include "cockpit/cockpit_records.h"
+#include "flight/INITPLN.h"
 #include "flight/flight_records.h"
 #include "platform/window.h"
 #include "shell/MENUS.h"
@@ -19,6 +20,7 @@
 std::vector<request> requests;
 std::vector<std::string> notices;
 int chooser_answer;
+int refuse_plane;
 int grab_answer;
 std::string dumped_path;
 
@@ -42,14 +44,20 @@ void __wrap__Z16plot_atc_optionsi(int picked)
 void __wrap__Z10load_planev()
 {
     requests.push_back({'p', 0, 0});
+    plane_refused = refuse_plane;
 }
 void __wrap__Z11load_regionv()
 {
     requests.push_back({'r', 0, 0});
 }
-int __wrap__Z11MACIBM_openiPcS_(int type, char*, char*)
+int __wrap__Z11MACIBM_openiPcS_(int type, char* file, char* path)
 {
     requests.push_back({'o', (float)type, 0});
+    // The aircraft chooser hands back another aircraft's names.
+    if (chooser_answer && type == 203) {
+        copy_bounded(file, "Chosen", 400);
+        copy_bounded(path, "/tmp/Chosen", 400);
+    }
     return chooser_answer;
 }
 int __wrap__Z11MACIBM_saveiPcS_(int type, char* file, char* path)
@@ -180,6 +188,7 @@ void CommandsTest::SetUp()
     requests.clear();
     notices.clear();
     chooser_answer = 0;
+    refuse_plane = 0;
     grab_answer = 0;
     dumped_path.clear();
     fixture_region();

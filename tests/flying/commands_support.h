@@ -25,6 +25,8 @@ extern std::vector<std::string> notices;
 // What the wrapped choosers and the situation reader answer.
 extern int chooser_answer;
 extern int grab_answer;
+// What the wrapped aircraft loader answers: 1 when it refuses a damaged file.
+extern int refuse_plane;
 // The path handed to the last dump_prefs.
 extern std::string dumped_path;
 

@@ -3,17 +3,21 @@
 # first run with the bundled trainer, parking brake off ('b'), full throttle
 # (F2), rotate with the keypad yoke (keypad 2), engage the autopilot's heading
 # select ('!'), climb, throttle back (F1), glide down, land on the ground near the
-# airport and stop. Situations saved from the File menu at the start and in the
-# climb, and the preferences written by Quit, tell where the aircraft was:
-# at rest, then high and turned to the autopilot's heading, then on the
-# ground at rest far from its start (a crash would have put it back on the
-# runway). Runs on a copy of the program folder in its own settings folder.
+# airport and stop. Each step waits on the simulator's own state, read from
+# situations saved from the File menu, never on a number of seconds. The
+# start, the climb and the preferences written by Quit tell where the
+# aircraft was: at rest, then high and turned to the autopilot's heading,
+# then on the ground at rest far from its start (a crash would have put it
+# back on the runway).
+# Runs on a copy of the program folder in its own settings folder.
 exe="$1"
 tmp=$(mktemp -d)
 trap 'kill -TERM "$pid" 2>/dev/null; rm -rf "$tmp"' EXIT
 cp -r "$(dirname "$exe")" "$tmp/program" || exit 1
 exe="$tmp/program/$(basename "$exe")"
 cd "$tmp/program" || exit 1
+# The load log tells when the trainer is in: none may come with the copy.
+rm -f Korvan.out Error.out
 XDG_CONFIG_HOME="$tmp/config"
 export XDG_CONFIG_HOME
 mkdir -p "$XDG_CONFIG_HOME"
@@ -21,50 +25,116 @@ mkdir -p "$XDG_CONFIG_HOME"
 keys() { xdotool key --delay 30 "$@" >/dev/null 2>&1; }
 repeat() { n=$1; shift; while [ "$n" -gt 0 ]; do keys "$@"; n=$((n - 1)); done; }
 
+# 0 when the screen pixel (x, y) is lit (the scene behind the menus is
+# black: a lit pixel there is a pull-down menu or a menu window).
+lit() {
+  import -window root -crop 1x1+"$1"+"$2" -depth 8 txt:- 2>/dev/null |
+    awk -F'[(),]' 'NR == 2 { exit !($3 + $4 + $5 > 60) }'
+}
+# Waits until the pixel is lit ($3 = 1) or dark ($3 = 0), however slowly the
+# loaded machine draws.
+await() {
+  for i in $(seq 1 240); do
+    if lit "$1" "$2"; then [ "$3" = 1 ] && return 0; else [ "$3" = 0 ] && return 0; fi
+    sleep 0.25
+  done
+  echo "the screen at ($1, $2) never became $3" >&2
+  return 1
+}
+
 # File > Save Situation, named $1, Enter. The bar's "File" title is at pixel
-# (60, 8); "Save Situation" drops down at (70, 49) and "Quit" at (70, 63).
-save_situation() {
+# (60, 8); "Save Situation" drops down at (70, 49) and "Quit" at (70, 63);
+# the save chooser's grey frame covers (245, 150).
+open_file_menu() {
   xdotool mousemove 60 8 click 1 >/dev/null 2>&1
-  sleep 0.5
+  await 100 49 1
+}
+save_situation() {
+  open_file_menu || return 1
   xdotool mousemove 70 49 click 1 >/dev/null 2>&1
-  sleep 0.5
+  await 245 150 1 || return 1
   repeat 14 BackSpace
   xdotool type --delay 50 "$1" >/dev/null 2>&1
   keys Return
-  sleep 0.5
+  await 245 150 0 || return 1
   xdotool mousemove 400 400 >/dev/null 2>&1
+}
+
+# The last five lines of a situation: x, z, heading, height, speed.
+state() {
+  f=$(find "$tmp" -name "$1" | head -n 1)
+  [ -n "$f" ] || { echo "no $1 written" >&2; return 1; }
+  tail -n 5 "$f" | tr '\n' ' '
+}
+
+# Saves a situation and waits until it is written (the simulator stands
+# still while the chooser is open, so its state is the state of the save).
+# Each save gets a name of its own ($1).
+saved() {
+  save_situation "$1" >/dev/null
+  for i in $(seq 1 60); do
+    f=$(find "$tmp" -name "$1" | head -n 1)
+    [ -n "$f" ] && [ "$(wc -l <"$f")" -ge 5 ] && break
+    sleep 0.5
+  done
+  state "$1"
+}
+polls=0
+
+# Flies on until the simulator's own state meets an awk condition on
+# x z psi y v (the start's height is y0), polling its saved situations; the
+# machine's speed only changes how long that takes. $1 names the wait, $2 the
+# condition, $3 the most seconds to wait.
+wait_for() {
+  started=$(date +%s)
+  while :; do
+    polls=$((polls + 1))
+    now=$(saved "poll$polls.sit") || exit 1
+    if echo "$now" | awk -v y0="$y0" '
+      function wrap(a) { while (a > 180) a -= 360; while (a < -180) a += 360; return a }
+      { x = $1; z = $2; psi = $3; y = $4; v = $5; exit !('"$2"') }'; then
+      last="$now"
+      return 0
+    fi
+    if [ $(($(date +%s) - started)) -gt "$3" ]; then
+      echo "waited $3 s for $1; last state: $now"
+      exit 1
+    fi
+    sleep 2
+  done
 }
 
 "$exe" 2>"$tmp/stderr.txt" &
 pid=$!
-# First run: answer the notices, pick the trainer from the chooser.
-for i in 1 2 3 4 5 6; do
+# First run: answer the notices and pick the trainer from the chooser, until
+# the trainer's load log appears.
+for i in $(seq 1 90); do
   sleep 0.7
   xdotool mousemove 340 57 click 1 >/dev/null 2>&1
   sleep 0.3
   xdotool mousemove 400 400 key Return >/dev/null 2>&1
+  grep -q "Trainer" Korvan.out 2>/dev/null && break
 done
 sleep 1
-save_situation start.sit
+start=$(saved start.sit) || exit 1
+y0=$(echo "$start" | awk '{ print $4 }')
 
 keys b
 repeat 20 F2
-sleep 20
+wait_for "take-off speed" 'v > 27' 240
 repeat 8 KP_2
-sleep 5
+wait_for "the climb" 'y - y0 > 30' 240
 keys exclam
-sleep 30
-save_situation climb.sit
+wait_for "the autopilot's heading, high" 'y - y0 > 100 && wrap(psi) < 20 && wrap(psi) > -20' 300
+climb="$last"
 repeat 4 KP_8
-sleep 5
 repeat 18 F1
 repeat 4 KP_8
-sleep 45
+wait_for "the landing" 'y - y0 < 1' 400
 keys b
-sleep 20
+wait_for "the stop" 'v < 2' 240
 
-xdotool mousemove 60 8 click 1 >/dev/null 2>&1
-sleep 0.5
+open_file_menu || exit 1
 xdotool mousemove 70 63 click 1 >/dev/null 2>&1
 for i in $(seq 1 20); do kill -0 "$pid" 2>/dev/null || break; sleep 0.5; done
 if kill -0 "$pid" 2>/dev/null; then echo "Quit did not end the program"; exit 1; fi
@@ -73,14 +143,6 @@ rc=$?
 pid=
 [ "$rc" -eq 0 ] || { echo "Korvan exited with status $rc"; cat "$tmp/stderr.txt"; exit 1; }
 
-# The last five lines of a situation: x, z, heading, height, speed.
-state() {
-  f=$(find "$tmp" -name "$1" | head -n 1)
-  [ -n "$f" ] || { echo "no $1 written" >&2; return 1; }
-  tail -n 5 "$f" | tr '\n' ' '
-}
-start=$(state start.sit) || exit 1
-climb=$(state climb.sit) || exit 1
 end=$(state "Korvan 4.prf") || exit 1
 echo "start: $start"
 echo "climb: $climb"

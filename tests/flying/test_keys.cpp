@@ -3,6 +3,7 @@
 #include "commands_support.h"
 
 #include "shell/EVENT.h"
+#include "shell/key_help.h"
 
 #include "cockpit/cockpit_records.h"
 #include "cockpit/cockpit_services.h"
@@ -14,6 +15,11 @@
 #include "world/world_records.h"
 
 #include <cmath>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <utility>
 #include <functional>
 
 namespace {
@@ -377,4 +383,68 @@ TEST_F(CommandsTest, FunctionKeysWorkTheEngineLevers)
     EXPECT_FLOAT_EQ(flt.mixt[3], 0.55f);
     EXPECT_FLOAT_EQ(flt.mixt[0], 0.45f);
     EXPECT_FLOAT_EQ(flt.mixt[1], 0.5f);
+}
+
+namespace {
+// The records a key can change, with the key's own echo left out.
+std::string command_state()
+{
+    char echo = msc.key_pressed;
+    msc.key_pressed = 0;
+    std::string s;
+    for (auto [p, n] : {std::pair<const void*, size_t>{&set, sizeof set}, {&flt, sizeof flt}, {&nav, sizeof nav},
+                        {&ott, sizeof ott}, {&atc, sizeof atc}, {&msc, sizeof msc}, {&scn, sizeof scn},
+                        {&ins, sizeof ins}})
+        s.append((const char*)p, n);
+    msc.key_pressed = echo;
+    return s;
+}
+
+// Every command with room to act: controls mid-travel, every radio mid-band,
+// an aircraft with reversers and the support radios, a view no key leads to,
+// a zoom that can go either way.
+void room_to_act()
+{
+    pln.supptype = 1;
+    pln.revthrustEQ = 1;
+    pln.numen = 1;
+    flt.mixt[0] = 1;
+    flt.flaprqst = 0.5f;
+    flt.heat = 0.5f;
+    flt.sbrk = 1;
+    nav.cf[0] = nav.cf[1] = 12000;
+    nav.nf[0] = nav.nf[1] = 11000;
+    nav.adff = 500;
+    nav.tran1 = nav.tran2 = nav.tran3 = nav.tran4 = 3;
+    set.view_type = 519;
+    scn.zoom = 2;
+}
+} // namespace
+
+// "Korvan Instructions.txt" is the key table as written, and lists exactly
+// the characters that the keyboard commands act on.
+TEST_F(CommandsTest, InstructionsListEveryKeyThatActsAndNoOther)
+{
+    std::ifstream shipped(PROGRAM_DIR "/Korvan Instructions.txt", std::ios::binary);
+    ASSERT_TRUE(shipped.good());
+    std::string file((std::istreambuf_iterator<char>(shipped)), std::istreambuf_iterator<char>());
+    std::ostringstream made;
+    write_instructions(made);
+    EXPECT_EQ(file, made.str());
+
+    std::string listed;
+    for (int k = 0; k < key_help_rows; ++k) {
+        listed += key_help[k].chars;
+        for (const char* c = key_help[k].chars; *c; ++c)
+            EXPECT_NE(file.find(key_help[k].keys), std::string::npos) << *c;
+    }
+    for (int c = 1; c < 128; ++c) {
+        SetUp();
+        room_to_act();
+        std::string before = command_state();
+        APPLICATION_handlekey((char)c);
+        bool acted = !requests.empty() || command_state() != before;
+        bool in_file = c != 0 && listed.find((char)c) != std::string::npos;
+        EXPECT_EQ(acted, in_file) << "key " << c << " '" << (char)c << "'";
+    }
 }

@@ -8,6 +8,7 @@
 #include "shell/shell_records.h"
 #include "toolkit/HL_MNW.h"
 #include "toolkit/HL_TYPES.h"
+#include "toolkit/plane_record.h"
 #include "world/INITNAV.h"
 #include "world/world_records.h"
 
@@ -111,6 +112,25 @@ TEST_F(CommandsTest, CommandTable)
         {"no aircraft chosen", 100, nullptr, {{'o', 203, 0}}, nullptr},
         {"another aircraft", 100, [] { chooser_answer = 1; }, {{'o', 203, 0}, {'p', 0, 0}, S(9), W(0)},
          [] { EXPECT_EQ(msc.typestart, 7); }},
+        // A damaged file: the aircraft flying keeps its names and its place.
+        {"damaged aircraft", 100,
+         [] {
+             chooser_answer = refuse_plane = 1;
+             copy_bounded(pln.C_file, "Flying.acf", 400);
+             copy_bounded(pln.C_path, "/tmp/Flying.acf", 400);
+         },
+         {{'o', 203, 0}, {'p', 0, 0}, W(0)},
+         [] {
+             EXPECT_STREQ(pln.C_file, "Flying.acf");
+             EXPECT_STREQ(pln.C_path, "/tmp/Flying.acf");
+         }},
+        {"damaged aircraft in a situation", 102,
+         [] {
+             chooser_answer = grab_answer = refuse_plane = 1;
+             copy_bounded(pln.C_file, "Flying.acf", 400);
+         },
+         {{'o', 202, 0}, {'g', 202, 0}, {'r', 0, 0}, {'p', 0, 0}, S(10), W(0)},
+         [] { EXPECT_STREQ(pln.C_file, "Flying.acf"); }},
         {"situation", 102, [] { chooser_answer = grab_answer = 1; },
          {{'o', 202, 0}, {'g', 202, 0}, {'r', 0, 0}, {'p', 0, 0}, S(10), W(0)}, nullptr},
         {"situation file refused", 102, [] { chooser_answer = 1; }, {{'o', 202, 0}, {'g', 202, 0}}, nullptr},

@@ -115,7 +115,9 @@ TEST_F(PlaneGeo, TemplatesForTheTrainersParts)
 TEST_F(PlaneGeo, SurfacesLieOnTheAircraft)
 {
     load_plane_geo(0, 0);
-    float span = pln.semilen[4] + pln.semilen[5] + 1;
+    // Every point within the span of the reference point (the tail of a
+    // trainer lies aft by more than half its span).
+    float span = 2 * (pln.semilen[4] + pln.semilen[5]);
     for (int p = 0; p < GEO_PARTS; ++p) {
         if (!have_this_part(p)) continue;
         for (int s = 0; s < f_body_s_dim(p) && s < GEO_STATIONS; ++s)

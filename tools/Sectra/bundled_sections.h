@@ -23,7 +23,7 @@ struct published_section {
     float cm_neg20, cm_pos20;
 };
 
-// A plain trailing-edge flap's increments against deflection.
+// A trailing-edge flap's increments against deflection.
 struct published_flap {
     const char* file;       // name in the "flaps" folder
     float full_deflection;  // degrees at x = 1
@@ -36,6 +36,10 @@ struct published_flap {
 extern const published_section bundled_airfoils[];
 extern const int bundled_airfoil_count;
 extern const published_flap bundled_flap;
+extern const published_flap bundled_slotted_flap;
+// Every flap that ships, the plain one first.
+extern const published_flap* const bundled_flaps[];
+extern const int bundled_flap_count;
 
 // Puts a section's model constants into afl (device airfoil) and sweeps.
 void load_bundled_airfoil(const published_section& s);

@@ -47,7 +47,9 @@ int main(int argc, char** argv)
         sectra::load_bundled_airfoil(sectra::bundled_airfoils[i]);
         if (!write_part(airfoils, sectra::bundled_airfoils[i].file)) return 1;
     }
-    sectra::load_bundled_flap(sectra::bundled_flap);
-    if (!write_part(flaps, sectra::bundled_flap.file)) return 1;
+    for (int i = 0; i < sectra::bundled_flap_count; ++i) {
+        sectra::load_bundled_flap(*sectra::bundled_flaps[i]);
+        if (!write_part(flaps, sectra::bundled_flaps[i]->file)) return 1;
+    }
     return 0;
 }
