@@ -23,6 +23,9 @@ picture make_startup_picture();
 picture make_gauge_face(const char* name);
 picture make_window_backdrop(const char* name);
 
+// The tools' main-screen pictures: "AFL" and "FLP" of Sectra, "NIMBREL" of Nimbrel.
+picture make_tool_bitmap(const char* name);
+
 // Panel pieces shared by the bitmap painters.
 colour panel_colour();
 picture panel_plate(int w, int h, int seed);
