@@ -26,6 +26,8 @@ picture make_window_backdrop(const char* name);
 // The aircraft editor's screen backgrounds of "bitmaps/Fabrex".
 const char* const* fabrex_bitmap_names(int* count);
 picture make_fabrex_bitmap(const char* name);
+// The tools' main-screen pictures: "AFL" and "FLP" of Sectra, "NIMBREL" of Nimbrel.
+picture make_tool_bitmap(const char* name);
 
 // Panel pieces shared by the bitmap painters.
 colour panel_colour();

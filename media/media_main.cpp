@@ -57,8 +57,12 @@ struct bitmap_folder {
     int count;
     picture (*paint)(const char*);
 };
+const char* const sectra_bitmap_names[] = {"AFL", "FLP"};
+const char* const nimbrel_bitmap_names[] = {"NIMBREL"};
 const bitmap_folder bitmap_folders[] = {
     {"Korvan", korvan_bitmap_names, korvan_bitmap_count, make_korvan_bitmap},
+    {"Sectra", sectra_bitmap_names, 2, make_tool_bitmap},
+    {"Nimbrel", nimbrel_bitmap_names, 1, make_tool_bitmap},
 };
 
 void make_bitmaps(const std::string& bitmaps)
