@@ -4,6 +4,7 @@
 #include "cockpit/cockpit_records.h"
 #include "cockpit/cockpit_services.h"
 #include "flight/flight_records.h"
+#include "shell/data_channels.h"
 #include "toolkit/HL_TEXT.h"
 
 // Until the scene frame draws them: the ATC menu while it is up, else the
@@ -12,4 +13,5 @@ void update_scenery()
 {
     if (atc.menu_up) plot_atc_options(0);
     else if (atc.response_timeout > msc.elap_time) OGL_string(47, 6, 535, atc.response, 635, 6);
+    draw_readout();
 }
