@@ -8,7 +8,7 @@
 #include "cockpit/atc.h"
 #include "cockpit/cockpit_records.h"
 #include "cockpit/cockpit_services.h"
-#include "shell/data_graph.h"
+#include "shell/data_channels.h"
 #include "shell/shell_records.h"
 #include "toolkit/DRPLANE.h"
 #include "toolkit/HL_FUNCT.h"
@@ -343,20 +343,6 @@ void gear_motion()
     if (!pln.gear_retract) return;
     for (int g = 0; g < 3; ++g)
         if (pln.gear_stat[g] != set.gear_handle && msc.elap_time >= set.gear_time[g]) pln.gear_stat[g] = set.gear_handle;
-}
-
-void data_file_output()
-{
-    if (!set.dskout) return;
-    if (msc.cntr10 == 0) {
-        if (trk.is_open()) trk << '\n';
-        for (int c = 0; c < 60; ++c)
-            if (set.Bdsk[c]) out_label(6, c, 0);
-        if (trk.is_open()) trk << '\n';
-    }
-    for (int c = 0; c < 60; ++c)
-        if (set.Bdsk[c]) out_dat(6, c, 0);
-    if (trk.is_open()) trk << '\n';
 }
 
 // ---- second tick ----

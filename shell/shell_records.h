@@ -46,10 +46,14 @@ struct pathstruct {
     int inited[PATH_SAMPLES];   // 1 where the sample is recorded
 };
 
+const int GRAPH_SAMPLES = 1800;
 struct graphstruct {
-    int count;
+    float lefttime;             // s from the oldest sample at the graphs' left edge
     int cntr;                   // ring index of the newest sample
-    float data[4][4][1800];     // per graph, curve and sample; -999 absent
+    int indexstart;             // ring index of the oldest sample
+    int graphstruct_full;       // 1 once the ring has wrapped
+    float period[GRAPH_SAMPLES];        // frame period per sample; 999 when cleared
+    float data[4][4][GRAPH_SAMPLES];    // per graph, curve and sample; -999 absent
 };
 
 extern settingstruct set;

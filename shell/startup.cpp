@@ -6,6 +6,7 @@
 #include "flight/INITPLN.h"
 #include "flight/flight_records.h"
 #include "flight/start_placement.h"
+#include "shell/data_graph.h"
 #include "shell/prefs.h"
 #include "shell/shell_records.h"
 #include "toolkit/HL_JOY.h"
@@ -38,6 +39,7 @@ void korvan_startup()
     initgen();
     init_country_data();
     if (!grab_prefs(prf_path, 206, 0)) hardprefs();
+    clear_graph();
     load_region();
     load_plane();
     set_fltvars(9);

@@ -6,6 +6,7 @@
 #include "cockpit/cockpit_records.h"
 #include "cockpit/cockpit_services.h"
 #include "flight/flight_records.h"
+#include "shell/data_channels.h"
 #include "shell/shell_records.h"
 #include "toolkit/HL_TEXT.h"
 
@@ -19,8 +20,9 @@ void update_scenery()
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     // The ATC menu while it is up, else the last controller phrase while its
-    // time on screen lasts; then the panel.
+    // time on screen lasts; the chosen data channels; then the panel.
     if (atc.menu_up) plot_atc_options(0);
     else if (atc.response_timeout > msc.elap_time) OGL_string(47, 6, 535, atc.response, 635, 6);
+    draw_readout();
     if (!set.view_is_fullscreen) update_panel();
 }
