@@ -59,6 +59,7 @@ struct bitmap_folder {
 };
 const bitmap_folder bitmap_folders[] = {
     {"Korvan", korvan_bitmap_names, korvan_bitmap_count, make_korvan_bitmap},
+    {"Gelvani", gelvani_bitmap_names, gelvani_bitmap_count, make_gelvani_bitmap},
 };
 
 void make_bitmaps(const std::string& bitmaps)

@@ -49,3 +49,7 @@ int program_sound_on();
 
 // 1 when the aircraft has lost part en in flight (have_this_part then says 0).
 int program_part_lost(int en);
+
+// Optional: shows the program's own save-failure notice for path and returns
+// 1; the toolkit's default returns 0 and the toolkit's wording is shown.
+int program_save_notice(const char* path);
