@@ -143,7 +143,11 @@ void read_terrain()
             char name[NAME_DIM] = "";
             float lat = 0, lon = 0, hddz = 0;
             type = env_read_obstacle(&lat, &lon, &hddz, name);
-            if (type == ENV_END) break;
+            if (type == ENV_END) {
+                // The end mark stays in its slot; no tool takes it for an obstacle.
+                if (slot < OBJ_SLOTS) obj_type[slot] = ENV_END;
+                break;
+            }
             if (type < 0) good = 0;
             else if (!((type >= 1 && type <= 6) || type == 8)) break;
             else if (slot >= OBJ_SLOTS) break;
