@@ -1,10 +1,9 @@
-// Stand-ins for the edit screens until they are built: the terrain,
-// obstacle, airport and navaid screens draw nothing and change nothing.
+// Stand-ins for the edit screens until they are built: the obstacle,
+// airport and navaid screens draw nothing and change nothing.
 #include "gelvani_program.h"
 
 namespace gelvani {
 
-void handle_map() {}
 void handle_obs() {}
 void handle_apt() {}
 void handle_nav() {}
