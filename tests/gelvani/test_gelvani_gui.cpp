@@ -98,6 +98,9 @@ TEST(GelvaniOnScreen, StartsOnASquareAndDrawsItsMap)
     EXPECT_GT(msc.navmax, 1000);
     EXPECT_EQ(obj_type[5], 8);
     EXPECT_EQ(obj_type[6], 99);
+    // An airport of our own on the hill's flank, its runway along 090.
+    int a = ++msc.aptmax;
+    apt_lat[a][0] = 33.5f, apt_lon[a][0] = -118.45f, apt_hdng[a][0] = 90, apt_len[a][0] = 9000, apt_width[a][0] = 150;
 
     MACIBM_startwind(0);
     mnw.mx = 400, mnw.my = 300;
@@ -116,6 +119,9 @@ TEST(GelvaniOnScreen, StartsOnASquareAndDrawsItsMap)
     const unsigned char* top = pixel(hx, hy);
     EXPECT_GT(top[1], 150);
     EXPECT_GT(top[1], top[0] + 80);
+    // The runway in colour 9 over the land.
+    const unsigned char* rwy = pixel((int)ret_x(-118.45f), (int)ret_y(33.5f) - 1);
+    for (int k = 0; k < 3; ++k) EXPECT_NEAR(rwy[k], (int)(col_rgb[9][k] * 255), 12);
     // Outside the map area nothing of the map is drawn.
     const unsigned char* left = pixel(100, 200);
     EXPECT_FALSE(left[2] > left[1] + 40 && left[2] > 100);

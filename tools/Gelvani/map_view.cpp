@@ -61,6 +61,38 @@ void obstacle_symbol(int type, float x, float y, int c)
     }
 }
 
+// Runways of airports within 0.1 degree of the square: filled quadrilaterals
+// along the true heading, from half a width left of the centre line to four
+// and a half widths right of it.
+void plot_runways()
+{
+    const float f = 2.7429805e-6f;  // degrees per foot
+    for (int a = 0; a <= msc.aptmax && a < APT_SLOTS; ++a) {
+        if (apt_lat[a][0] < msc.map_latfile - 0.1f || apt_lat[a][0] > msc.map_latfile + 1.1f ||
+            apt_lon[a][0] < msc.map_lonfile - 0.1f || apt_lon[a][0] > msc.map_lonfile + 1.1f)
+            continue;
+        for (int r = 0; r < 3; ++r) {
+            if (apt_len[a][r] <= 0) continue;
+            int h = ((apt_hdng[a][r] % 360) + 360) % 360;
+            float s = lookup_sin[h], c = lookup_cos[h];
+            float lat0 = apt_lat[a][r], lon0 = apt_lon[a][r];
+            float coslat = std::cos(lat0 * con.degtorad);
+            float half = apt_len[a][r] / 2.0f, w = (float)apt_width[a][r];
+            // Wound clockwise on the screen, as the toolkit draws its quads.
+            float ahead[4] = {-half, half, half, -half}, right[4] = {-0.5f * w, -0.5f * w, 4.5f * w, 4.5f * w};
+            float x[4], y[4];
+            for (int k = 0; k < 4; ++k) {
+                float lat = lat0 + (ahead[k] * c - right[k] * s) * f;
+                float lon = lon0 + (ahead[k] * s + right[k] * c) * f / coslat;
+                x[k] = (float)(int)ret_x(lon);
+                y[k] = (float)(int)ret_y(lat);
+            }
+            OGL_setcolor(9);
+            OGL_2dquad(0, 0, 0, 0, 0, 0, 0, 0, x[0], y[0], x[1], y[1], x[2], y[2], x[3], y[3]);
+        }
+    }
+}
+
 int pulse = 0;
 } // namespace
 
@@ -127,6 +159,8 @@ void plot_terrain()
                 OGL_line(18, flt_plotx[i][j + 1], flt_ploty[i][j + 1], flt_plotx[i][j], flt_ploty[i][j]);
                 OGL_line(18, flt_plotx[i][j], flt_ploty[i][j], flt_plotx[i + 1][j], flt_ploty[i + 1][j]);
             }
+
+    plot_runways();
 
     float cx = flt_plotx[msc.map_ic_elev][msc.map_jc_elev], cy = flt_ploty[msc.map_ic_elev][msc.map_jc_elev];
     if (in_map(cx, cy)) OGL_framerect(8, cx - 4, cy - 4, 8, 8);
