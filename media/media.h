@@ -19,6 +19,10 @@ picture make_scenery_texture(const char* name);
 // not known), and the start-up picture of every program.
 picture make_korvan_bitmap(const char* name);
 picture make_startup_picture();
+// The scenery editor's backdrops of "bitmaps/Gelvani", one per edit mode.
+extern const char* const gelvani_bitmap_names[];
+extern const int gelvani_bitmap_count;
+picture make_gelvani_bitmap(const char* name);
 // The instrument faces ("pict_...") and the settings windows' backdrops.
 picture make_gauge_face(const char* name);
 picture make_window_backdrop(const char* name);

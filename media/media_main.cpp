@@ -63,6 +63,7 @@ const bitmap_folder bitmap_folders[] = {
     {"Korvan", korvan_bitmap_names, korvan_bitmap_count, make_korvan_bitmap},
     {"Sectra", sectra_bitmap_names, 2, make_tool_bitmap},
     {"Nimbrel", nimbrel_bitmap_names, 1, make_tool_bitmap},
+    {"Gelvani", gelvani_bitmap_names, gelvani_bitmap_count, make_gelvani_bitmap},
 };
 
 void make_bitmaps(const std::string& bitmaps)

@@ -16,6 +16,12 @@ char x_eln = '\n';
 int scan_soft;
 int scan_failed;
 
+// Programs without a wording of their own keep the toolkit's.
+__attribute__((weak)) int program_save_notice(const char*)
+{
+    return 0;
+}
+
 namespace {
 // Per input stream (index inf_use): the last value or word ended exactly at the
 // end of the file, so the line it stood on is complete; a following rln is
@@ -91,6 +97,7 @@ struct text_sink {
 
 void save_notice(const char* C_path)
 {
+    if (program_save_notice(C_path)) return;
     MACIBM_alert("I could not save the file! Could the directory that the file sits in be missing?", C_path,
                  "Could the file be flagged as read-only? This happens in Windows if you copy it from a CD!",
                  "Try putting this app in the background and then flag the file as NOT read-only, or creating the folder listed in the path above.",

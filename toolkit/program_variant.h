@@ -55,3 +55,6 @@ int program_part_lost(int en);
 float program_view_range();
 float program_view_zoom();
 float program_light_pulse();
+// Optional: shows the program's own save-failure notice for path and returns
+// 1; the toolkit's default returns 0 and the toolkit's wording is shown.
+int program_save_notice(const char* path);

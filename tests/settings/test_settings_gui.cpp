@@ -15,6 +15,7 @@
 #include "world/world_services.h"
 #include "tests/support/flat_window.h"
 
+#include "../support/screenshot.h"
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
@@ -27,19 +28,9 @@
 namespace {
 std::vector<unsigned char> shot(800 * 600 * 3);
 
-// Reads the frame drawn so far (the back buffer) and writes it as a PPM.
 void take_screenshot(const char* name)
 {
-    glFinish();
-    glReadBuffer(GL_BACK);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, 800, 600, GL_RGB, GL_UNSIGNED_BYTE, shot.data());
-    std::string path = std::string(SCREENSHOT_DIR) + "/" + name + ".ppm";
-    FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) return;
-    std::fprintf(f, "P6\n800 600\n255\n");
-    for (int y = 599; y >= 0; --y) std::fwrite(shot.data() + y * 800 * 3, 1, 800 * 3, f);
-    std::fclose(f);
+    ::take_screenshot(SCREENSHOT_DIR, name, shot);
 }
 
 // Colour index c at window point (wx, y) of the open window, within the

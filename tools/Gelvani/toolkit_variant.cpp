@@ -1,0 +1,88 @@
+// What the scenery editor supplies to the toolkit (toolkit/program_variant.h):
+// its alert kinds -82 to -79, its bitmap folder and preferences file, only
+// the cursor and letters loaded at start-up, untinted colours, the backdrop
+// always whole, its check marks, terrain textures from "textures", no sound,
+// and its own save-failure notice.
+#include "gelvani_records.h"
+
+#include "toolkit/HL_FUNCT.h"
+#include "toolkit/HL_MNW.h"
+#include "toolkit/HL_TEXTURE.h"
+#include "toolkit/HL_TYPES.h"
+#include "toolkit/program_variant.h"
+
+const int ALERT_ABOUT = -82;
+const int ALERT_NOTICE = -81;
+const int ALERT_NUMBER = -80;
+const int ALERT_FATAL = -79;
+
+const char* const program_name = "Gelvani";
+const char* const program_prefs_file = "Gelvani.prf";
+const int program_keeps_larger_desktop = 1;
+
+const char* about_lines[4] = {
+    "Gelvani",
+    "Version 4.64.",
+    "The scenery editor: terrain and obstacles of one square degree, and the airports and navaids of the world.",
+    "",
+};
+
+void program_gl_ready() {}
+
+void program_load_textures()
+{
+    OGL_texbmp(TEX_FROM_FOLDER, 16, TEX_COLOUR_KEY, "cursor");
+    OGL_texbmp(TEX_FROM_FOLDER, 15, TEX_COLOUR_KEY, "letters");
+}
+
+void program_finishup() {}
+
+void program_tint(float* r, float* g, float* b)
+{
+    *r = *g = *b = 1;
+}
+
+int program_backdrop_layout()
+{
+    return 0;
+}
+
+int program_item_checked(int c)
+{
+    using gelvani::msc;
+    return (c >= 200 && c <= 203 && c == msc.edit_mode) || (c == 205 && msc.draw_tex == 1);
+}
+
+void program_texture_path(int number, const char* name, char* path)
+{
+    app_C(path, "textures/");
+    app_C(path, name);
+}
+
+int texture_divisor(int number)
+{
+    return 1;
+}
+
+int program_sound_avail()
+{
+    return 0;
+}
+
+int program_sound_on()
+{
+    return 0;
+}
+
+int program_part_lost(int en)
+{
+    return 0;
+}
+
+int program_save_notice(const char* path)
+{
+    MACIBM_alert("I could not save the file! Could the directory that the file sits in be missing?", path,
+                 "It is recommended that you only use Gelvani to modify existing .env files, not create new ones.",
+                 "Start from a terrain square file that exists and save it under its own name.", ALERT_NOTICE);
+    return 1;
+}
