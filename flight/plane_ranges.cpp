@@ -107,8 +107,12 @@ const char* plane_range_fault()
                 snprintf(name, sizeof name, "%s[%d]", r.name, k);
             else
                 snprintf(name, sizeof name, "%s", r.name);
-            snprintf(why, sizeof why, "Its %s of %g lies outside %g to %g.", name, (double)v, (double)r.lo,
-                     (double)r.hi);
+            if (r.zero_or_from > 0)
+                snprintf(why, sizeof why, "Its %s of %g is neither 0 nor between %g and %g.", name, (double)v,
+                         (double)r.zero_or_from, (double)r.hi);
+            else
+                snprintf(why, sizeof why, "Its %s of %g lies outside %g to %g.", name, (double)v, (double)r.lo,
+                         (double)r.hi);
             return why;
         }
     }
