@@ -143,11 +143,9 @@ void scan_nav_line(int nav_type, float* nav_lat, float* nav_lon, float* nav_h, i
     int f2 = intscanNOSN("scan nav line");
     // MHz and hundredths (an NDB's kHz alone): beyond these the frequency
     // is no radio's, and f1 x 100 would overflow.
-    if (nav_type == 2)
-        scanrange(f1 >= 0 && f1 <= 99999, "scan nav line");
-    else
-        scanrange(f1 >= 0 && f1 <= 999 && f2 >= 0 && f2 <= 99, "scan nav line");
+    int ok = nav_type == 2 ? f1 >= 0 && f1 <= 99999 : f1 >= 0 && f1 <= 999 && f2 >= 0 && f2 <= 99;
+    scanrange(ok, "scan nav line");
     *nav_hdng = wrap_heading(intscanNOSN("scan nav line"));
-    *nav_f12 = nav_type == 2 ? f1 : f1 * 100 + f2;
+    *nav_f12 = !ok ? 0 : nav_type == 2 ? f1 : f1 * 100 + f2;
     scan_id_and_name(nav_id, nav_name, "scan nav line");
 }
