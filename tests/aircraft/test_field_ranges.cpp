@@ -2,7 +2,10 @@
 // with the loader's own alert, before anything is derived from them.
 #include "aircraft_fixture.h"
 
+#include "aircraft_editor/default_plane.h"
+#include "cockpit/P_INIT.h"
 #include "flight/INITPLN.h"
+#include "flight/plane_ranges.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/plane_record.h"
 
@@ -50,12 +53,26 @@ TEST_F(FieldRanges, ZeroSpeedsStillReachTheirOwnChecks)
     EXPECT_EXIT(load(), ::testing::ExitedWithCode(1), "You entered a Vne of zero!");
 }
 
-TEST_F(FieldRanges, TheTrainerStillLoads)
+TEST_F(FieldRanges, TheTrainerAndTheEditorsDefaultPass)
 {
     trainer();
     load();
     EXPECT_TRUE(caught_alerts.empty());
     EXPECT_GT(pln.miprop[0], 0);
+    for (int heli : {0, 1}) {
+        pln.is_heli = heli;
+        fabrex::setup_baseplane("Untitled.acf", "Untitled.acf");
+        const char* why = plane_range_fault();
+        EXPECT_EQ(why, nullptr) << heli << ": " << why;
+    }
+}
+
+// The gauge scales take what they are given without an int out of range.
+TEST_F(FieldRanges, GaugeScalesLimitWhatTheyAreGiven)
+{
+    EXPECT_EQ(gage_me(std::nanf("")), 10);
+    EXPECT_GT(gage_me(1e30f), 0);
+    EXPECT_LT(gage_me(-1e30f), 0);
 }
 
 // The damaged files kept beside the clone (xz-compressed aircraft files).
