@@ -267,6 +267,8 @@ int gage_me(float data)
     } bands[] = {{500000, 100000}, {250000, 50000}, {100000, 20000}, {50000, 10000}, {25000, 5000},
                  {10000, 2000},    {5000, 1000},    {2500, 500},     {1000, 200},    {500, 100},
                  {250, 50},        {100, 20}};
+    // A scale beyond any real gauge's is limited, not turned into an int out of range.
+    data = fltlim(data, -1e8f, 1e8f);
     float step = 10;
     for (const auto& b : bands) {
         if (data > b.above) {

@@ -291,8 +291,23 @@ float locl_with_zulu(float zulu, float lon)
     return fltwrap(zulu + (round(lon / 15) + 1) * 3600.0f, 0, DAY);
 }
 
+namespace {
+// Position, speed, attitude and rates; a NaN or infinity anywhere in them
+// spreads through the whole state within a frame.
+int state_is_finite()
+{
+    for (double v : {flt.X, flt.Y, flt.Z, flt.vX, flt.vY, flt.vZ})
+        if (!std::isfinite(v)) return 0;
+    for (float v : {flt.the, flt.psi, flt.phi, flt.P, flt.Q, flt.R})
+        if (!std::isfinite(v)) return 0;
+    return 1;
+}
+} // namespace
+
 int crashed()
 {
+    // A state that is no longer a number is never flown on.
+    if (!state_is_finite()) return 1;
     float limit = pln.is_heli ? 45.0f : 120.0f;
     return flt.onground && (flt.vY < -25 || std::fabs(flt.phi) > limit || std::fabs(flt.the) > limit);
 }

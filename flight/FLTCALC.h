@@ -19,5 +19,6 @@ float zulu_with_locl(float locl, float lon);
 float locl_with_zulu(float zulu, float lon);
 
 // 1 when the aircraft as it now stands has crashed: on the ground with a sink
-// rate above 25 m/s, or pitch or bank past 120 degrees (45 for a helicopter).
+// rate above 25 m/s, or pitch or bank past 120 degrees (45 for a helicopter);
+// or, anywhere, a position, speed, attitude or rate that is NaN or infinite.
 int crashed();

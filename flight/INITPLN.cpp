@@ -7,6 +7,7 @@
 #include "cockpit/P_INIT.h"
 #include "finish_plane.h"
 #include "flight_records.h"
+#include "plane_ranges.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_MNW.h"
 #include "flight/aircraft_sounds.h"
@@ -459,6 +460,7 @@ void load_plane()
     }
     // A new aircraft never inherits the last one's overspeed damage.
     flt.over_vne = 0;
+    if (const char* why = plane_range_fault()) refuse_unflyable(why);
     clear_derived_fields();
     log_header();
 

@@ -130,7 +130,7 @@ int load_wav_mono(const std::string& path, std::vector<float>* samples, int* rat
     size_t pos = 12;
     while (pos + 8 <= b.size()) {
         uint32_t len = get32(&b[pos + 4]);
-        const unsigned char* body = &b[pos + 8];
+        const unsigned char* body = b.data() + pos + 8;
         if (memcmp(&b[pos], "fmt ", 4) == 0 && len >= 16 && pos + 8 + 16 <= b.size()) {
             if (get16(body) != 1) return 0;
             channels = (int)get16(body + 2);
@@ -154,7 +154,8 @@ int load_wav_mono(const std::string& path, std::vector<float>* samples, int* rat
             }
             return 1;
         }
-        pos += 8 + len + (len & 1);
+        // In 64 bits: a length near 4 GB must not wrap back onto this chunk.
+        pos += (uint64_t)8 + len + (len & 1);
     }
     return 0;
 }

@@ -13,6 +13,7 @@
 #include "world/INITNAV.h"
 #include "world/world_records.h"
 
+#include <cmath>
 #include <cstring>
 #include <filesystem>
 
@@ -261,6 +262,15 @@ void read_image(prefs_image& p, const char* label)
     p.v = fltscan(label);
 }
 
+// A direction from the file in whole degrees 0..359; what is not a number is 0.
+int wrapped_direction(float deg)
+{
+    if (!std::isfinite(deg)) return 0;
+    double d = std::fmod((double)deg, 360.0);
+    if (d < 0) d += 360;
+    return flt_to_int(d) % 360;
+}
+
 // An index from the file, kept only when it points at something.
 int checked(int v, int lo, int hi, int fallback)
 {
@@ -293,7 +303,7 @@ void apply(const prefs_image& p)
     atm.wave_amp = p.wave_amp;
     atm.wave_length = p.wave_length;
     atm.wave_speed = p.wave_speed;
-    atm.wave_dir = (int)p.wave_dir;
+    atm.wave_dir = wrapped_direction(p.wave_dir);
     atm.trml_prt = 0;
     atm.trml_vvi = 0;
     atm.meteorite_code = p.meteorite_code;

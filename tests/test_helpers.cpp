@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cmath>
 #include <cstring>
 #include <set>
 
@@ -60,6 +62,35 @@ TEST(Rounding, HalfAwayFromZeroElsewhereTruncation)
     EXPECT_FLOAT_EQ(fallout(0.5f, 0, 1), 1);
     EXPECT_FLOAT_EQ(fallout(1.5f, 0, 1), 1.5f);
     EXPECT_FLOAT_EQ(closer_assymp(10, 20, 0.25f), 12.5f);
+}
+
+// Nothing that is no number or beyond the int range becomes an undefined int.
+TEST(Rounding, FloatToIntIsTotal)
+{
+    const float nan = std::nanf(""), inf = INFINITY;
+    struct {
+        float in;
+        int rounded, truncated;
+    } cases[] = {
+        {nan, 0, 0},
+        {inf, INT_MAX, INT_MAX},
+        {-inf, INT_MIN, INT_MIN},
+        {1e30f, INT_MAX, INT_MAX},
+        {-1e30f, INT_MIN, INT_MIN},
+        {2147483520.0f, 2147483520, 2147483520},
+        {-2.5f, -3, -2},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(round(c.in), c.rounded) << c.in;
+        EXPECT_EQ(flt_to_int(c.in), c.truncated) << c.in;
+    }
+    EXPECT_EQ(fltlim(nan, 1, 2), 1);
+    EXPECT_EQ(fltlim(nan, -1, 1), 0);
+    EXPECT_EQ(fltlim(inf, -1, 1), 1);
+    int hrs = -1, min = -1;
+    sec_to_hrs_min(nan, &hrs, &min);
+    EXPECT_EQ(hrs, 0);
+    EXPECT_EQ(min, 0);
 }
 
 TEST(MinMaxAndRoots, Values)

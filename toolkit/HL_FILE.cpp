@@ -205,6 +205,12 @@ void scancheck(const char* fname)
     MACIBM_alert("File-scanning error!", "", "file:", fname, ALERT_FATAL);
 }
 
+void scanrange(int ok, const char* fname)
+{
+    if (!ok) in_stream().setstate(std::ios::failbit);
+    scancheck(fname);
+}
+
 void rln(const char* fname)
 {
     std::istream& in = in_stream();

@@ -42,6 +42,9 @@ void rln(const char* fname);           // skip to the start of the next line
 // ended, in which case the line end has been consumed.
 int idscan(char* C_string, const char* fname, int dim);
 void scancheck(const char* fname);
+// A value read well but outside what it can hold (ok == 0) fails the stream
+// and is reported as any other scanning error.
+void scanrange(int ok, const char* fname);
 
 // Soft scanning, for files whose damage must not end the program: while
 // scan_soft is set a failed read sets scan_failed instead of the fatal alert.

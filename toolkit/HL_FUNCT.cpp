@@ -57,6 +57,7 @@ int intlim(int in, int min, int max)
 
 float fltlim(float in, float min, float max)
 {
+    if (in != in) in = 0;
     if (in < min) return min;
     if (in > max) return max;
     return in;
@@ -76,10 +77,18 @@ float fltwrap(float in, float min, float max)
     return in;
 }
 
+int flt_to_int(double in)
+{
+    if (in != in) return 0;
+    if (in >= 2147483647.0) return 2147483647;
+    if (in <= -2147483648.0) return -2147483647 - 1;
+    return (int)in;
+}
+
 int round(float in)
 {
     double d = in;
-    return d >= 0 ? (int)(d + 0.5) : (int)(d - 0.5);
+    return flt_to_int(d >= 0 ? d + 0.5 : d - 0.5);
 }
 
 float fltnear(float in, float nearest)
@@ -90,7 +99,7 @@ float fltnear(float in, float nearest)
 
 int intnear(int in, int nearest)
 {
-    return (int)fltnear((float)in, (float)nearest);
+    return flt_to_int(fltnear((float)in, (float)nearest));
 }
 
 float fallout(float in, float lo, float hi)
@@ -240,7 +249,7 @@ char int_to_char(int input)
 
 void sec_to_hrs_min(float sec, int* hrs, int* min)
 {
-    int n = (int)sec;
+    int n = flt_to_int(sec);
     *hrs = n / 3600;
     *min = n / 60 - 60 * *hrs;
 }

@@ -1,6 +1,8 @@
 // Numeric and string helpers shared by every program.
 // Edge rules the callers rely on: inclusive bounds, one-step wraps, round
-// half away from zero, every other float-to-int conversion truncates.
+// half away from zero, every other float-to-int conversion truncates. Every
+// float-to-int helper is total: NaN gives 0, values beyond the int range are
+// limited to it; fltlim takes NaN as 0.
 #pragma once
 
 #include <cmath>
@@ -22,6 +24,8 @@ float fltwrap(float in, float min, float max);
 // Half away from zero. Takes a float so that it never meets the C library's
 // round(double); a double argument would pick that one, which agrees.
 int round(float in);
+// Truncates toward zero; NaN gives 0, beyond the int range the nearest end.
+int flt_to_int(double in);
 float fltnear(float in, float nearest);
 int intnear(int in, int nearest);
 float fallout(float in, float lo, float hi);

@@ -83,6 +83,12 @@ const char* read_open_wav(wav_format* fmt, unsigned char** data, uint32_t* lengt
     uint32_t bytes = 0;
     if (!read_le32(&bytes)) return "Failed to read data size.";
     if (bytes == 0) return "The sound-file data chunk has no data.";
+    // A length beyond the end of the file is refused before it is allocated.
+    std::streamoff here = inf1.tellg();
+    inf1.seekg(0, std::ios::end);
+    std::streamoff end = inf1.tellg();
+    inf1.seekg(here);
+    if (here < 0 || end < here || (uint64_t)(end - here) < bytes) return "Failed to read data chunk opening sound.";
     unsigned char* samples = (unsigned char*)malloc(bytes);
     if (!samples) return "Out of memory opening sound.";
     inf1.read((char*)samples, bytes);

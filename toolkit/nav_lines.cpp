@@ -44,6 +44,12 @@ int wrap_heading(int h)
     return h < 0 ? h + 360 : h;
 }
 
+// A position off the globe is a damaged line.
+void check_position(float lat, float lon, const char* fname)
+{
+    scanrange(lat >= -90 && lat <= 90 && lon >= -180 && lon <= 180, fname);
+}
+
 // The identifier, then the name as the rest of the line.
 void scan_id_and_name(char* id, char* name, const char* fname)
 {
@@ -85,6 +91,7 @@ void scan_apt_line(float* apt_lat, float* apt_lon, int* apt_num, char* apt_lr, i
     for (int r = 0; r < 3; ++r) {
         apt_lat[r] = fltscanNOSN("scan apt apt_lat");
         apt_lon[r] = fltscanNOSN("scan apt apt_lon");
+        check_position(apt_lat[r], apt_lon[r], "scan apt apt_lat");
         apt_num[r] = intscanNOSN("scan apt apt_num");
         char lr = 'x';
         std::istream& in = inf_use == 2 ? (std::istream&)inf2 : (std::istream&)inf1;
@@ -131,9 +138,14 @@ void scan_nav_line(int nav_type, float* nav_lat, float* nav_lon, float* nav_h, i
     *nav_lat = fltscanNOSN("scan nav line");
     *nav_lon = fltscanNOSN("scan nav line");
     *nav_h = fltscanNOSN("scan nav line");
+    check_position(*nav_lat, *nav_lon, "scan nav line");
     int f1 = intscanNOSN("scan nav line");
     int f2 = intscanNOSN("scan nav line");
+    // MHz and hundredths (an NDB's kHz alone): beyond these the frequency
+    // is no radio's, and f1 x 100 would overflow.
+    int ok = nav_type == 2 ? f1 >= 0 && f1 <= 99999 : f1 >= 0 && f1 <= 999 && f2 >= 0 && f2 <= 99;
+    scanrange(ok, "scan nav line");
     *nav_hdng = wrap_heading(intscanNOSN("scan nav line"));
-    *nav_f12 = nav_type == 2 ? f1 : f1 * 100 + f2;
+    *nav_f12 = !ok ? 0 : nav_type == 2 ? f1 : f1 * 100 + f2;
     scan_id_and_name(nav_id, nav_name, "scan nav line");
 }

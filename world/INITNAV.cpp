@@ -125,9 +125,11 @@ void read_fixes()
     int n = 0;
     for (;;) {
         fix_lat[n] = fltscanNOSN("fix_dat");
-        if (round(fix_lat[n]) == 99) break;
+        // The end mark 99 is compared as the float it is read as.
+        if (fix_lat[n] >= 98.5f && fix_lat[n] < 99.5f) break;
         if (n >= FIX_CAP - 1) count_alert("Too many fixes in world database!", n);
         fix_lon[n] = fltscanNOSN("fix_dat");
+        scanrange(fix_lat[n] >= -90 && fix_lat[n] <= 90 && fix_lon[n] >= -180 && fix_lon[n] <= 180, "fix_dat");
         read_fix_name(fix_name[n]);
         ++n;
         progress(n);

@@ -57,8 +57,10 @@ int number(const std::string& s, double* v)
     return 1;
 }
 
+// Callers give values already in range; the limits keep it defined anyway.
 int nearest(double x)
 {
+    if (!(x > -2e9 && x < 2e9)) return x > 0 ? 2000000000 : x < 0 ? -2000000000 : 0;
     return (int)(x < 0 ? x - 0.5 : x + 0.5);
 }
 
@@ -132,10 +134,15 @@ int parse_csv(const std::string& text, std::vector<record>* out)
 
 // ---- JSON: an array of objects; strings kept, other scalars as written ----
 
+// Deeper nesting than any real record holds is refused: each level is a
+// call of value(), and 20,000 of them overflow the stack.
+const int JSON_MAX_DEPTH = 64;
+
 struct json_reader {
     const std::string& s;
     size_t i = 0;
     int ok = 1;
+    int depth = 0;
 
     void gap()
     {
@@ -228,8 +235,13 @@ struct json_reader {
         }
         if (s[i] == '"') return string_value();
         if (s[i] == '{' || s[i] == '[') {
+            if (depth >= JSON_MAX_DEPTH) {
+                ok = 0;
+                return "";
+            }
             char close = s[i] == '{' ? '}' : ']';
             ++i;
+            ++depth;
             while (ok && !at(close)) {
                 if (close == '}') {
                     string_value();
@@ -238,6 +250,7 @@ struct json_reader {
                 value();
                 if (!at(close)) expect(',');
             }
+            --depth;
             expect(close);
             return "";
         }
@@ -432,6 +445,8 @@ void move_along(double* lat, double* lon, double h, double d)
     *lat += dlat;
 }
 
+const double RUNWAY_MAX_FT = 50000;
+
 // One open runway of the source, flown from its low end ("le"): the number,
 // side and true heading are those of that end. Returns 0 for what is no
 // usable runway (closed, helipad, water lane, no heading or length).
@@ -460,9 +475,11 @@ int convert_runway(const record& r, const airport& apt, runway* out)
         if (!(le.has_pos && he.has_pos)) return 0;
         len = distance_ft(le.lat, le.lon, he.lat, he.lon);
     }
-    if (nearest(len) < 1) return 0;
     double width;
     if (!number(field(r, "width_ft"), &width) || width <= 0) width = DEFAULT_WIDTH_FT;
+    // No real runway is shorter or narrower than a foot or longer or wider
+    // than 50,000 ft: such a record is damaged.
+    if (len < 1 || len > RUNWAY_MAX_FT || width < 1 || width > RUNWAY_MAX_FT) return 0;
 
     runway w;
     w.length_ft = len;

@@ -431,6 +431,22 @@ TEST_F(FlightStepTest, CrashRestartsOnTheRunwayAfterItsNotices)
     EXPECT_NEAR(flt.Y, pln.h_eqlbm, 1e-4);
 }
 
+TEST_F(FlightStepTest, StateThatIsNoLongerANumberCrashesAndRestarts)
+{
+    env.aptmax = 0;
+    apt_lat[0][0] = 35, apt_lon[0][0] = -116.5f;
+    apt_hdng[0][0] = 90, apt_len[0][0] = 2000, apt_h[0] = 0;
+    msc.loc_apt_wrl = 0, msc.rway_sel = 0, msc.typestart = 9;
+
+    place(0, 0);
+    flt.vX = std::nan("");
+    EXPECT_EQ(crashed(), 1);
+    fly_frames(1);
+    EXPECT_EQ(msc.typestart, 7);
+    for (double v : {flt.X, flt.Y, flt.Z, flt.vX, flt.vY, flt.vZ}) EXPECT_TRUE(std::isfinite(v));
+    EXPECT_EQ(crashed(), 0);
+}
+
 TEST_F(FlightStepTest, ParkedAircraftStaysPutAndFinite)
 {
     place(0, 0);

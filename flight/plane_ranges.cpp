@@ -1,0 +1,120 @@
+// A value outside these ranges (or NaN, or infinite) would reach the gauge
+// scales' float-to-int conversions or turn the flight state into NaN; the
+// ranges are wide enough for any real aircraft.
+#include "plane_ranges.h"
+
+#include "toolkit/plane_record.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+struct FieldRange {
+    const char* name;
+    const float* first;
+    int count;
+    int row, plane;   // floats per row and per plane of a 2-D or 3-D array, else 0
+    float lo, hi;
+    // Above 0: the value is 0 (not given) or at least this much; a speed of
+    // 1e-44 knots would divide the flight by almost zero.
+    float zero_or_from;
+};
+
+#define FLOATS(x) (int)(sizeof(x) / sizeof(float))
+#define FIELD(f, lo, hi) {#f, (const float*)&pln.f, FLOATS(pln.f), 0, 0, lo, hi, 0}
+#define GRID(f, lo, hi) {#f, &pln.f[0][0], FLOATS(pln.f), FLOATS(pln.f[0]), 0, lo, hi, 0}
+#define BODY(f, lo, hi) {#f, &pln.f[0][0][0], FLOATS(pln.f), FLOATS(pln.f[0][0]), FLOATS(pln.f[0]), lo, hi, 0}
+#define SPEED(f) {#f, &pln.f, 1, 0, 0, 0, 5000, 1}
+
+const float LEN = 10000;   // ft: positions and sizes
+const float ANG = 360;     // deg
+const float DEF = 180;     // deg: control travels and cants
+const float BIG = 1e7f;    // lb, ft lb, gains: far beyond any aircraft
+
+const FieldRange* ranges(int* n)
+{
+    static const FieldRange table[] = {
+        SPEED(Vso), SPEED(Vs), SPEED(Vfe), SPEED(Vno), SPEED(Vne), FIELD(Mmo, 0, 10),
+        FIELD(peX, -LEN, LEN), FIELD(peY, -LEN, LEN), FIELD(peZ, -LEN, LEN),
+        FIELD(sfc, 0, 100), FIELD(pmax, 0, 1e5f), FIELD(gearrat, 0, 100), FIELD(critalt, 0, 2e5f),
+        FIELD(mpmax, 0, 1000), FIELD(omegamin, 0, 1e5f), FIELD(omegamax, 0, 1e5f), FIELD(omegamingreen, 0, 1e5f),
+        FIELD(omegamaxgreen, 0, 1e5f), FIELD(tmax, 0, 1e6f), FIELD(burnerinc, 0, 1e6f), FIELD(facejet, 0, 1e4f),
+        FIELD(spooltime, 0, 1000), FIELD(vectarm, -LEN, LEN), FIELD(pylondx, -LEN, LEN), FIELD(pylondz, -LEN, LEN),
+        FIELD(trotor_rat, 0, 100), FIELD(numblades, 0, 20), FIELD(minpitch, -ANG, ANG), FIELD(maxpitch, -ANG, ANG),
+        FIELD(sidecant, -ANG, ANG), FIELD(vertcant, -ANG, ANG), FIELD(des_adv, -BIG, BIG), FIELD(des_rpm, -BIG, BIG),
+        FIELD(des_vel, -BIG, BIG),
+        FIELD(Xarm, -LEN, LEN), FIELD(Yarm, -LEN, LEN), FIELD(Zarm, -LEN, LEN), FIELD(Croot, -LEN, LEN),
+        FIELD(Ctip, -LEN, LEN), FIELD(semilen, -LEN, LEN), FIELD(sweep1, -ANG, ANG), FIELD(sweep2, -ANG, ANG),
+        FIELD(dihed, -ANG, ANG), GRID(anginc, -ANG, ANG),
+        FIELD(slat_inc, -DEF, DEF), FIELD(hstbtrimmax, -DEF, DEF),
+        FIELD(ailn_crat, 0, 1), FIELD(ailn_up, -DEF, DEF), FIELD(ailn_dn, -DEF, DEF),
+        FIELD(elev_crat, 0, 1), FIELD(elev_up, -DEF, DEF), FIELD(elev_dn, -DEF, DEF),
+        FIELD(rudd_crat, 0, 1), FIELD(rudd_def, -DEF, DEF), FIELD(splr_crat, 0, 1), FIELD(splr_def, -DEF, DEF),
+        FIELD(drud_crat, 0, 1), FIELD(drud_def, -DEF, DEF), FIELD(sbrk_crat, 0, 1), FIELD(sbrk_def, -DEF, DEF),
+        FIELD(fuse_cd, 0, 100), FIELD(misc_X, -LEN, LEN), FIELD(misc_Y, -LEN, LEN), FIELD(misc_Z, -LEN, LEN),
+        FIELD(body_r, -LEN, LEN), BODY(body_X, -LEN, LEN), BODY(body_Y, -LEN, LEN), BODY(body_Z, -LEN, LEN),
+        FIELD(cgZ, -LEN, LEN), FIELD(cgY, -LEN, LEN),
+        FIELD(m_empty, 0, BIG), FIELD(m_max, 0, BIG), FIELD(m_fuel, 0, BIG), FIELD(m_jettison, 0, BIG),
+        FIELD(nwsteer, -ANG, ANG),
+        FIELD(skidX, -LEN, LEN), FIELD(skidY, -LEN, LEN), FIELD(skidZ, -LEN, LEN), FIELD(skidl, -LEN, LEN),
+        FIELD(ngearZ, -LEN, LEN), FIELD(ngearY, -LEN, LEN), FIELD(mgearZ, -LEN, LEN), FIELD(mgearX, -LEN, LEN),
+        FIELD(mgearY, -LEN, LEN), FIELD(ngearZ_att, -LEN, LEN), FIELD(ngearY_att, -LEN, LEN),
+        FIELD(mgearZ_att, -LEN, LEN), FIELD(mgearX_att, -LEN, LEN), FIELD(mgearY_att, -LEN, LEN),
+        FIELD(wheelrad, 0, 1000),
+        FIELD(jatoZ, -LEN, LEN), FIELD(jatoY, -LEN, LEN), FIELD(jatotheta, -ANG, ANG), FIELD(jatothrust, 0, BIG),
+        FIELD(jatodur, 0, 1e5f),
+        FIELD(stabroll, -DEF, DEF), FIELD(stabhdng, -DEF, DEF), FIELD(ailpitch, -DEF, DEF), FIELD(ailflaps, -DEF, DEF),
+        FIELD(brake_area, 0, 1e5f), FIELD(chute_area, 0, 1e5f), FIELD(elevcyclic, -DEF, DEF),
+        FIELD(ailncyclic, -DEF, DEF), FIELD(puffL, -BIG, BIG), FIELD(puffM, -BIG, BIG), FIELD(puffN, -BIG, BIG),
+        SPEED(AShiV), SPEED(ASloV),
+        FIELD(ASmaxp1, -BIG, BIG), FIELD(ASp1, -BIG, BIG), FIELD(ASmaxp2, -BIG, BIG), FIELD(ASp2, -BIG, BIG),
+        FIELD(ASmaxh1, -BIG, BIG), FIELD(ASh1, -BIG, BIG), FIELD(ASmaxh2, -BIG, BIG), FIELD(ASh2, -BIG, BIG),
+        FIELD(ASmaxr1, -BIG, BIG), FIELD(ASr1, -BIG, BIG), FIELD(ASmaxr2, -BIG, BIG), FIELD(ASr2, -BIG, BIG),
+    };
+    *n = (int)(sizeof table / sizeof table[0]);
+    return table;
+}
+
+#undef FLOATS
+#undef FIELD
+#undef GRID
+#undef BODY
+#undef SPEED
+
+int in_range(const FieldRange& r, float v)
+{
+    if (!std::isfinite(v) || v < r.lo || v > r.hi) return 0;
+    return r.zero_or_from <= 0 || v == 0 || std::fabs(v) >= r.zero_or_from;
+}
+} // namespace
+
+const char* plane_range_fault()
+{
+    static char why[400];
+    int n;
+    const FieldRange* table = ranges(&n);
+    for (int i = 0; i < n; ++i) {
+        const FieldRange& r = table[i];
+        for (int k = 0; k < r.count; ++k) {
+            float v = r.first[k];
+            if (in_range(r, v)) continue;
+            char name[80];
+            if (r.plane)
+                snprintf(name, sizeof name, "%s[%d][%d][%d]", r.name, k / r.plane, k % r.plane / r.row, k % r.row);
+            else if (r.row)
+                snprintf(name, sizeof name, "%s[%d][%d]", r.name, k / r.row, k % r.row);
+            else if (r.count > 1)
+                snprintf(name, sizeof name, "%s[%d]", r.name, k);
+            else
+                snprintf(name, sizeof name, "%s", r.name);
+            if (r.zero_or_from > 0)
+                snprintf(why, sizeof why, "Its %s of %g is neither 0 nor between %g and %g.", name, (double)v,
+                         (double)r.zero_or_from, (double)r.hi);
+            else
+                snprintf(why, sizeof why, "Its %s of %g lies outside %g to %g.", name, (double)v, (double)r.lo,
+                         (double)r.hi);
+            return why;
+        }
+    }
+    return nullptr;
+}
