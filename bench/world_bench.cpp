@@ -1,6 +1,6 @@
 // Speed of the world window: a whole load at KSBD and one slide east, over
 // the bundled terrain in the program folder.
-#include "tests/support/world_slide.h"
+#include "world/scenery_update.h"
 #include "flight/flight_records.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_MNW.h"

@@ -113,6 +113,7 @@ struct miscstruct {
     int plate_index;   // airport of the diagram, database index
     float spotview_X, spotview_Y, spotview_Z;   // the spot view point, m
     float freeviewXZ, freeviewY;                // follow view's bearing and elevation, radians
+    int loc_apt_reg;   // the nearest airport's slot among the listed ones
 };
 
 struct ottostruct {

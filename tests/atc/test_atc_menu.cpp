@@ -11,6 +11,7 @@
 #include "toolkit/HL_TYPES.h"
 #include "world/INITNAV.h"
 #include "world/world_records.h"
+#include "world/scene_frame.h"
 #include "world/world_services.h"
 
 #include <cstdio>
@@ -218,10 +219,9 @@ TEST_F(AtcMenu, SelectionFollowsTheMouseOnlyWhenItMoves)
     EXPECT_EQ(atc.sel_i, 0);
 }
 
-TEST_F(AtcMenu, TheViewShowsTheMenuElseTheLastPhraseWhileItLasts)
+TEST_F(AtcMenu, TheFrameShowsTheMenuElseTheLastPhraseWhileItLasts)
 {
-    set.view_is_fullscreen = 1;   // no panel over the view
-    update_scenery();
+    scene_overlays();
     ASSERT_FALSE(texts.empty());
     EXPECT_EQ(texts[0].text, "File flight plan");
 
@@ -229,7 +229,7 @@ TEST_F(AtcMenu, TheViewShowsTheMenuElseTheLastPhraseWhileItLasts)
     speakstring("Trainer taxi runway 9.");
     texts.clear();
     msc.elap_time += 2;
-    update_scenery();
+    scene_overlays();
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_EQ(texts[0].colour, 47);
     EXPECT_EQ(texts[0].x, 6);
@@ -239,6 +239,6 @@ TEST_F(AtcMenu, TheViewShowsTheMenuElseTheLastPhraseWhileItLasts)
     EXPECT_EQ(texts[0].pitch, 6);
     msc.elap_time += 1;   // 2.2 s on screen have passed
     texts.clear();
-    update_scenery();
+    scene_overlays();
     EXPECT_TRUE(texts.empty());
 }

@@ -2,7 +2,7 @@
 // object slots and slides.
 #include "world_fixture.h"
 
-#include "tests/support/world_slide.h"
+#include "world/scenery_update.h"
 
 #include "flight/coordinates.h"
 #include "flight/flight_records.h"
