@@ -59,26 +59,6 @@ void program_texture_path(int number, const char* name, char* path)
     app_C(path, name);
 }
 
-int texture_divisor(int number)
-{
-    return 1;
-}
-
-int program_sound_avail()
-{
-    return 0;
-}
-
-int program_sound_on()
-{
-    return 0;
-}
-
-int program_part_lost(int en)
-{
-    return 0;
-}
-
 // The preview always shows the whole aircraft, lights steady.
 float program_view_range()
 {

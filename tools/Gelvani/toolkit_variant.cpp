@@ -59,26 +59,6 @@ void program_texture_path(int number, const char* name, char* path)
     app_C(path, name);
 }
 
-int texture_divisor(int number)
-{
-    return 1;
-}
-
-int program_sound_avail()
-{
-    return 0;
-}
-
-int program_sound_on()
-{
-    return 0;
-}
-
-int program_part_lost(int en)
-{
-    return 0;
-}
-
 int program_save_notice(const char* path)
 {
     MACIBM_alert("I could not save the file! Could the directory that the file sits in be missing?", path,

@@ -52,22 +52,3 @@ void program_texture_path(int, const char* name, char* path)
     app_C(path, name);
 }
 
-int texture_divisor(int)
-{
-    return 1;
-}
-
-int program_sound_avail()
-{
-    return 0;
-}
-
-int program_sound_on()
-{
-    return 0;
-}
-
-int program_part_lost(int)
-{
-    return 0;
-}
