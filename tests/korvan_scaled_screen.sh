@@ -3,16 +3,7 @@
 # asks for 800 x 600: the simulator starts at the desktop's mode with its
 # drawing space scaled by 1.28, and the chooser takes a click at the scaled
 # place of its first row (drawing units (340, 543), pixel (435, 73)).
-exe="$1"
-tmp=$(mktemp -d)
-trap 'kill -TERM "$pid" 2>/dev/null; rm -rf "$tmp"' EXIT
-cp -r "$(dirname "$exe")" "$tmp/program" || exit 1
-exe="$tmp/program/$(basename "$exe")"
-cd "$tmp/program" || exit 1
-rm -f Korvan.out Error.out
-XDG_CONFIG_HOME="$tmp/config"
-export XDG_CONFIG_HOME
-mkdir -p "$XDG_CONFIG_HOME/korvan"
+. "$(dirname "$0")/support/program_copy.sh"
 printf 'I\n1 version\n800\n600\n' >"$XDG_CONFIG_HOME/korvan/VidRes.prf"
 
 "$exe" 2>"$tmp/stderr.txt" &

@@ -10,17 +10,8 @@
 # then on the ground at rest far from its start (a crash would have put it
 # back on the runway).
 # Runs on a copy of the program folder in its own settings folder.
-exe="$1"
-tmp=$(mktemp -d)
-trap 'kill -TERM "$pid" 2>/dev/null; rm -rf "$tmp"' EXIT
-cp -r "$(dirname "$exe")" "$tmp/program" || exit 1
-exe="$tmp/program/$(basename "$exe")"
-cd "$tmp/program" || exit 1
 # The load log tells when the trainer is in: none may come with the copy.
-rm -f Korvan.out Error.out
-XDG_CONFIG_HOME="$tmp/config"
-export XDG_CONFIG_HOME
-mkdir -p "$XDG_CONFIG_HOME"
+. "$(dirname "$0")/../support/program_copy.sh"
 
 keys() { xdotool key --delay 30 "$@" >/dev/null 2>&1; }
 repeat() { n=$1; shift; while [ "$n" -gt 0 ]; do keys "$@"; n=$((n - 1)); done; }
