@@ -1,0 +1,7 @@
+// Ships and the oil rig: drawn at their reference point (the caller has moved and, for the ships,
+// turned the frame there); each also marks its deck under the aircraft for the next flight step.
+#pragma once
+
+void draw_a_carr(float xcg, float ycg, float zcg);
+void draw_a_frig(float xcg, float ycg, float zcg);
+void draw_a_oilr(float xcg, float ycg, float zcg);
