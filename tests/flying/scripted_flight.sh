@@ -121,7 +121,9 @@ climb="$last"
 repeat 4 KP_8
 repeat 18 F1
 repeat 4 KP_8
-wait_for "the landing" 'y - y0 < 1' 400
+# Down at the airport's height, or slowed to a roll on the hills north of it
+# (no trainer flies at 12 m/s).
+wait_for "the landing" 'y - y0 < 1 || v < 12' 400
 keys b
 wait_for "the stop" 'v < 2' 240
 
@@ -150,9 +152,9 @@ function wrap(a) { while (a > 180) a -= 360; while (a < -180) a += 360; return a
   if (y1 - y0 < 50) { print "not climbing: " y1 - y0 " m above the start"; bad = 1 }
   if (v1 < 20) { print "too slow in the climb: " v1 " m/s"; bad = 1 }
   if (wrap(psi1) > 20 || wrap(psi1) < -20) { print "the autopilot did not turn to its heading: " psi1; bad = 1 }
-  # The ground round the airport rises and falls by some tens of metres;
-  # stopped, the trainer can only be standing on it.
-  if (y2 - y0 > 150 || y2 - y0 < -150) { print "not on the ground at the end: " y2 - y0 " m"; bad = 1 }
+  # The ground round the airport rises toward the hills the glide may reach;
+  # stopped below its climb, the trainer can only be standing on it.
+  if (y2 >= y1 || y2 - y0 < -150) { print "not on the ground at the end: " y2 - y0 " m"; bad = 1 }
   if (v2 > 5) { print "still moving at the end: " v2 " m/s"; bad = 1 }
   d = sqrt((x2 - x0) ^ 2 + (z2 - z0) ^ 2)
   if (d < 1500) { print "ended " d " m from the start: it did not fly there"; bad = 1 }
