@@ -138,6 +138,7 @@ TEST_F(GelvaniFolder, TypingRenamesTheSelectedItemWithPrintableCharactersOnly)
     msc.apt_index = 3;
     for (const char* p = "Big\tField "; *p; ++p) APPLICATION_handlekey(*p);
     EXPECT_STREQ(apt_name[3], "BigField ");
+    EXPECT_EQ(msc.apt_dirty, 1);
     APPLICATION_handlekey(8);
     EXPECT_STREQ(apt_name[3], "BigField");
     // Space in the airport mode is typed, not texture mode.

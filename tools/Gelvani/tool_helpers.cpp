@@ -76,6 +76,13 @@ int instdbtn_range(int color, float x, float y, float* var, int dig, int dec, fl
     return *var != old ? 1 : 0;
 }
 
+int instdbtn(int color, float x, float y, float* var, int dig, int dec, int sign, const char* help)
+{
+    dig = intlim(dig, 1, 7);
+    float hi = (float)((std::pow(10.0, dig) - 1) / std::pow(10.0, dec));
+    return instdbtn_range(color, x, y, var, dig, dec, sign ? -hi : 0, hi, help);
+}
+
 void plot_name_list(float os_x, float os_y, const char* name, const char* id, int* center_index, int ind1, int ind2)
 {
     if (ind2 < ind1) return;
