@@ -44,27 +44,20 @@ int side_choice(char c)
     return c == 'L' ? 2 : c == 'R' ? 3 : 1;
 }
 
-// An entry of whole units: shown from the int, stored back truncated.
-void int_entry(float x, float y, int* var, int dig, const char* help)
-{
-    float v = (float)*var;
-    if (instdbtn(7, x, y, &v, dig, 0, 0, help)) *var = (int)v;
-}
-
 void runway_fields(int a, int r)
 {
     const float y1 = 253 - 90 * r, y2 = 208 - 90 * r;
     instdbtn(7, 77, y1, &apt_lat[a][r], 6, 4, 1, "This is the latitude of the center of the runway.");
     instdbtn(7, 159, y1, &apt_lon[a][r], 7, 4, 1, "This is the longitude of the center of the runway.");
-    int_entry(253, y1, &apt_num[a][r], 2, "This is the runway number at one end of the runway.");
+    instdbtn_int(7, 253, y1, &apt_num[a][r], 2, 0, "This is the runway number at one end of the runway.");
     // A letter the screen cannot show stays as it is until the user picks one.
     int side = side_choice(apt_lr[a][r]);
     if (in3textbtn(286, y1, "x", "L", "R", -5, &side)) apt_lr[a][r] = "xLR"[side - 1];
-    int_entry(318, y1, &apt_hdng[a][r], 3,
+    instdbtn_int(7, 318, y1, &apt_hdng[a][r], 3, 0,
               "This is the heading of the runway, when looking down it from the same end of the runway you used for "
               "the number above.");
-    int_entry(400, y1, &apt_len[a][r], 5, "This is the length of the runway, not including any over-runs.");
-    int_entry(480, y1, &apt_width[a][r], 3, "This is the width of the runway, not including any over-runs.");
+    instdbtn_int(7, 400, y1, &apt_len[a][r], 5, 0, "This is the length of the runway, not including any over-runs.");
+    instdbtn_int(7, 480, y1, &apt_width[a][r], 3, 0, "This is the width of the runway, not including any over-runs.");
 
     int typ, gls[2], rwy[2], app[2];
     code_to_lgts(&typ, gls, rwy, app, apt_lite[a][r]);

@@ -40,12 +40,6 @@ void clear_navaid(int n)
     memset(nav_name[n], 0, sizeof nav_name[0]);
 }
 
-void int_entry(float x, float y, int* var, int dig, int sign, const char* help)
-{
-    float v = (float)*var;
-    if (instdbtn(7, x, y, &v, dig, 0, sign, help)) *var = (int)v;
-}
-
 void type_buttons()
 {
     const struct {
@@ -62,8 +56,8 @@ void navaid_fields(int n)
     instdbtn(7, 402, 243, &nav_lat[n], 6, 4, 1, "This is the latitude of the NAVAID.");
     instdbtn(7, 392, 200, &nav_lon[n], 7, 4, 1, "This is the longitude of the NAVAID.");
     instdbtn(7, 392, 157, &nav_h[n], 5, 0, 1, "This is the elevation of the NAVAID in feet above mean sea level.");
-    int_entry(392, 114, &nav_hdng[n], 3, 1, "This is the heading of the NAVAID, if any.");
-    int_entry(392, 71, &nav_f12[n], 5, 0,
+    instdbtn_int(7, 392, 114, &nav_hdng[n], 3, 1, "This is the heading of the NAVAID, if any.");
+    instdbtn_int(7, 392, 71, &nav_f12[n], 5, 0,
               "This is the frequency of the NAVAID. Use the right 3 digits for ADFs (the first 2 should be zero) and "
               "run the primary 3 and secondary 2 digits together into one big 5-digit number for ILS's and VOR's.");
 }
