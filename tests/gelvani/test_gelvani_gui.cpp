@@ -227,6 +227,10 @@ TEST(GelvaniOnScreen, RaiseAHillPlaceAnObstacleAndAnAirportThenSave)
     // The box slopes up to the point and keeps its edges.
     EXPECT_GT(planez[ic - 3][jc], planez[msc.map_i1_elev][jc]);
     EXPECT_EQ(msc.map_dirty, 1);
+    take_screenshot("gelvani_hill_blocks");
+    // Single points show the slopes cell by cell.
+    frame(14, 71, 1);
+    EXPECT_EQ(msc.map_res, 99);
     frame(400, 300, 0);
     take_screenshot("gelvani_hill");
 
