@@ -297,6 +297,12 @@ TEST_F(EditScreens, NavaidNewAndDeleteKeepEachTypeTogether)
     handle_nav();
     EXPECT_STREQ(nav_name[0], "Ndb one");
     EXPECT_STREQ(g_cs1, "");
+    // Typing then renames nothing that is not shown.
+    msc.edit_mode = EDIT_NAVAIDS;
+    no_click();
+    APPLICATION_handlekey('Q');
+    EXPECT_STREQ(nav_name[0], "Ndb one");
+    EXPECT_EQ(msc.nav_dirty, 0);
     // New for it goes after the last slot in use.
     click(400, 360);
     handle_nav();

@@ -136,6 +136,8 @@ TEST_F(GelvaniFolder, TypingRenamesTheSelectedItemWithPrintableCharactersOnly)
     memset(g_cs1, 0, sizeof g_cs1);
     msc.edit_mode = EDIT_AIRPORTS;
     msc.apt_index = 3;
+    msc.aptmax = 3;
+    memset(apt_name[3], 0, sizeof apt_name[3]);
     for (const char* p = "Big\tField "; *p; ++p) APPLICATION_handlekey(*p);
     EXPECT_STREQ(apt_name[3], "BigField ");
     EXPECT_EQ(msc.apt_dirty, 1);

@@ -1,6 +1,7 @@
 // The scenery editor's start-up, menus, keys and quitting.
 #include "gelvani_program.h"
 
+#include "edit_screens.h"
 #include "gelvani_records.h"
 #include "map_view.h"
 #include "nav_files.h"
@@ -42,9 +43,12 @@ void rename_selected()
 {
     char* name = nullptr;
     int* dirty = nullptr;
+    int a = intlim(msc.apt_index, 0, APT_SLOTS - 1), n = intlim(msc.nav_index, 0, NAV_SLOTS - 1);
+    // Only what the screen shows is renamed: no airport while the table is
+    // empty, no navaid of another type than the one listed.
     if (msc.edit_mode == EDIT_OBSTACLES) name = obj_name[intlim(msc.obj_index, 0, OBJ_SLOTS - 1)], dirty = &msc.map_dirty;
-    else if (msc.edit_mode == EDIT_AIRPORTS) name = apt_name[intlim(msc.apt_index, 0, APT_SLOTS - 1)], dirty = &msc.apt_dirty;
-    else if (msc.edit_mode == EDIT_NAVAIDS) name = nav_name[intlim(msc.nav_index, 0, NAV_SLOTS - 1)], dirty = &msc.nav_dirty;
+    else if (msc.edit_mode == EDIT_AIRPORTS && msc.aptmax >= 0) name = apt_name[a], dirty = &msc.apt_dirty;
+    else if (msc.edit_mode == EDIT_NAVAIDS && nav_type[n] == selected_type) name = nav_name[n], dirty = &msc.nav_dirty;
     if (!name) return;
     char renamed[NAME_DIM] = {0};
     memcpy(renamed, g_cs1, strnlen(g_cs1, NAME_DIM - 1));
