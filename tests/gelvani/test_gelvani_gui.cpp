@@ -2,6 +2,7 @@
 // a hill and obstacles over the bundled databases and draws the map where
 // the projection puts it; the tools' list and numeric entry answer clicks.
 // Leaves a screenshot (PPM) in the build folder.
+#include "tools/Gelvani/edit_screens.h"
 #include "tools/Gelvani/gelvani_program.h"
 #include "tools/Gelvani/gelvani_records.h"
 #include "tools/Gelvani/map_view.h"
@@ -11,6 +12,7 @@
 #include "toolkit/HL_GRAPH.h"
 #include "toolkit/HL_MNW.h"
 #include "toolkit/HL_TYPES.h"
+#include "toolkit/env_file.h"
 
 #include "../support/screenshot.h"
 #include <GL/gl.h>
@@ -176,6 +178,121 @@ TEST(GelvaniOnScreen, NameListAndNumericEntryAnswerClicks)
     EXPECT_EQ(v, 359);
     EXPECT_STREQ(mnw.help_message, "help");
     mnw.mouse_clicked = 0;
+    MACIBM_finishup();
+}
+
+namespace {
+// One frame of the program with this mouse state.
+void frame(float x, float y, int clicked)
+{
+    mnw.mx = x, mnw.my = y;
+    mnw.mouse_clicked = clicked;
+    mnw.now_dragging = clicked;
+    OGL_plot_background();
+    APPLICATION_update();
+    mnw.mouse_clicked = 0;
+    mnw.now_dragging = 0;
+}
+
+void mode(int item)
+{
+    APPLICATION_handlemenu(item);
+    MACIBM_startwind(0);
+}
+} // namespace
+
+TEST(GelvaniOnScreen, RaiseAHillPlaceAnObstacleAndAnAirportThenSave)
+{
+    std::string dir = make_folder();
+    setenv("XDG_CONFIG_HOME", (dir + "config").c_str(), 1);
+    plat_set_message_box_handler([](const char*, const char* text) { fprintf(stderr, "%s\n", text); });
+    MACIBM_init();
+    snprintf(app_path, sizeof app_path, "%s", dir.c_str());
+    program_load_textures();
+    write_square();
+    load_everything();
+    done_initing = 1;
+    mode(200);
+
+    // The control point on the land east of the coast, a 5 x 5 block box, then 3000 ft up.
+    frame(18, 370, 1);   // tool 1
+    frame(14, 131, 1);   // resolution 4
+    EXPECT_EQ(msc.map_mode, 1);
+    EXPECT_EQ(msc.map_res, 4);
+    frame(ret_x(-118.25f), ret_y(33.25f), 1);
+    int ic = msc.map_ic_elev, jc = msc.map_jc_elev;
+    float before = planez[ic][jc];
+    for (int k = 0; k < 3; ++k) frame(57 + 15, 316, 1);
+    EXPECT_NEAR(planez[ic][jc] * con.mtrstoft, std::round(before * con.mtrstoft) + 3000, 1);
+    // The box slopes up to the point and keeps its edges.
+    EXPECT_GT(planez[ic - 3][jc], planez[msc.map_i1_elev][jc]);
+    EXPECT_EQ(msc.map_dirty, 1);
+    take_screenshot("gelvani_hill_blocks");
+    // Single points show the slopes cell by cell.
+    frame(14, 71, 1);
+    EXPECT_EQ(msc.map_res, 99);
+    frame(400, 300, 0);
+    take_screenshot("gelvani_hill");
+
+    // A tower and a custom obstacle beside the hill.
+    mode(201);
+    frame(14, 358, 1);
+    EXPECT_EQ(msc.obj_mode, 2);
+    frame(ret_x(-118.4f), ret_y(33.3f), 1);
+    int tower = msc.obj_index;
+    EXPECT_EQ(obj_type[tower], 2);
+    frame(14, 283, 1);
+    frame(ret_x(-118.1f), ret_y(33.15f), 1);
+    EXPECT_EQ(obj_type[msc.obj_index], 8);
+    frame(400, 300, 0);
+    take_screenshot("gelvani_obstacles");
+
+    // A new airport with one runway east of the hill.
+    mode(202);
+    frame(400, 360, 1);
+    int a = msc.apt_index;
+    ASSERT_EQ(a, msc.aptmax);
+    EXPECT_STREQ(apt_name[a], "Untitled");
+    apt_lat[a][0] = 33.3f, apt_lon[a][0] = -118.05f, apt_num[a][0] = 9, apt_hdng[a][0] = 90;
+    apt_len[a][0] = 6000, apt_width[a][0] = 100;
+    for (const char* p = "Hill Field"; *p; ++p) APPLICATION_handlekey(*p);
+    frame(560, 200, 1);   // PAPI at end 2
+    EXPECT_EQ(apt_lite[a][0], 1111311);
+    frame(400, 300, 0);
+    take_screenshot("gelvani_airport");
+    EXPECT_EQ(msc.apt_dirty, 1);
+
+    // A VOR on the hill.
+    mode(203);
+    frame(41, 284, 1);
+    EXPECT_EQ(selected_type, 3);
+    frame(400, 360, 1);
+    int n = msc.nav_index;
+    EXPECT_EQ(nav_type[n], 3);
+    nav_lat[n] = 33.25f, nav_lon[n] = -118.25f, nav_f12[n] = 11380;
+    frame(400, 300, 0);
+    take_screenshot("gelvani_navaid");
+
+    // Saved, the square reads back through the one reader the simulator uses.
+    mode(200);
+    frame(400, 300, 0);
+    take_screenshot("gelvani_map_with_airport");
+    ASSERT_EQ(writeout(EDIT_TERRAIN, 0), 1);
+    ASSERT_EQ(writeout(EDIT_AIRPORTS, 0), 1);
+    ASSERT_EQ(writeout(EDIT_NAVAIDS, 0), 1);
+    char path[400];
+    square_path(path);
+    static env_grid grid;
+    ASSERT_EQ(env_open(path), 1);
+    env_read_grid(&grid, path);
+    EXPECT_EQ(grid.elev[ic][jc], planez[ic][jc]);
+    env_obstacle o;
+    int types = 0;
+    while (env_read_obstacle(&o, path) != 99) types = types * 10 + o.type;
+    env_close();
+    EXPECT_EQ(types, 23456828);   // the six of the square, then the tower and the custom one
+    EXPECT_EQ(msc.map_dirty, 0);
+    EXPECT_EQ(msc.apt_dirty, 0);
     MACIBM_finishup();
 }
 

@@ -136,8 +136,11 @@ TEST_F(GelvaniFolder, TypingRenamesTheSelectedItemWithPrintableCharactersOnly)
     memset(g_cs1, 0, sizeof g_cs1);
     msc.edit_mode = EDIT_AIRPORTS;
     msc.apt_index = 3;
+    msc.aptmax = 3;
+    memset(apt_name[3], 0, sizeof apt_name[3]);
     for (const char* p = "Big\tField "; *p; ++p) APPLICATION_handlekey(*p);
     EXPECT_STREQ(apt_name[3], "BigField ");
+    EXPECT_EQ(msc.apt_dirty, 1);
     APPLICATION_handlekey(8);
     EXPECT_STREQ(apt_name[3], "BigField");
     // Space in the airport mode is typed, not texture mode.

@@ -1,6 +1,7 @@
 // The scenery editor's start-up, menus, keys and quitting.
 #include "gelvani_program.h"
 
+#include "edit_screens.h"
 #include "gelvani_records.h"
 #include "map_view.h"
 #include "nav_files.h"
@@ -30,23 +31,30 @@ const struct {
 } terrain_textures[12] = {{15, "wat"},       {19, "grs"},       {23, "mnt"},       {16, "grs_wat_h"},
                           {17, "grs_wat_c"}, {18, "wat_grs_c"}, {20, "grs_mnt_h"}, {21, "grs_mnt_c"},
                           {22, "mnt_grs_c"}, {24, "mnt_wat_h"}, {25, "mnt_wat_c"}, {26, "wat_mnt_c"}};
-const int TEX_WATER = 15, TEX_GRASS = 19;
 
 int whole_in(float v, int lo, int hi)
 {
     return std::isfinite(v) && v == std::floor(v) && v >= lo && v <= hi;
 }
 
-// The selected item's name follows the text-entry line.
+// The selected item's name follows the text-entry line; a new name is an
+// unsaved change like any other.
 void rename_selected()
 {
     char* name = nullptr;
-    if (msc.edit_mode == EDIT_OBSTACLES) name = obj_name[intlim(msc.obj_index, 0, OBJ_SLOTS - 1)];
-    else if (msc.edit_mode == EDIT_AIRPORTS) name = apt_name[intlim(msc.apt_index, 0, APT_SLOTS - 1)];
-    else if (msc.edit_mode == EDIT_NAVAIDS) name = nav_name[intlim(msc.nav_index, 0, NAV_SLOTS - 1)];
+    int* dirty = nullptr;
+    int a = intlim(msc.apt_index, 0, APT_SLOTS - 1), n = intlim(msc.nav_index, 0, NAV_SLOTS - 1);
+    // Only what the screen shows is renamed: no airport while the table is
+    // empty, no navaid of another type than the one listed.
+    if (msc.edit_mode == EDIT_OBSTACLES) name = obj_name[intlim(msc.obj_index, 0, OBJ_SLOTS - 1)], dirty = &msc.map_dirty;
+    else if (msc.edit_mode == EDIT_AIRPORTS && msc.aptmax >= 0) name = apt_name[a], dirty = &msc.apt_dirty;
+    else if (msc.edit_mode == EDIT_NAVAIDS && nav_type[n] == selected_type) name = nav_name[n], dirty = &msc.nav_dirty;
     if (!name) return;
-    memset(name, 0, NAME_DIM);
-    memcpy(name, g_cs1, strnlen(g_cs1, NAME_DIM - 1));
+    char renamed[NAME_DIM] = {0};
+    memcpy(renamed, g_cs1, strnlen(g_cs1, NAME_DIM - 1));
+    if (memcmp(renamed, name, NAME_DIM) == 0) return;
+    memcpy(name, renamed, NAME_DIM);
+    *dirty = 1;
 }
 
 void run_mode_handler()
@@ -177,21 +185,6 @@ void quit_program()
     if (!handle_save(EDIT_NAVAIDS, msc.nav_dirty)) return;
     write_prefs();
     gdone = 1;
-}
-
-void assign_terrain_texes(int id, int jd)
-{
-    id = intlim(id, 0, GRID_I);
-    jd = intlim(jd, 0, GRID_J);
-    for (int i = 0; i < id - 1; ++i)
-        for (int j = 0; j < jd - 1; ++j) {
-            planetex[i][j] = on_water[i][j] ? TEX_WATER : TEX_GRASS;
-            int(*c)[2][2] = planest[i][j];
-            c[0][0][0] = 0, c[0][0][1] = 0;
-            c[0][1][0] = 0, c[0][1][1] = 1;
-            c[1][1][0] = 1, c[1][1][1] = 1;
-            c[1][0][0] = 1, c[1][0][1] = 0;
-        }
 }
 
 const char* backdrop_name()

@@ -1,6 +1,8 @@
 // The terrain screen, once a frame in the terrain mode.
 #include "map_edit.h"
 
+#include "edit_screens.h"
+
 #include "gelvani_program.h"
 #include "gelvani_records.h"
 #include "map_view.h"
@@ -17,11 +19,6 @@ namespace gelvani {
 
 namespace {
 const int IMAX = GRID_I - 1, JMAX = GRID_J - 1;
-
-int in_map_area(float x, float y)
-{
-    return fltbox(x, y, 168, 5, 795, 555);
-}
 
 // Strictly on the inner side of an edge taken clockwise on the screen (y up).
 int right_of(float x1, float y1, float x2, float y2, float x, float y)
@@ -55,7 +52,14 @@ void square_entries()
     read_terrain();
 }
 
-void view_buttons()
+} // namespace
+
+int in_map_area(float x, float y)
+{
+    return fltbox(x, y, 168, 5, 795, 555);
+}
+
+void map_view_buttons()
 {
     if (mnw.mouse_clicked) {
         float mx = mnw.mx, my = mnw.my;
@@ -84,6 +88,7 @@ void view_buttons()
     msc.map_os_lon = fltlim(msc.map_os_lon, -0.9f, 0.9f);
 }
 
+namespace {
 void tool_buttons()
 {
     inonebool(10, 435, &msc.map_mode, 0);
@@ -97,7 +102,7 @@ void elevation_entry()
 {
     int ic = msc.map_ic_elev, jc = msc.map_jc_elev;
     float ft = (float)round(planez[ic][jc] * con.mtrstoft);
-    if (instdbtn_range(7, 57, 310, &ft, 5, 0, -99999, 99999, "This is the elevation of this point above sea level, in feet.")) {
+    if (instdbtn(7, 57, 310, &ft, 5, 0, 1, "This is the elevation of this point above sea level, in feet.")) {
         planez[ic][jc] = ft * con.fttomtrs;
         msc.map_dirty = 1;
     }
@@ -188,7 +193,7 @@ void interp_points(int ic, int jc, int i1, int j1, int i2, int j2, float mx, flo
 void handle_map()
 {
     square_entries();
-    view_buttons();
+    map_view_buttons();
     tool_buttons();
     float mx = mnw.mx, my = mnw.my;
     if ((mnw.now_dragging || mnw.mouse_clicked) && in_map_area(mx, my)) {

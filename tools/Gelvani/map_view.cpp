@@ -3,7 +3,9 @@
 #include "map_view.h"
 
 #include "gelvani_records.h"
+#include "map_edit.h"
 
+#include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_GRAPH.h"
 #include "toolkit/HL_TYPES.h"
 
@@ -93,6 +95,18 @@ void plot_runways()
     }
 }
 
+// The blocks of the warp resolution: south-west point and extent in grid steps.
+template <typename F> void each_block(F f)
+{
+    const float bi = dfi(), bj = dfj();
+    for (float fi = 0; fi < GRID_I - 1; fi += bi)
+        for (float fj = 0; fj < GRID_J - 1; fj += bj) {
+            int i = round(fi), j = round(fj);
+            if (i >= GRID_I - 1 || j >= GRID_J - 1) continue;
+            f(i, j, intlim(round(fi + bi), i + 1, GRID_I - 1) - i, intlim(round(fj + bj), j + 1, GRID_J - 1) - j);
+        }
+}
+
 int pulse = 0;
 } // namespace
 
@@ -129,36 +143,37 @@ void plot_terrain()
     lo -= 1;
     hi += 1;
 
-    // The scissor box is in pixels: the drawing space scaled to the window.
+    // The scissor box is in pixels: the drawing space scaled into the window's viewport.
+    GLint view[4];
+    glGetIntegerv(GL_VIEWPORT, view);
     glEnable(GL_SCISSOR_TEST);
-    glScissor((int)((MAP_X + mnw.x) * mnw.XRAT), (int)((MAP_Y + mnw.y) * mnw.YRAT), (int)(MAP_W * mnw.XRAT),
-              (int)(MAP_H * mnw.YRAT));
+    glScissor(view[0] + (int)((MAP_X + mnw.x) * mnw.XRAT), view[1] + (int)((MAP_Y + mnw.y) * mnw.YRAT),
+              (int)(MAP_W * mnw.XRAT), (int)(MAP_H * mnw.YRAT));
     if (msc.draw_tex) OGL_setstate(0, 1, 0, 0);
     else OGL_setstate(0, 0, 0, 0);
-    for (int i = 0; i < GRID_I - 1; ++i)
-        for (int j = 0; j < GRID_J - 1; ++j) {
-            if (msc.draw_tex) {
-                glColor3f(1, 1, 1);
-                OGL_bindtex((int)planetex[i][j]);
-            } else if (on_water[i][j]) {
-                int sloped = std::fabs(planez[i][j] - planez[i + 1][j + 1]) >= 0.5f ||
-                             std::fabs(planez[i + 1][j] - planez[i][j + 1]) >= 0.5f;
-                if (sloped) glColor3f(0.2f, 0.2f, 1.0f);
-                else glColor3f(0.1f, 0.1f, 0.5f);
-            } else {
-                float mean = (planez[i][j] + planez[i + 1][j] + planez[i][j + 1] + planez[i + 1][j + 1]) / 4;
-                float r = (mean - lo) / (hi - lo);
-                glColor3f(0.2f * r, 0.8f * r, 0.2f * r);
-            }
-            quad(i, j, 1, 1);
+    // One quadrilateral per block of the warp resolution, coloured by its south-west cell.
+    each_block([&](int i, int j, int di, int dj) {
+        if (msc.draw_tex) {
+            glColor3f(1, 1, 1);
+            OGL_bindtex((int)planetex[i][j]);
+        } else if (on_water[i][j]) {
+            int sloped = std::fabs(planez[i][j] - planez[i + 1][j + 1]) >= 0.5f ||
+                         std::fabs(planez[i + 1][j] - planez[i][j + 1]) >= 0.5f;
+            if (sloped) glColor3f(0.2f, 0.2f, 1.0f);
+            else glColor3f(0.1f, 0.1f, 0.5f);
+        } else {
+            float mean = (planez[i][j] + planez[i + 1][j] + planez[i][j + 1] + planez[i + 1][j + 1]) / 4;
+            float r = (mean - lo) / (hi - lo);
+            glColor3f(0.2f * r, 0.8f * r, 0.2f * r);
         }
+        quad(i, j, di, dj);
+    });
     OGL_setstate(0, 0, 0, 0);
     if (msc.map_zoom > 2)
-        for (int i = 0; i < GRID_I - 1; ++i)
-            for (int j = 0; j < GRID_J - 1; ++j) {
-                OGL_line(18, flt_plotx[i][j + 1], flt_ploty[i][j + 1], flt_plotx[i][j], flt_ploty[i][j]);
-                OGL_line(18, flt_plotx[i][j], flt_ploty[i][j], flt_plotx[i + 1][j], flt_ploty[i + 1][j]);
-            }
+        each_block([](int i, int j, int di, int dj) {
+            OGL_line(18, flt_plotx[i][j + dj], flt_ploty[i][j + dj], flt_plotx[i][j], flt_ploty[i][j]);
+            OGL_line(18, flt_plotx[i][j], flt_ploty[i][j], flt_plotx[i + di][j], flt_ploty[i + di][j]);
+        });
 
     plot_runways();
 

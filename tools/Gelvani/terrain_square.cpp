@@ -8,7 +8,7 @@
 #include "toolkit/HL_MNW.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/codes.h"
-#include "square_file.h"
+#include "toolkit/env_file.h"
 
 #include <cstdio>
 #include <cstring>
@@ -128,47 +128,54 @@ void read_terrain()
     clear_obstacles();
     char path[400];
     square_path(path);
-    if (!env_read_open(path)) {
+    // A damaged square must not end the editor with its unsaved tables.
+    int saved_soft = scan_soft;
+    scan_soft = 1;
+    scan_failed = 0;
+    if (!env_open(path)) {
         flat_sea();
     } else {
-        int good = 1;
-        for (int j = 0; j < GRID_J && good; ++j)
-            for (int i = 0; i < GRID_I && good; ++i) {
-                int flags = 0;
-                good = env_read_point(&planelat[i][j], &planelon[i][j], &planez[i][j], &flags);
-                on_water[i][j] = (flags & ENV_WATER_FLAGS) ? 1 : 0;
+        static env_grid grid;
+        env_read_grid(&grid, path);
+        int good = !scan_failed;
+        for (int i = 0; i < GRID_I && good; ++i)
+            for (int j = 0; j < GRID_J; ++j) {
+                planelat[i][j] = grid.lat[i][j];
+                planelon[i][j] = grid.lon[i][j];
+                planez[i][j] = grid.elev[i][j];
+                on_water[i][j] = env_is_water(grid.flags[i][j]);
             }
         int slot = 0, type = 0;
         while (good) {
-            char name[NAME_DIM] = "";
-            float lat = 0, lon = 0, hddz = 0;
-            type = env_read_obstacle(&lat, &lon, &hddz, name);
-            if (type == ENV_END) {
+            env_obstacle o{};
+            type = env_read_obstacle(&o, path);
+            if (scan_failed) good = 0;
+            else if (type == 99) {
                 // The end mark stays in its slot; no tool takes it for an obstacle.
-                if (slot < OBJ_SLOTS) obj_type[slot] = ENV_END;
+                if (slot < OBJ_SLOTS) obj_type[slot] = type;
                 break;
-            }
-            if (type < 0) good = 0;
-            else if (!((type >= 1 && type <= 6) || type == 8)) break;
-            else if (slot >= OBJ_SLOTS) break;
-            else {
+            } else if (!((type >= 1 && type <= 6) || type == 8) || slot >= OBJ_SLOTS) {
+                break;
+            } else {
                 obj_type[slot] = type;
-                obj_lat[slot] = lat;
-                obj_lon[slot] = lon;
-                obj_hddz[slot] = hddz;
-                if (type == 8) memcpy(obj_name[slot], name, NAME_DIM);
+                obj_lat[slot] = o.lat;
+                obj_lon[slot] = o.lon;
+                obj_hddz[slot] = o.hddz;
+                if (type == 8) memcpy(obj_name[slot], o.name, NAME_DIM);
                 ++slot;
             }
         }
-        env_read_close();
+        env_close();
         if (!good) damaged(path, "This terrain file is damaged: it ends too early!");
-        else if (type != ENV_END && slot >= OBJ_SLOTS)
+        else if (type != 99 && slot >= OBJ_SLOTS)
             MACIBM_alert("This terrain file holds more than 60000 obstacles!", path,
                          "Only the first 60000 are loaded.", "", ALERT_NOTICE);
-        else if (type != ENV_END)
+        else if (type != 99)
             MACIBM_alert("This terrain file holds an obstacle of unknown type!", path,
                          "The obstacles after it are not loaded.", "", ALERT_NOTICE);
     }
+    scan_soft = saved_soft;
+    scan_failed = 0;
     read_coastline();
     msc.map_zoom = 1;
     msc.map_os_lat = msc.map_os_lon = 0;
@@ -178,15 +185,25 @@ void read_terrain()
 
 int write_terrain()
 {
+    static env_grid grid;
+    static env_obstacle obs[OBJ_SLOTS];
+    for (int i = 0; i < GRID_I; ++i)
+        for (int j = 0; j < GRID_J; ++j) {
+            grid.lat[i][j] = planelat[i][j];
+            grid.lon[i][j] = planelon[i][j];
+            grid.elev[i][j] = planez[i][j];
+            grid.flags[i][j] = on_water[i][j] ? ENV_WATER_FLAGS : 0;
+        }
+    for (int k = 0; k < OBJ_SLOTS; ++k) {
+        obs[k].type = obj_type[k];
+        obs[k].lat = obj_lat[k];
+        obs[k].lon = obj_lon[k];
+        obs[k].hddz = obj_hddz[k];
+        memcpy(obs[k].name, obj_name[k], NAME_DIM);
+    }
     char path[400];
     square_path(path);
-    if (!env_write_open(path)) return 0;
-    for (int j = 0; j < GRID_J; ++j)
-        for (int i = 0; i < GRID_I; ++i)
-            env_write_point(planelat[i][j], planelon[i][j], planez[i][j], on_water[i][j] ? ENV_WATER_FLAGS : 0);
-    for (int k = 0; k < OBJ_SLOTS; ++k)
-        if (inside_square(obj_lat[k], obj_lon[k])) env_write_obstacle(obj_type[k], obj_lat[k], obj_lon[k], obj_hddz[k], obj_name[k]);
-    if (!env_write_close()) return 0;
+    if (!env_write(path, &grid, obs, OBJ_SLOTS, whole_lat(), whole_lon())) return 0;
     msc.map_dirty = 0;
     return 1;
 }

@@ -76,6 +76,21 @@ int instdbtn_range(int color, float x, float y, float* var, int dig, int dec, fl
     return *var != old ? 1 : 0;
 }
 
+int instdbtn(int color, float x, float y, float* var, int dig, int dec, int sign, const char* help)
+{
+    dig = intlim(dig, 1, 7);
+    float hi = (float)((std::pow(10.0, dig) - 1) / std::pow(10.0, dec));
+    return instdbtn_range(color, x, y, var, dig, dec, sign ? -hi : 0, hi, help);
+}
+
+int instdbtn_int(int color, float x, float y, int* var, int dig, int sign, const char* help)
+{
+    float v = (float)*var;
+    if (!instdbtn(color, x, y, &v, dig, 0, sign, help)) return 0;
+    *var = (int)v;
+    return 1;
+}
+
 void plot_name_list(float os_x, float os_y, const char* name, const char* id, int* center_index, int ind1, int ind2)
 {
     if (ind2 < ind1) return;

@@ -12,6 +12,10 @@ float fltsgn(float in);  // -1 below 0, else 1
 // dig digits (dec after the point), each stepped up by a click at or above
 // y + 3 and down below it; the value stays in lo..hi. 1 if it changed.
 int instdbtn_range(int color, float x, float y, float* var, int dig, int dec, float lo, float hi, const char* help);
+// The same over every value the digits can show, negative ones when sign is set.
+int instdbtn(int color, float x, float y, float* var, int dig, int dec, int sign, const char* help);
+// The same for whole units in an int, stored back truncated.
+int instdbtn_int(int color, float x, float y, int* var, int dig, int sign, const char* help);
 // Seven rows of names (40 each) and IDs (5 each) around *center_index,
 // stepped by clicks or the delayed drag in bands above and below the centre,
 // wrapping within ind1..ind2. Nothing drawn for an empty range.

@@ -1,15 +1,19 @@
 // What the scenery editor supplies to the toolkit (toolkit/program_variant.h):
 // its alert kinds -82 to -79, its bitmap folder and preferences file, only
-// the cursor and letters loaded at start-up, untinted colours, the backdrop
+// the cursor and letters loaded at start-up, its colours 60-73 and drawing
+// span, untinted colours, the backdrop
 // always whole, its check marks, terrain textures from "textures", no sound,
 // and its own save-failure notice.
 #include "gelvani_records.h"
 
 #include "toolkit/HL_FUNCT.h"
+#include "toolkit/HL_GRAPH.h"
 #include "toolkit/HL_MNW.h"
 #include "toolkit/HL_TEXTURE.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/program_variant.h"
+
+#include <GL/gl.h>
 
 const int ALERT_ABOUT = -82;
 const int ALERT_NOTICE = -81;
@@ -27,12 +31,23 @@ const char* about_lines[4] = {
     "",
 };
 
-void program_gl_ready() {}
+// The fixed colours sit one lower than the simulator's, which keeps a pulsing
+// colour below them; and the drawing space spans the window at its scale.
+void program_gl_ready()
+{
+    for (int k = 60; k <= 73; ++k) OGL_assigncolor(k, col_rgb[k + 1][0], col_rgb[k + 1][1], col_rgb[k + 1][2]);
+    GLint view[4];
+    glGetIntegerv(GL_VIEWPORT, view);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, view[2] / mnw.XRAT, 0, view[3] / mnw.YRAT, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+}
 
 void program_load_textures()
 {
-    OGL_texbmp(TEX_FROM_FOLDER, 16, TEX_COLOUR_KEY, "cursor");
-    OGL_texbmp(TEX_FROM_FOLDER, 15, TEX_COLOUR_KEY, "letters");
+    OGL_texbmp(TEX_FROM_FOLDER, 80, TEX_COLOUR_KEY, "cursor");
+    OGL_texbmp(TEX_FROM_FOLDER, 79, TEX_COLOUR_KEY, "letters");
 }
 
 void program_finishup() {}
