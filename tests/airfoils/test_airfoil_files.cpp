@@ -219,22 +219,24 @@ TEST_F(PartFiles, StallAtTwentySaves)
     EXPECT_EQ(lines[486], "20.0  1.50000  0.02935");
 }
 
-TEST_F(PartFiles, FailedSaveClearsTheMarkAndWritesNothing)
+TEST_F(PartFiles, FailedSaveKeepsTheMarkAndWritesNothing)
 {
     reset_to_default(DEVICE_AIRFOIL);
     msc.devicemod = 1;
     C_to_C((root + "/no such folder/x.afl").c_str(), msc.C_path);
     testing::internal::CaptureStderr();
-    writeoutpart();
+    EXPECT_EQ(writeoutpart(), 0);
     std::string said = testing::internal::GetCapturedStderr();
     EXPECT_NE(said.find("I could not save the file!"), std::string::npos);
-    EXPECT_EQ(msc.devicemod, 0);
+    // Nothing reached a file, so the part still holds unsaved work.
+    EXPECT_EQ(msc.devicemod, 1);
     EXPECT_FALSE(exists(root + "/no such folder"));
     // The next save starts clean.
     auto lines = read_lines(save(DEVICE_AIRFOIL, "Next.afl"));
     ASSERT_EQ(lines.size(), 557u);
     EXPECT_EQ(lines[0], "I");
     EXPECT_EQ(lines[2], "1234 device type code");
+    EXPECT_EQ(msc.devicemod, 0);
 }
 
 TEST_F(PartFiles, OpeningAFileOfAnotherKindEndsTheEditor)

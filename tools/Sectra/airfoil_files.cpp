@@ -98,16 +98,16 @@ void write_flap()
 }
 } // namespace
 
-void writeoutpart()
+int writeoutpart()
 {
     if (!part_is_finite()) {
         MACIBM_alert("I did not save the part: some of its values are not numbers.", msc.C_path,
                      "A lift slope of zero, or another constant out of its range, makes the curves undefined.",
                      "Change the constants until the curves show, then save again.", ALERT_NOTICE);
-        return;
+        return 0;
     }
     // A failed open has shown its notice; the writes then go nowhere.
-    ouf_open(msc.C_path, msc.device, FILE_VERSION);
+    int ok = ouf_open(msc.C_path, msc.device, FILE_VERSION);
     if (msc.device == DEVICE_FLAP)
         write_flap();
     else
@@ -115,8 +115,10 @@ void writeoutpart()
     // A failed stream leaves a field width unused; it must not pad the next
     // file's header.
     ouf.width(0);
-    ouf_close();
-    msc.devicemod = 0;
+    ok = ouf_close() && ok;
+    // Only a file that is really there clears the mark.
+    if (ok) msc.devicemod = 0;
+    return ok;
 }
 
 void readinpart()

@@ -6,9 +6,10 @@
 namespace sectra {
 
 // Writes the edited part to msc.C_path (airfoil or flap by msc.device) and
-// clears msc.devicemod. A part with a non-finite value is not written: a
-// notice says so and the part stays marked as changed.
-void writeoutpart();
+// clears msc.devicemod; 1 when the file is in place. A save that fails (a
+// notice says why) or a part with a non-finite value writes nothing and
+// leaves the part marked as changed, so no work is lost.
+int writeoutpart();
 
 // Reads the constants of the file at msc.C_path, switching device when the
 // file holds the other kind, and regenerates the tables. A missing file or an

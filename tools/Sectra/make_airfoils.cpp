@@ -19,10 +19,7 @@ void print_only(const char*, const char*)
 int write_part(const char* folder, const char* name)
 {
     C_plus_C(folder, name, sectra::msc.C_path);
-    std::remove(sectra::msc.C_path);
-    sectra::writeoutpart();
-    struct stat st;
-    if (stat(sectra::msc.C_path, &st) != 0) {
+    if (!sectra::writeoutpart()) {
         fprintf(stderr, "make_airfoils: could not write %s\n", sectra::msc.C_path);
         return 0;
     }
