@@ -119,41 +119,39 @@ void fill_stars()
     }
 }
 
-void segment(float (*shape)[2][3], int i, float x1, float y1, float z1, float x2, float y2, float z2)
+// Outline point i of a shape: its lower and upper vertex above (x, z).
+void column(float (*shape)[2][3], int i, float x, float z, float ylo, float yhi)
 {
-    load_geo(x1, y1, z1, shape[i][0]);
-    load_geo(x2, y2, z2, shape[i][1]);
+    load_geo(x, ylo, z, shape[i][0]);
+    load_geo(x, yhi, z, shape[i][1]);
 }
 
-// A closed outline of n points at height y as n segments from index first.
-int outline(float (*shape)[2][3], int first, const float (*pts)[2], int n, float y)
+// n outline points from index first, all with the same lower and upper heights.
+void columns(float (*shape)[2][3], int first, const float (*pts)[2], int n, float ylo, float yhi)
 {
-    for (int k = 0; k < n; ++k) {
-        const float* a = pts[k];
-        const float* b = pts[(k + 1) % n];
-        segment(shape, first + k, a[0], y, a[1], b[0], y, b[1]);
-    }
-    return first + n;
+    for (int k = 0; k < n; ++k) column(shape, first + k, pts[k][0], pts[k][1], ylo, yhi);
 }
 
+// The ships face north (z negative); their outlines run clockwise seen from above.
 void fill_carrier()
 {
-    // Flight deck at 21 m with the angled deck to port, waterline at 0.
-    static const float deck[8][2] = {{-12, -160}, {14, -160}, {32, -60}, {32, 120},
-                                     {12, 165}, {-14, 165}, {-42, -40}, {-40, -90}};
-    static const float hull[8][2] = {{-10, -150}, {10, -150}, {20, -60}, {20, 120},
-                                     {8, 160}, {-10, 160}, {-20, 60}, {-20, -90}};
-    int i = outline(carr_pxyz, 0, deck, 8, CARRIER_DECK_H);
-    i = outline(carr_pxyz, i, hull, 8, 0);
-    for (int k = 0; k < 8; ++k, ++i)
-        segment(carr_pxyz, i, deck[k][0], CARRIER_DECK_H, deck[k][1], hull[k][0], 0, hull[k][1]);
-    // The island: seven levels of four edges from segment 24 on.
+    // 0..6 the hull from below the waterline, 7..11 the gallery under the flight deck.
+    static const float hull[7][2] = {{0, -158}, {16, -110}, {24, -20}, {22, 150}, {-22, 150}, {-24, -20}, {-16, -110}};
+    static const float gallery[5][2] = {{0, -150}, {28, -60}, {28, 158}, {-15, 158}, {-24, -60}};
+    columns(carr_pxyz, 0, hull, 7, -3, 16);
+    columns(carr_pxyz, 7, gallery, 5, 16, 19);
+    // 12..23 the flight deck's edge: the axial deck 12..17, the angled deck 18, 19, 20, 13 on
+    // its port side (18 is 12 itself) and the sponson 16, 22, 23, 21 under the island.
+    static const float deck[12][2] = {{-16, 165}, {-24, -110}, {-12, -160}, {12, -160}, {30, -90}, {30, 165},
+                                      {-16, 165}, {-40, 100}, {-46, -70}, {30, 50},   {38, -80}, {38, 40}};
+    columns(carr_pxyz, 12, deck, 12, CARRIER_DECK_H - 2, CARRIER_DECK_H);
+    // The island: seven levels of four corners from point 24 on, the last two its mast post.
     static const float level[7][3] = {{0, 6, 10}, {3.51f, 6, 10}, {5.97f, 8, 12}, {13.71f, 8, 12},
                                       {15, 6, 10}, {15, 0.4f, 0.4f}, {30, 0.4f, 0.4f}};
     for (int L = 0; L < 7; ++L) {
         float a = level[L][0], w = level[L][1], l = level[L][2];
         float corner[4][2] = {{28 - w, 11 - l}, {28 + w, 11 - l}, {28 + w, 11 + l}, {28 - w, 11 + l}};
-        outline(carr_pxyz, 24 + 4 * L, corner, 4, CARRIER_DECK_H + a);
+        columns(carr_pxyz, 24 + 4 * L, corner, 4, CARRIER_DECK_H + a, CARRIER_DECK_H + a);
     }
 
     auto row = [](int first, int last, float x1, float z1, float x2, float z2) {
@@ -171,22 +169,25 @@ void fill_carrier()
 
 void fill_frigate()
 {
-    static const float deck[10][2] = {{0, -65}, {5, -55}, {7, -30}, {7, 30}, {6, 60},
-                                      {-6, 60}, {-7, 30}, {-7, -30}, {-5, -55}, {0, -65}};
-    static const float water[10][2] = {{0, -62}, {4, -52}, {6, -30}, {6, 30}, {5, 58},
-                                       {-5, 58}, {-6, 30}, {-6, -30}, {-4, -52}, {0, -62}};
-    int i = outline(frig_pxyz, 0, deck, 10, FRIGATE_DECK_H);
-    i = outline(frig_pxyz, i, water, 10, 0);
-    for (int k = 0; k < 10; ++k, ++i)
-        segment(frig_pxyz, i, deck[k][0], FRIGATE_DECK_H, deck[k][1], water[k][0], 0, water[k][1]);
-    // Superstructure block, its posts and the mast.
-    static const float block[4][2] = {{-5, -20}, {5, -20}, {5, 15}, {-5, 15}};
-    i = outline(frig_pxyz, i, block, 4, FRIGATE_DECK_H + 8);
-    for (int k = 0; k < 4; ++k, ++i)
-        segment(frig_pxyz, i, block[k][0], FRIGATE_DECK_H, block[k][1], block[k][0], FRIGATE_DECK_H + 8, block[k][1]);
-    segment(frig_pxyz, i++, 0, FRIGATE_DECK_H + 8, -5, 0, FRIGATE_DECK_H + 25, -5);
-    segment(frig_pxyz, i++, -4, FRIGATE_DECK_H + 20, -5, 4, FRIGATE_DECK_H + 20, -5);
-    segment(frig_pxyz, i++, -3, FRIGATE_DECK_H + 16, -5, 3, FRIGATE_DECK_H + 16, -5);
+    // 0..12 the deck outline from the bow round the stern: the flight deck 2, 3, 9, 10 aft.
+    // Points 3 and 4, 8 and 9, 11 and 12 coincide so that the deck pieces meet without gaps.
+    static const float deck[13][2] = {{0, -65}, {9, -35}, {13, 40}, {13, 68},  {13, 68},  {7, 76},  {0, 78},
+                                      {-7, 76}, {-13, 68}, {-13, 68}, {-13, 40}, {-9, -35}, {-9, -35}};
+    for (int k = 0; k < 13; ++k) {
+        // The hull narrows below the deck.
+        load_geo(deck[k][0] * 0.8f, -2, deck[k][1] * 0.97f, frig_pxyz[k][0]);
+        load_geo(deck[k][0], FRIGATE_DECK_H, deck[k][1], frig_pxyz[k][1]);
+    }
+    // 13..16 the superstructure ahead of the flight deck; 17..19 the mast and its yards.
+    static const float block[4][2] = {{-8, 0}, {8, 0}, {8, 38}, {-8, 38}};
+    columns(frig_pxyz, 13, block, 4, FRIGATE_DECK_H, FRIGATE_DECK_H + 9);
+    const float top = FRIGATE_DECK_H + 9;
+    load_geo(0, top, 10, frig_pxyz[17][0]);
+    load_geo(0, top + 18, 10, frig_pxyz[17][1]);
+    load_geo(-5, top + 14, 10, frig_pxyz[18][0]);
+    load_geo(5, top + 14, 10, frig_pxyz[18][1]);
+    load_geo(-4, top + 9, 10, frig_pxyz[19][0]);
+    load_geo(4, top + 9, 10, frig_pxyz[19][1]);
 }
 
 void fill_oil_rig()
@@ -298,6 +299,13 @@ void init_density_table()
     for (int i = 0; i < 22; ++i) assign_hr(i, density[i][0], density[i][1]);
 }
 
+void fill_ship_shapes()
+{
+    fill_carrier();
+    fill_frigate();
+    fill_oil_rig();
+}
+
 void initgen()
 {
     toolkit_srand((unsigned int)(plat_clock_ms() % 32000));
@@ -313,9 +321,7 @@ void initgen()
     fill_tapes();
     fill_nav_pics();
     fill_stars();
-    fill_carrier();
-    fill_frigate();
-    fill_oil_rig();
+    fill_ship_shapes();
     memset(&grf, 0, sizeof grf);
     set_defaults();
 

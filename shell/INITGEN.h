@@ -15,6 +15,8 @@ const float FRIGATE_DECK_H = 7.0f;
 const float OILRIG_DECK_H = 62.0f;
 
 void initgen();
+// The ship and oil-rig shapes and the carrier's lights (part of initgen).
+void fill_ship_shapes();
 int initspeechsynth();
 void assign_hr(int row, float kft, float slug_ft3);
 // The density-by-height table of the atmosphere (22 rows to 259,000 ft).

@@ -57,6 +57,7 @@ struct scenerystruct {
     int fire_on[10];
     // --- end of the world window's fields
     float the, psi, phi;    // camera pitch, heading and roll, degrees
+    int rway_lites_on;      // runway, deck and platform lights lit this frame
 
     // --- Airports built from the database: per local airport [90] and runway [3] ---
     // light points in world metres (see world/runways.h for the layout)
