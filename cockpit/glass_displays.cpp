@@ -185,7 +185,7 @@ void traffic(const glass_view* v, const box& in)
         int c = 38;
         if (std::fabs(above_ft) <= 2000) c = nm < 5 ? 44 : nm < 10 ? 41 : 38;
         OGL_framerect(c, px - 2, py - 2, 5, 5);
-        if (c != 38) OGL_number(c, px - 8, py - 10, (float)flt_to_int(above_ft / 100), 3, 0, 6, 1);
+        if (c != 38) OGL_number(c, px - 8, py - 10, (float)round(above_ft / 100), 3, 0, 6, 1);
     }
 }
 
