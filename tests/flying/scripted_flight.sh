@@ -121,7 +121,9 @@ climb="$last"
 repeat 4 KP_8
 repeat 18 F1
 repeat 4 KP_8
-wait_for "the landing" 'y - y0 < 1' 400
+# Down near the start's height, or rolling too slowly to fly on ground a
+# little higher than the start (where it touches down shifts with the frame rate).
+wait_for "the landing" 'y - y0 < 1 || (y - y0 < 50 && v < 15)' 400
 keys b
 wait_for "the stop" 'v < 2' 240
 
