@@ -35,6 +35,12 @@ int dial_degree(float angle)
     return positive_mod((long)std::fmod(std::trunc((double)angle), 360.0), 360);
 }
 
+int wrap_degrees(double angle)
+{
+    if (!std::isfinite(angle)) return 0;
+    return positive_mod((long)std::fmod(std::trunc(angle), 360.0), 360);
+}
+
 float dial_sin(float angle)
 {
     return lookup_sin[dial_degree(angle)];
@@ -95,12 +101,14 @@ void tape_arc_mark(int color, float x, float y, int r1, int r2, int a1, int a2, 
     OGL_arc(color, x, y, (float)r1, (float)r2, (float)(a1 + offset), (float)(a2 + offset));
 }
 
-namespace {
 float asi_angle(float v)
 {
+    // A speed below zero (rolling backwards) would make the power NaN.
+    if (!std::isfinite(v)) v = 0;
     return (std::pow(fltmax2(v, 0), pln.ASpwr) - std::pow(fltmax2(pln.Vmin, 0), pln.ASpwr)) * ins.indtoASI;
 }
 
+namespace {
 void asi_spacing(int v, int* tick, int* label)
 {
     if (pln.AStype == 2) {

@@ -7,6 +7,9 @@
 // Sine and cosine of a whole-degree dial angle of any size, wrapped fully
 // into the tables (a non-finite angle reads as 0).
 int dial_degree(float angle);
+// A whole-degree angle of any size, truncated and wrapped fully into 0..359
+// (a non-finite angle gives 0: callers that must draw nothing test first).
+int wrap_degrees(double angle);
 float dial_sin(float angle);
 float dial_cos(float angle);
 
@@ -16,6 +19,9 @@ void init_entick(float x, float y, int ctr, int val, int phi, int nummod);
 void tape_arc(const char* string, float x, float y, int d1, int d2, int del, int labelrat, float conv, int mod);
 void tape_arc_mark(int color, float x, float y, int r1, int r2, int a1, int a2, int offset);
 void init_asi();
+// The airspeed dial's angle of a speed (its unit as the caller chooses),
+// unlimited; a speed below zero reads as zero.
+float asi_angle(float v);
 void init_vvi();
 // The dial angle of a vertical speed c (hundreds of ft/min) on the face.
 int vvi_face_angle(int c);
