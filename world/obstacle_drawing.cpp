@@ -25,6 +25,7 @@ void plot_buildinglights(int t, int obs);
 namespace {
 // Standard building types in drawing order.
 const int BUILDING_TYPES[] = {1, 2, 5, 6, 90, 91, 92, 93, 94, 95, 96, 97};
+const int BUILDING_TYPE_COUNT = sizeof BUILDING_TYPES / sizeof BUILDING_TYPES[0];
 
 bool drawn(int o, int t)
 {
@@ -84,6 +85,18 @@ void custom_lights(int o)
         }
         glVertex3fv(obj_xyz[o][p][0]);
     }
+}
+
+void walls_of(int tex)
+{
+    OGL_bindtex(tex);
+    glBegin(GL_QUADS);
+    for (int o = 0; o < OBJ_CAP; ++o) {
+        if (!obj_inrange[o]) continue;
+        const building_kind* k = building_of(obj_type[o]);
+        if (k && k->side_tex == tex) plot_buildingsides(o, k->imin, k->imax);
+    }
+    glEnd();
 }
 
 void roofs_of(int tex)
@@ -228,16 +241,14 @@ void plot_obstacles()
     for (int o = 0; o < OBJ_CAP; ++o)
         if (drawn(o, 3)) plot_radtower(o);
 
-    // Walls, one texture and one batch per type.
+    // Walls: each side texture bound once, all its buildings in one batch.
     OGL_setstate(1, 1, 1, 1);
     glColor3f(1, 1, 1);
-    for (int t : BUILDING_TYPES) {
-        const building_kind* k = building_of(t);
-        OGL_bindtex(k->side_tex);
-        glBegin(GL_QUADS);
-        for (int o = 0; o < OBJ_CAP; ++o)
-            if (drawn(o, t)) plot_buildingsides(o, k->imin, k->imax);
-        glEnd();
+    for (int n = 0; n < BUILDING_TYPE_COUNT; ++n) {
+        int tex = building_of(BUILDING_TYPES[n])->side_tex;
+        bool done = false;
+        for (int m = 0; m < n; ++m) done = done || building_of(BUILDING_TYPES[m])->side_tex == tex;
+        if (!done) walls_of(tex);
     }
 
     // Roofs: plain, then helipads.
