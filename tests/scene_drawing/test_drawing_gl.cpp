@@ -15,11 +15,16 @@
 #include "world/scene_ranges.h"
 #include "world/world_records.h"
 #include "world/world_services.h"
+#include "tests/support/screenshot.h"
+#include "toolkit/HL_TEXTURE.h"
+#include "world/weather_field.h"
 
 #include <gtest/gtest.h>
 
 #include <GL/gl.h>
+#include <cmath>
 #include <cstring>
+#include <string>
 #include <vector>
 
 namespace {
@@ -56,6 +61,9 @@ protected:
         for (int n = 0; n < apt_listed; ++n)
             if (apt_to_index[n] == ksbd) ksbd_reg = n;
         ASSERT_GE(ksbd_reg, 0);
+        for (int k = 0; k < texture_table_count; ++k)
+            OGL_texbmp(TEX_FROM_PATH, texture_table[k].number, texture_table[k].option,
+                       (std::string(PROGRAM_DIR) + "/textures/" + texture_table[k].name).c_str());
     }
 
     void SetUp() override
@@ -171,6 +179,175 @@ TEST_F(SceneDrawing, TerrainAndWallTexturesBoundOncePerFrame)
     EXPECT_EQ(binds[14], 1);
     EXPECT_EQ(binds[48], 1);
     EXPECT_EQ(glGetError(), (GLenum)GL_NO_ERROR);
+}
+
+namespace {
+// The scene's drawers in the frame's order for an eye at (x, y, z) looking
+// along heading psi at pitch the, lit by a plain light under a sky of colour
+// sky; the airport, its buildings and the whole grid in range.
+void draw_scene(const float eye[3], float psi, float the, const float sky[3], float brat)
+{
+    for (int k = 0; k < 3; ++k) con.VIEW_xyz[k] = eye[k];
+    scn.psi = psi;
+    scn.the = the;
+    scn.phi = 0;
+    glViewport(0, 0, 800, 600);
+    glClearColor(sky[0], sky[1], sky[2], 1);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    const float near = 2;
+    glFrustum(-0.75f * near, 0.75f * near, -0.75f * near * 0.75f, 0.75f * near * 0.75f, near, 60000);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glRotatef(scn.phi, 0, 0, 1);
+    glRotatef(scn.the, -1, 0, 0);
+    glRotatef(scn.psi, 0, 1, 0);
+    glTranslatef(-eye[0], -eye[1], -eye[2]);
+    glDepthFunc(GL_LESS);
+    glFogfv(GL_FOG_COLOR, sky);
+    glFogf(GL_FOG_START, 0);
+    glFogf(GL_FOG_END, 30000);
+    const float light_pos[4] = {0.3f, 1, 0.2f, 0};
+    const float light_rgb[4] = {brat, 0.9f * brat, 0.8f * brat, 1};
+    glLightfv(GL_LIGHT0, GL_POSITION, light_pos);
+    glLightfv(GL_LIGHT0, GL_AMBIENT, light_rgb);
+    glLightfv(GL_LIGHT0, GL_DIFFUSE, light_rgb);
+    glEnable(GL_LIGHT0);
+    ogl_brat_ter = brat;
+
+    for (int i = 0; i < GRID_I; ++i)
+        for (int j = 0; j < GRID_J; ++j) ter_inrange[i][j] = 1;
+    scn.i1_plot_bound_ter = scn.j1_plot_bound_ter = 0;
+    scn.i2_plot_bound_ter = GRID_I - 2;
+    scn.j2_plot_bound_ter = GRID_J - 2;
+    apt_inrange[ksbd_reg] = 1;
+    for (int o = 5 * ksbd_reg; o < 5 * ksbd_reg + 5; ++o) obj_inrange[o] = 1;
+
+    OGL_setstate(1, 1, 1, 1);
+    plot_terrain();
+    glNormal3f(0, 1, 0);
+    OGL_setstate(1, 1, 1, 0);
+    int a = ksbd_reg;
+    for (int r = env.rwaymax[a]; r >= 0; --r)
+        if (env.tway[a][r]) {
+            float ar = (float)(apt_len[ksbd][r] / apt_width[ksbd][r]);
+            plot_pavement(a, r, 1, ar, 48);
+            plot_pavement(a, r, 5, 3.0f, 48);
+            for (int m = 2; m <= 4; ++m) plot_pavement(a, r, m, 1.0f, 47);
+        }
+    for (int r = env.rwaymax[a]; r >= 0; --r) plot_runway(a, ksbd, r, (float)(apt_len[ksbd][r] / apt_width[ksbd][r]));
+    OGL_setstate(1, 1, 1, 1);
+    glDisable(GL_CULL_FACE);
+    for (int r = env.rwaymax[a]; r >= 0; --r)
+        for (int s = 0; s < 2; ++s)
+            if (scn.sockinit[a][r][s] != 0) plot_windsock(a, r, s);
+    glEnable(GL_CULL_FACE);
+    OGL_setstate(1, 0, 0, 0);
+    plot_rway_lights();
+    plot_obstacles();
+}
+
+struct rgb {
+    int r, g, b;
+};
+rgb at(const std::vector<unsigned char>& shot, int x, int y)
+{
+    const unsigned char* p = &shot[(y * 800 + x) * 3];
+    return {p[0], p[1], p[2]};
+}
+bool greyish(rgb p)
+{
+    return std::abs(p.r - p.g) < 25 && std::abs(p.g - p.b) < 25 && std::abs(p.r - p.b) < 25;
+}
+} // namespace
+
+// Down KSBD's first runway at dusk from 100 m before its start, 5 m up: the
+// grey band up the middle, its markings, two rows of edge lights, the ground
+// beside it and the sky above.
+TEST_F(SceneDrawing, RunwayAtDuskScreenshot)
+{
+    int r0 = first_rway(ksbd);
+    const float (*q)[3] = scn.markxyz[ksbd_reg][r0][0];
+    float start[3], far_end[3];
+    for (int k = 0; k < 3; ++k) {
+        start[k] = 0.5f * (q[3][k] + q[2][k]);
+        far_end[k] = 0.5f * (q[0][k] + q[1][k]);
+    }
+    float len = std::hypot(far_end[0] - start[0], far_end[2] - start[2]);
+    float fx = (far_end[0] - start[0]) / len, fz = (far_end[2] - start[2]) / len;
+    const float eye[3] = {start[0] - 100 * fx, apt_h[ksbd] + 5, start[2] - 100 * fz};
+    const float sky[3] = {0.75f, 0.45f, 0.35f};
+    scn.rway_lites_on = scn.city_lites_on = 1;
+    draw_scene(eye, std::atan2(fx, -fz) * 57.29578f, -2, sky, 0.5f);
+    EXPECT_EQ(glGetError(), (GLenum)GL_NO_ERROR);
+
+    std::vector<unsigned char> shot;
+    take_screenshot(SHOT_DIR, "ksbd_runway_dusk", shot);
+    ASSERT_EQ(shot.size(), 800u * 600 * 3);
+    // Sky at the top, untouched.
+    rgb top = at(shot, 400, 590);
+    EXPECT_NEAR(top.r, 191, 3);
+    EXPECT_NEAR(top.g, 115, 3);
+    // The runway up the middle from the bottom: grey, with white markings near.
+    int grey = 0, white = 0;
+    for (int y = 0; y < 250; y += 10)
+        for (int x = 300; x < 500; x += 10) {
+            rgb p = at(shot, x, y);
+            grey += greyish(p);
+            white += greyish(p) && p.r > 100;
+        }
+    EXPECT_GT(grey, 400);
+    EXPECT_GT(white, 20);
+    // Ground beside it at the sides, neither grey nor sky.
+    rgb side = at(shot, 10, 290);
+    EXPECT_FALSE(greyish(side));
+    EXPECT_GT(side.g, side.r);
+    // Two rows of edge lights: lit points left and right of the middle
+    // between the band's near edge and the horizon.
+    int left = 0, right = 0;
+    for (int y = 270; y < 320; ++y)
+        for (int x = 0; x < 800; ++x) {
+            rgb p = at(shot, x, y);
+            if (p.r > 120 && p.g > 120 && p.b > 60 && p.b < p.r) (x < 400 ? left : right)++;
+        }
+    EXPECT_GT(left, 5);
+    EXPECT_GT(right, 5);
+}
+
+// Straight down from 3000 m over the runway's middle at noon: the grey
+// band's axis lies along the runway's true heading.
+TEST_F(SceneDrawing, RunwayFromAboveScreenshot)
+{
+    int r0 = first_rway(ksbd);
+    const float (*q)[3] = scn.markxyz[ksbd_reg][r0][0];
+    float mid[3] = {0, 0, 0};
+    for (int c = 0; c < 4; ++c)
+        for (int k = 0; k < 3; ++k) mid[k] += q[c][k] / 4;
+    const float eye[3] = {mid[0], apt_h[ksbd] + 3000, mid[2]};
+    const float sky[3] = {0.5f, 0.6f, 0.8f};
+    scn.rway_lites_on = scn.city_lites_on = 0;
+    draw_scene(eye, 0, -90, sky, 1);
+    EXPECT_EQ(glGetError(), (GLenum)GL_NO_ERROR);
+
+    std::vector<unsigned char> shot;
+    take_screenshot(SHOT_DIR, "ksbd_from_above", shot);
+    ASSERT_EQ(shot.size(), 800u * 600 * 3);
+    // Principal axis of the runway's white markings (the apron beside it is plain).
+    double n = 0, sx = 0, sy = 0, sxx = 0, syy = 0, sxy = 0;
+    for (int y = 100; y < 500; ++y)
+        for (int x = 200; x < 600; ++x) {
+            rgb p = at(shot, x, y);
+            if (!greyish(p) || p.r < 140) continue;
+            n += 1, sx += x, sy += y, sxx += x * x, syy += y * y, sxy += x * y;
+        }
+    ASSERT_GT(n, 50);
+    double mx = sx / n, my = sy / n;
+    double cxx = sxx / n - mx * mx, cyy = syy / n - my * my, cxy = sxy / n - mx * my;
+    double axis = 0.5 * std::atan2(2 * cxy, cxx - cyy) * 57.29578;   // from screen x, counter-clockwise
+    double heading = 90 - axis;                                        // screen up is north
+    double diff = std::fmod(std::fabs(heading - apt_hdng[ksbd][r0]) + 360, 180);
+    EXPECT_LT(std::min(diff, 180 - diff), 3) << "band " << heading << ", runway " << apt_hdng[ksbd][r0];
 }
 
 int main(int argc, char** argv)
