@@ -25,6 +25,7 @@
 #include <cmath>
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -348,6 +349,47 @@ TEST_F(SceneDrawing, RunwayFromAboveScreenshot)
     double heading = 90 - axis;                                        // screen up is north
     double diff = std::fmod(std::fabs(heading - apt_hdng[ksbd][r0]) + 360, 180);
     EXPECT_LT(std::min(diff, 180 - diff), 3) << "band " << heading << ", runway " << apt_hdng[ksbd][r0];
+}
+
+// From 150 m up behind each end, looking down the runway: each end shows its
+// own number the right way up (06 and 24 at KSBD), so the two differ.
+TEST_F(SceneDrawing, NumbersAtBothEndsScreenshot)
+{
+    int r0 = first_rway(ksbd);
+    const float (*q)[3] = scn.markxyz[ksbd_reg][r0][0];
+    std::vector<unsigned char> shots[2];
+    for (int end = 0; end < 2; ++end) {
+        float start[3], far_end[3];
+        for (int k = 0; k < 3; ++k) {
+            start[k] = 0.5f * (q[3][k] + q[2][k]);
+            far_end[k] = 0.5f * (q[0][k] + q[1][k]);
+        }
+        if (end)
+            for (int k = 0; k < 3; ++k) std::swap(start[k], far_end[k]);
+        float len = std::hypot(far_end[0] - start[0], far_end[2] - start[2]);
+        float fx = (far_end[0] - start[0]) / len, fz = (far_end[2] - start[2]) / len;
+        const float eye[3] = {start[0] - 100 * fx, apt_h[ksbd] + 150, start[2] - 100 * fz};
+        const float sky[3] = {0.5f, 0.6f, 0.8f};
+        scn.rway_lites_on = scn.city_lites_on = 0;
+        draw_scene(eye, std::atan2(fx, -fz) * 57.29578f, -45, sky, 1);
+        take_screenshot(SHOT_DIR, end ? "ksbd_far_end_number" : "ksbd_start_number", shots[end]);
+        ASSERT_EQ(shots[end].size(), 800u * 600 * 3);
+    }
+    // The numbers' box: light paint in both, not in the same places.
+    int white[2] = {0, 0}, differ = 0;
+    for (int y = 330; y < 400; ++y)   // rows from the bottom
+        for (int x = 340; x < 460; ++x) {
+            bool w[2];
+            for (int e = 0; e < 2; ++e) {
+                rgb p = at(shots[e], x, y);
+                w[e] = p.r > 150 && p.g > 130 && p.b > 110;
+                white[e] += w[e];
+            }
+            differ += w[0] != w[1];
+        }
+    EXPECT_GT(white[0], 300);
+    EXPECT_GT(white[1], 300);
+    EXPECT_GT(differ, 300);
 }
 
 int main(int argc, char** argv)
