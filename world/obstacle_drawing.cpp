@@ -160,9 +160,8 @@ void plot_buildingsides(int obs, int imin, int imax)
     static const float normal[4][3] = {{-1, 0, 0}, {0, 0, -1}, {1, 0, 0}, {0, 0, 1}};
     float hmin = obj_xyz[obs][imin][0][1];
     float height = obj_xyz[obs][imax][0][1] - hmin;
-    // A flat object has no walls, and its fractions would divide by zero.
-    if (!(height > 0)) return;
-    for (int i = imin; i < imax; ++i) {
+    int rows = wall_rows(imin, imax, hmin, obj_xyz[obs][imax][0][1]);
+    for (int i = imin; i < imin + rows; ++i) {
         float t1 = (obj_xyz[obs][i][0][1] - hmin) / height;
         float t2 = (obj_xyz[obs][i + 1][0][1] - hmin) / height;
         for (int j = 0; j < 4; ++j) {

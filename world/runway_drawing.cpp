@@ -95,8 +95,8 @@ void plot_beacon(int a, int w)
     int r = first_rway(w);
     if (r < 0) return;
     float intens = beacon_intensity(a + scn.rb_cycle);
-    float size = 2 * std::fabs(intens);
-    if (size < least_point_size()) return;
+    float size = beacon_point_size(intens, least_point_size());
+    if (size == 0) return;
     float g = std::fabs(intens);
     const float* p = scn.rwayxyz[a][r][812];
     int fog = o_fog, tex = o_tex, lit = o_lit, dep = o_dep;

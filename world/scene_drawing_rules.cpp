@@ -153,6 +153,12 @@ float beacon_intensity(float phase)
     return s < 0 ? -s4 : s4;
 }
 
+float beacon_point_size(float intens, float least)
+{
+    float size = 2 * std::fabs(intens);
+    return size >= least && size > 0 ? size : 0;
+}
+
 rway_light_plan plan_rway_lights(int lites_on, int tway, int lgt_rwy, int lgt_app, int lgt_gls)
 {
     rway_light_plan p = {};
@@ -175,6 +181,11 @@ rway_light_plan plan_rway_lights(int lites_on, int tway, int lgt_rwy, int lgt_ap
 int radtower_points(float dh)
 {
     return dh > 150 ? 13 : 10;
+}
+
+int wall_rows(int imin, int imax, float hmin, float hmax)
+{
+    return hmax > hmin ? intmax2(imax - imin, 0) : 0;
 }
 
 int flash_on(float rb_cycle, int obs)

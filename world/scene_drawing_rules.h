@@ -54,6 +54,10 @@ int centreline_red(int i, int straightin, int altred1, int red1, int altred2, in
 // The beacon's intensity sign(s) s^4 at s = sin(phase); negative is green.
 float beacon_intensity(float phase);
 
+// Point size of the beacon at this intensity, 0 when it is below the least
+// size the GL draws (a size of 0 is an error there): the beacon skips a frame.
+float beacon_point_size(float intens, float least);
+
 // Which light groups of a runway end are drawn this frame.
 struct rway_light_plan {
     int glide_slope, taxiway, edge, threshold, threshold_bars, centreline, touchdown;
@@ -67,6 +71,9 @@ rway_light_plan plan_rway_lights(int lites_on, int tway, int lgt_rwy, int lgt_ap
 int radtower_points(float dh);
 // The obstruction flash of object obs is on this frame.
 int flash_on(float rb_cycle, int obs);
+// Rows of walls between rings imin and imax whose corner heights are hmin
+// and hmax: none for a flat object, whose wall fractions would divide by zero.
+int wall_rows(int imin, int imax, float hmin, float hmax);
 // A colour code r * 10000 + g * 100 + b (parts 0..10) as a colour.
 void code_rgb(int code, float rgb[3]);
 // Per standard type: side texture (0: no walls), rings drawn, roof texture

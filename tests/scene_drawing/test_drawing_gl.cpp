@@ -42,29 +42,46 @@ extern "C" void __wrap__Z11OGL_bindtexi(int index)
 namespace {
 int ksbd = -1, ksbd_reg = -1;
 
+// The GL window and the bundled textures, once for the whole run.
+void start_window()
+{
+    static bool started = false;
+    if (started) return;
+    started = true;
+    plat_set_message_box_handler([](const char*, const char*) {});
+    MACIBM_init();
+    ogl_ready = 1;
+    done_initing = 1;
+    copy_bounded(app_path, PROGRAM_DIR "/", 400);
+    init_country_data();
+    for (int k = 0; k < texture_table_count; ++k)
+        OGL_texbmp(TEX_FROM_PATH, texture_table[k].number, texture_table[k].option,
+                   (std::string(PROGRAM_DIR) + "/textures/" + texture_table[k].name).c_str());
+}
+
+// Loads the bundled world's window round airport id as the start placement
+// does; gives its database index and its slot among the listed airports.
+void load_window_round(const char* id, int* w, int* a)
+{
+    *w = *a = -1;
+    for (int k = 0; k <= env.aptmax; ++k)
+        if (strncmp(apt_id[k], id, 4) == 0) *w = k;
+    ASSERT_GE(*w, 0) << id;
+    msc.loc_apt_wrl = *w;
+    env.lat_sou = round(apt_lat[*w][0] - 1);
+    env.lon_wes = round(apt_lon[*w][0] - 1.5f);
+    load_region();
+    for (int n = 0; n < apt_listed; ++n)
+        if (apt_to_index[n] == *w) *a = n;
+    ASSERT_GE(*a, 0) << id;
+}
+
 class SceneDrawing : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        plat_set_message_box_handler([](const char*, const char*) {});
-        MACIBM_init();
-        ogl_ready = 1;
-        done_initing = 1;
-        copy_bounded(app_path, PROGRAM_DIR "/", 400);
-        init_country_data();
-        for (int a = 0; a <= env.aptmax; ++a)
-            if (strncmp(apt_id[a], "KSBD", 4) == 0) ksbd = a;
-        ASSERT_GE(ksbd, 0);
-        msc.loc_apt_wrl = ksbd;
-        env.lat_sou = round(apt_lat[ksbd][0] - 1);
-        env.lon_wes = round(apt_lon[ksbd][0] - 1.5f);
-        load_region();
-        for (int n = 0; n < apt_listed; ++n)
-            if (apt_to_index[n] == ksbd) ksbd_reg = n;
-        ASSERT_GE(ksbd_reg, 0);
-        for (int k = 0; k < texture_table_count; ++k)
-            OGL_texbmp(TEX_FROM_PATH, texture_table[k].number, texture_table[k].option,
-                       (std::string(PROGRAM_DIR) + "/textures/" + texture_table[k].name).c_str());
+        start_window();
+        load_window_round("KSBD", &ksbd, &ksbd_reg);
     }
 
     void SetUp() override
@@ -185,8 +202,9 @@ TEST_F(SceneDrawing, TerrainAndWallTexturesBoundOncePerFrame)
 namespace {
 // The scene's drawers in the frame's order for an eye at (x, y, z) looking
 // along heading psi at pitch the, lit by a plain light under a sky of colour
-// sky; the airport, its buildings and the whole grid in range.
-void draw_scene(const float eye[3], float psi, float the, const float sky[3], float brat)
+// sky; listed airport a (database index w), its buildings and the whole grid
+// in range.
+void draw_scene(int w, int a, const float eye[3], float psi, float the, const float sky[3], float brat)
 {
     for (int k = 0; k < 3; ++k) con.VIEW_xyz[k] = eye[k];
     scn.psi = psi;
@@ -222,22 +240,23 @@ void draw_scene(const float eye[3], float psi, float the, const float sky[3], fl
     scn.i1_plot_bound_ter = scn.j1_plot_bound_ter = 0;
     scn.i2_plot_bound_ter = GRID_I - 2;
     scn.j2_plot_bound_ter = GRID_J - 2;
-    apt_inrange[ksbd_reg] = 1;
-    for (int o = 5 * ksbd_reg; o < 5 * ksbd_reg + 5; ++o) obj_inrange[o] = 1;
+    memset(apt_inrange, 0, sizeof apt_inrange);
+    apt_inrange[a] = 1;
+    for (int o = 5 * a; o < 5 * a + 5; ++o) obj_inrange[o] = 1;
 
     OGL_setstate(1, 1, 1, 1);
     plot_terrain();
     glNormal3f(0, 1, 0);
     OGL_setstate(1, 1, 1, 0);
-    int a = ksbd_reg;
     for (int r = env.rwaymax[a]; r >= 0; --r)
-        if (env.tway[a][r]) {
-            float ar = (float)(apt_len[ksbd][r] / apt_width[ksbd][r]);
+        if (env.tway[a][r] && rway_counts(w, r)) {
+            float ar = (float)(apt_len[w][r] / apt_width[w][r]);
             plot_pavement(a, r, 1, ar, 48);
             plot_pavement(a, r, 5, 3.0f, 48);
             for (int m = 2; m <= 4; ++m) plot_pavement(a, r, m, 1.0f, 47);
         }
-    for (int r = env.rwaymax[a]; r >= 0; --r) plot_runway(a, ksbd, r, (float)(apt_len[ksbd][r] / apt_width[ksbd][r]));
+    for (int r = env.rwaymax[a]; r >= 0; --r)
+        if (rway_counts(w, r)) plot_runway(a, w, r, (float)(apt_len[w][r] / apt_width[w][r]));
     OGL_setstate(1, 1, 1, 1);
     glDisable(GL_CULL_FACE);
     for (int r = env.rwaymax[a]; r >= 0; --r)
@@ -247,6 +266,27 @@ void draw_scene(const float eye[3], float psi, float the, const float sky[3], fl
     OGL_setstate(1, 0, 0, 0);
     plot_rway_lights();
     plot_obstacles();
+}
+
+// The eye `back` metres before an end of runway r of listed airport a (the
+// start end, or the far end with far set) at height h, and the heading along
+// the runway from there.
+void behind_runway_end(int a, int r, int far, float back, float h, float eye[3], float* psi)
+{
+    const float (*q)[3] = scn.markxyz[a][r][0];
+    float start[3], far_end[3];
+    for (int k = 0; k < 3; ++k) {
+        start[k] = 0.5f * (q[3][k] + q[2][k]);
+        far_end[k] = 0.5f * (q[0][k] + q[1][k]);
+    }
+    if (far)
+        for (int k = 0; k < 3; ++k) std::swap(start[k], far_end[k]);
+    float len = std::hypot(far_end[0] - start[0], far_end[2] - start[2]);
+    float fx = (far_end[0] - start[0]) / len, fz = (far_end[2] - start[2]) / len;
+    eye[0] = start[0] - back * fx;
+    eye[1] = h;
+    eye[2] = start[2] - back * fz;
+    *psi = std::atan2(fx, -fz) * 57.29578f;
 }
 
 struct rgb {
@@ -268,19 +308,11 @@ bool greyish(rgb p)
 // beside it and the sky above.
 TEST_F(SceneDrawing, RunwayAtDuskScreenshot)
 {
-    int r0 = first_rway(ksbd);
-    const float (*q)[3] = scn.markxyz[ksbd_reg][r0][0];
-    float start[3], far_end[3];
-    for (int k = 0; k < 3; ++k) {
-        start[k] = 0.5f * (q[3][k] + q[2][k]);
-        far_end[k] = 0.5f * (q[0][k] + q[1][k]);
-    }
-    float len = std::hypot(far_end[0] - start[0], far_end[2] - start[2]);
-    float fx = (far_end[0] - start[0]) / len, fz = (far_end[2] - start[2]) / len;
-    const float eye[3] = {start[0] - 100 * fx, apt_h[ksbd] + 5, start[2] - 100 * fz};
+    float eye[3], psi;
+    behind_runway_end(ksbd_reg, first_rway(ksbd), 0, 100, apt_h[ksbd] + 5, eye, &psi);
     const float sky[3] = {0.75f, 0.45f, 0.35f};
     scn.rway_lites_on = scn.city_lites_on = 1;
-    draw_scene(eye, std::atan2(fx, -fz) * 57.29578f, -2, sky, 0.5f);
+    draw_scene(ksbd, ksbd_reg, eye, psi, -2, sky, 0.5f);
     EXPECT_EQ(glGetError(), (GLenum)GL_NO_ERROR);
 
     std::vector<unsigned char> shot;
@@ -328,7 +360,7 @@ TEST_F(SceneDrawing, RunwayFromAboveScreenshot)
     const float eye[3] = {mid[0], apt_h[ksbd] + 3000, mid[2]};
     const float sky[3] = {0.5f, 0.6f, 0.8f};
     scn.rway_lites_on = scn.city_lites_on = 0;
-    draw_scene(eye, 0, -90, sky, 1);
+    draw_scene(ksbd, ksbd_reg, eye, 0, -90, sky, 1);
     EXPECT_EQ(glGetError(), (GLenum)GL_NO_ERROR);
 
     std::vector<unsigned char> shot;
@@ -355,23 +387,13 @@ TEST_F(SceneDrawing, RunwayFromAboveScreenshot)
 // own number the right way up (06 and 24 at KSBD), so the two differ.
 TEST_F(SceneDrawing, NumbersAtBothEndsScreenshot)
 {
-    int r0 = first_rway(ksbd);
-    const float (*q)[3] = scn.markxyz[ksbd_reg][r0][0];
     std::vector<unsigned char> shots[2];
     for (int end = 0; end < 2; ++end) {
-        float start[3], far_end[3];
-        for (int k = 0; k < 3; ++k) {
-            start[k] = 0.5f * (q[3][k] + q[2][k]);
-            far_end[k] = 0.5f * (q[0][k] + q[1][k]);
-        }
-        if (end)
-            for (int k = 0; k < 3; ++k) std::swap(start[k], far_end[k]);
-        float len = std::hypot(far_end[0] - start[0], far_end[2] - start[2]);
-        float fx = (far_end[0] - start[0]) / len, fz = (far_end[2] - start[2]) / len;
-        const float eye[3] = {start[0] - 100 * fx, apt_h[ksbd] + 150, start[2] - 100 * fz};
+        float eye[3], psi;
+        behind_runway_end(ksbd_reg, first_rway(ksbd), end, 100, apt_h[ksbd] + 150, eye, &psi);
         const float sky[3] = {0.5f, 0.6f, 0.8f};
         scn.rway_lites_on = scn.city_lites_on = 0;
-        draw_scene(eye, std::atan2(fx, -fz) * 57.29578f, -45, sky, 1);
+        draw_scene(ksbd, ksbd_reg, eye, psi, -45, sky, 1);
         take_screenshot(SHOT_DIR, end ? "ksbd_far_end_number" : "ksbd_start_number", shots[end]);
         ASSERT_EQ(shots[end].size(), 800u * 600 * 3);
     }
@@ -390,6 +412,71 @@ TEST_F(SceneDrawing, NumbersAtBothEndsScreenshot)
     EXPECT_GT(white[0], 300);
     EXPECT_GT(white[1], 300);
     EXPECT_GT(differ, 300);
+}
+
+// Other windows of the bundled world, each loaded by its test.
+class OtherWindows : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        start_window();
+        memset(obj_inrange, 0, sizeof obj_inrange);
+    }
+};
+
+// KSFO at dusk from 1500 m up behind its first runway, looking along it: the
+// runways' pavement, and water in the bay.
+TEST_F(OtherWindows, KsfoAtDuskScreenshot)
+{
+    int w, a;
+    load_window_round("KSFO", &w, &a);
+    if (HasFatalFailure()) return;
+    float eye[3], psi;
+    behind_runway_end(a, first_rway(w), 0, 2000, apt_h[w] + 1500, eye, &psi);
+    const float sky[3] = {0.7f, 0.45f, 0.4f};
+    scn.rway_lites_on = scn.city_lites_on = 1;
+    draw_scene(w, a, eye, psi, -30, sky, 0.5f);
+    EXPECT_EQ(glGetError(), (GLenum)GL_NO_ERROR);
+    std::vector<unsigned char> shot;
+    take_screenshot(SHOT_DIR, "ksfo_dusk", shot);
+    ASSERT_EQ(shot.size(), 800u * 600 * 3);
+    int water = 0, pavement = 0;
+    for (int y = 0; y < 600; y += 2)
+        for (int x = 0; x < 800; x += 2) {
+            rgb p = at(shot, x, y);
+            water += p.b > p.g + 3;   // the dusk fog greys the bay
+            pavement += greyish(p);
+        }
+    EXPECT_GT(water, 500);
+    EXPECT_GT(pavement, 2000);
+}
+
+// PHNL at noon from 1500 m, looking down to the south-east over the field:
+// sea and land.
+TEST_F(OtherWindows, PhnlAtNoonScreenshot)
+{
+    int w, a;
+    load_window_round("PHNL", &w, &a);
+    if (HasFatalFailure()) return;
+    int r0 = first_rway(w);
+    const float (*q)[3] = scn.markxyz[a][r0][0];
+    const float eye[3] = {q[0][0] - 2000, apt_h[w] + 1500, q[0][2] - 2000};
+    const float sky[3] = {0.5f, 0.6f, 0.85f};
+    scn.rway_lites_on = scn.city_lites_on = 0;
+    draw_scene(w, a, eye, 135, -35, sky, 1);
+    EXPECT_EQ(glGetError(), (GLenum)GL_NO_ERROR);
+    std::vector<unsigned char> shot;
+    take_screenshot(SHOT_DIR, "phnl_noon", shot);
+    ASSERT_EQ(shot.size(), 800u * 600 * 3);
+    int water = 0, land = 0;
+    for (int y = 0; y < 600; y += 2)
+        for (int x = 0; x < 800; x += 2) {
+            rgb p = at(shot, x, y);
+            water += p.b > p.r + 10 && p.b > p.g;
+            land += p.g > p.b && p.g >= p.r;
+        }
+    EXPECT_GT(water, 2000);
+    EXPECT_GT(land, 2000);
 }
 
 int main(int argc, char** argv)

@@ -151,6 +151,15 @@ TEST(Beacon, TurnsWhiteThenGreen)
     EXPECT_FLOAT_EQ(beacon_intensity(0), 0);
 }
 
+TEST(Beacon, TooSmallAPointSkipsTheFrame)
+{
+    EXPECT_EQ(beacon_point_size(0, 1), 0);
+    EXPECT_EQ(beacon_point_size(0.3f, 1), 0);
+    EXPECT_FLOAT_EQ(beacon_point_size(-0.6f, 1), 1.2f);
+    EXPECT_FLOAT_EQ(beacon_point_size(1, 1), 2);
+    EXPECT_EQ(beacon_point_size(0, 0), 0);
+}
+
 // A 3000 m runway, read in the direction of travel from either end: white,
 // then alternating red and white, then red to the end.
 TEST_F(Airports, CentreLineColoursOfA3000mRunway)
@@ -204,6 +213,14 @@ TEST(Obstacles, RadioTowerColumnAndFlash)
     EXPECT_TRUE(flash_on(0, 30));
     EXPECT_TRUE(flash_on(2.9f, 1));   // round(29) + 1
     EXPECT_FALSE(flash_on(2.9f, 2));
+}
+
+TEST(Obstacles, FlatObjectHasNoWalls)
+{
+    EXPECT_EQ(wall_rows(0, 3, 100, 100), 0);
+    EXPECT_EQ(wall_rows(0, 1, 100, 99), 0);
+    EXPECT_EQ(wall_rows(0, 3, 100, 124), 3);
+    EXPECT_EQ(wall_rows(0, 1, 0, 5), 1);
 }
 
 TEST(Obstacles, TurnedRoofUsesTheBoxOfCorners1And3)
