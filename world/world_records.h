@@ -57,7 +57,12 @@ struct scenerystruct {
     int fire_on[10];
     // --- end of the world window's fields
     float the, psi, phi;    // camera pitch, heading and roll, degrees
+    // --- scene frame: lights on this frame and the terrain and cloud plot bounds (inclusive)
+    int city_lites_on;
     int rway_lites_on;      // runway, deck and platform lights lit this frame
+    int i1_plot_bound_ter, i2_plot_bound_ter, j1_plot_bound_ter, j2_plot_bound_ter;
+    int i1_plot_bound_cld, i2_plot_bound_cld, j1_plot_bound_cld, j2_plot_bound_cld;
+    // --- end of the scene frame's fields
 
     // --- Airports built from the database: per local airport [90] and runway [3] ---
     // light points in world metres (see world/runways.h for the layout)
