@@ -69,6 +69,12 @@ struct scenerystruct {
     float rabbitsX[APT_REG_CAP][3][2], rabbitsY[APT_REG_CAP][3][2], rabbitsZ[APT_REG_CAP][3][2];
     float rabbitdX[APT_REG_CAP][3][2], rabbitdZ[APT_REG_CAP][3][2];
     // --- end of the airports block ---
+    // --- scene frame: lights by the hour, and the cells of the terrain grid
+    // and the cloud mesh that the range box takes in (inclusive)
+    int city_lites_on, rway_lites_on;
+    int i1_plot_bound_ter, i2_plot_bound_ter, j1_plot_bound_ter, j2_plot_bound_ter;
+    int i1_plot_bound_cld, i2_plot_bound_cld, j1_plot_bound_cld, j2_plot_bound_cld;
+    // --- end of the scene frame's fields
 };
 
 struct atmospherestruct {

@@ -1,0 +1,201 @@
+// The scene frame as the simulator runs it: at KSBD over the bundled world,
+// one whole update_scenery per frame, read back from the window.
+#include "tests/support/screenshot.h"
+#include "tests/support/trainer.h"
+
+#include "cockpit/cockpit_records.h"
+#include "flight/coordinates.h"
+#include "flight/flight_records.h"
+#include "flight/start_placement.h"
+#include "shell/prefs.h"
+#include "shell/shell_records.h"
+#include "toolkit/HL_GRAPH.h"
+#include "toolkit/HL_MNW.h"
+#include "toolkit/HL_TYPES.h"
+#include "toolkit/plane_record.h"
+#include "world/INITNAV.h"
+#include "world/scene_light.h"
+#include "world/world_records.h"
+#include "world/world_services.h"
+#include "world/world_window.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+std::vector<unsigned char> shot;
+using rgb = std::array<int, 3>;
+
+rgb at(int x, int y)
+{
+    const unsigned char* p = &shot[(y * 800 + x) * 3];
+    return {p[0], p[1], p[2]};
+}
+
+bool shows(int x, int y, int c)
+{
+    rgb p = at(x, y);
+    for (int k = 0; k < 3; ++k)
+        if (std::abs(p[k] - (int)(col_rgb[c][k] * 255 + 0.5f)) > 12) return false;
+    return true;
+}
+
+bool any_shows(int x1, int y1, int x2, int y2, int c)
+{
+    for (int y = y1; y <= y2; ++y)
+        for (int x = x1; x <= x2; ++x)
+            if (shows(x, y, c)) return true;
+    return false;
+}
+
+int ksbd()
+{
+    for (int a = 0; a <= env.aptmax; ++a)
+        if (strncmp(apt_id[a], "KSBD", 4) == 0) return a;
+    return -1;
+}
+
+class SceneWindow : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        std::string dir = ::testing::TempDir() + "scene_gui_" + std::to_string(getpid());
+        setenv("XDG_CONFIG_HOME", dir.c_str(), 1);
+        plat_set_message_box_handler([](const char*, const char*) {});
+        MACIBM_init();
+        load_bundled_trainer();   // points app_path at the program folder
+        standard_day();
+        init_country_data();
+        first_run_defaults();   // KSBD and its default weather
+        load_region();
+        msc.typestart = 7;
+        set_fltvars(9);
+        done_initing = 1;
+    }
+
+    void SetUp() override
+    {
+        msc.paused = 1;
+        msc.prd = 0.05f;
+        set.view_type = 500;
+        set.view_is_fullscreen = 0;
+        set.replay_mode = 0;
+        flt.cat_stage = 0;
+        atm.cld_type = 0;
+        atm.strike_stop_time = 0;
+        atm.vis_rep = 7 * 1852;
+        atm.vis_mult = 1;
+        atm.level = 0;
+        msc.locl_time = 12 * 3600;
+        mnw.topwin = 0;
+        set_fltvars(9);
+        // the flight step keeps these; paused, it does not run
+        flt.lat = lat_with_z((float)flt.Z);
+        flt.lon = lon_with_xz((float)flt.X, (float)flt.Z);
+    }
+
+    // One frame as the simulator draws it, read back before the swap.
+    void frame(const char* name = nullptr)
+    {
+        OGL_plot_background();
+        update_scenery();
+        take_screenshot(SHOT_DIR, name ? name : "scene_last", shot);
+    }
+
+    // Full-screen view without the HUD, at the hour, one frame to settle.
+    rgb sky_at(float hours, const char* name)
+    {
+        set.view_type = 521;
+        set.view_is_fullscreen = 1;
+        msc.locl_time = hours * 3600;
+        frame();
+        frame(name);
+        return at(400, 400);
+    }
+};
+} // namespace
+
+TEST_F(SceneWindow, SkyByTheClockAndTheDeck)
+{
+    ASSERT_GE(ksbd(), 0);
+    rgb noon = sky_at(12, "scene_sky_noon");
+    EXPECT_GT(noon[2], noon[0] + 60) << "blue at noon";
+    EXPECT_GT(noon[2], 150);
+    rgb dusk = sky_at(18, "scene_sky_dusk");
+    EXPECT_GT(dusk[0], dusk[2] * 2 + 20) << "red at dusk";
+    rgb night = sky_at(0, "scene_sky_midnight");
+    for (int k = 0; k < 3; k++) EXPECT_LT(night[k], 16) << "dark at night";
+
+    // the eye in the heart of an overcast
+    atm.cld_type = 1;
+    atm.baseMSL = (float)flt.Y - 500;
+    atm.topsMSL = (float)flt.Y + 1000;
+    atm.baseAGL = 300;
+    rgb cloud = sky_at(12, "scene_sky_in_cloud");
+    EXPECT_NEAR(cloud[0], cloud[1], 6) << "grey in the cloud";
+    EXPECT_NEAR(cloud[1], cloud[2], 6);
+    EXPECT_GT(cloud[0], 80);
+    EXPECT_EQ(atm.vis_eff, 0);
+}
+
+TEST_F(SceneWindow, ParkedAtKsbdInTheCockpitView)
+{
+    frame("scene_ksbd");
+    // the view's rectangle is sky, the panel's backdrop lies below it
+    rgb sky = at(400, 500);
+    EXPECT_GT(sky[2], sky[0]);
+    EXPECT_NEAR(con.VIEW_xyz[1], flt.Y + pln.peY, 2);
+    EXPECT_EQ(msc.loc_apt_wrl, ksbd());
+}
+
+TEST_F(SceneWindow, ContactFlagsSetBeforeAFrameAreResetByIt)
+{
+    env.over_carr = env.over_frig = env.over_obs = 1;
+    env.surf_type = 29;
+    frame();
+    // nothing drawn under the aircraft marks anything again
+    EXPECT_EQ(env.over_carr + env.over_frig + env.over_obs, 0);
+    EXPECT_EQ(env.surf_type, 32);
+}
+
+TEST_F(SceneWindow, RangeBoxRebuiltByASlideOnly)
+{
+    frame();
+    const int home = msc.loc_apt_wrl;
+    msc.loc_apt_wrl = -5;   // a rebuild writes it again
+    frame();
+    EXPECT_EQ(msc.loc_apt_wrl, -5) << "nothing changed, nothing rebuilt";
+    // a slide in the same eye cell rebuilds
+    extern void scn2(int);
+    OGL_plot_background();
+    scn2(SHIFT_EAST);
+    EXPECT_EQ(msc.loc_apt_wrl, home);
+
+    // a real slide west: the window moves a degree and the box follows
+    const int lon_wes = env.lon_wes, lat_sou = env.lat_sou;
+    flt.lon = env.lon_wes + 0.9f;
+    msc.loc_apt_wrl = -5;
+    frame();
+    EXPECT_EQ(env.lon_wes, lon_wes - 1);
+    EXPECT_NE(msc.loc_apt_wrl, -5);
+    // back home for the other tests
+    env.lon_wes = lon_wes;
+    env.lat_sou = lat_sou;
+    load_region();
+}
+
+TEST_F(SceneWindow, ReplaySymbolsAndTheCatapultPrompt)
+{
+    set.replay_mode = 3;
+    flt.cat_stage = 3;
+    frame("scene_overlays");
+    EXPECT_TRUE(any_shows(395, 550, 405, 560, 46)) << "the stop bars lit";
+    EXPECT_TRUE(any_shows(348, 550, 368, 560, 48)) << "fast backwards dim";
+    EXPECT_TRUE(any_shows(340, 480, 480, 487, 56)) << "Release brakes to launch.";
+}
