@@ -307,8 +307,12 @@ static void replay_symbols()
     OGL_number(48, 401, 533, t - 60.0f * minutes, 4, 2, 6, 0);
 }
 
-void scene_overlays(const scene_plan& p, const view_rect& r)
+void scene_overlays()
 {
+    scene_plan p;
+    plan_scene(&p);
+    view_rect r;
+    view_rectangle(set.view_is_fullscreen, &r);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     glOrtho(r.x1, r.x2, r.y1, r.y2, -1, 1);
@@ -401,7 +405,7 @@ void scn2(int typeshift)
     scene_plan p;
     plan_scene(&p);
     draw_3d(p, r);
-    scene_overlays(p, r);
+    scene_overlays();
 
     // The panel in the whole window.
     glMatrixMode(GL_PROJECTION);

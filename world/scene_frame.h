@@ -39,6 +39,6 @@ struct scene_plan {
 void plan_scene(scene_plan* p);
 
 // The frame's closing steps.
-void scene_overlays(const scene_plan& p, const view_rect& r);   // the 2-D overlays over the view
+void scene_overlays();     // the 2-D overlays over the view
 void scene_catapult();     // the launch ends once off the deck
 void scene_panel_light();  // panel tint from the scene light and the cockpit lights

@@ -1,16 +1,13 @@
 // The scene frame as the simulator runs it: at KSBD over the bundled world,
 // one whole update_scenery per frame, read back from the window.
+#include "tests/support/allocations.h"
+#include "tests/support/ksbd_world.h"
 #include "tests/support/screenshot.h"
-#include "tests/support/trainer.h"
 
 #include "cockpit/cockpit_records.h"
-#include "flight/coordinates.h"
 #include "flight/flight_records.h"
-#include "flight/start_placement.h"
-#include "shell/prefs.h"
 #include "shell/shell_records.h"
 #include "toolkit/HL_GRAPH.h"
-#include "toolkit/HL_MNW.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/plane_record.h"
 #include "world/INITNAV.h"
@@ -24,8 +21,6 @@
 #include <array>
 #include <cstdlib>
 #include <cstring>
-#include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -63,41 +58,18 @@ int ksbd()
 
 class SceneWindow : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        std::string dir = ::testing::TempDir() + "scene_gui_" + std::to_string(getpid());
-        setenv("XDG_CONFIG_HOME", dir.c_str(), 1);
-        plat_set_message_box_handler([](const char*, const char*) {});
-        MACIBM_init();
-        load_bundled_trainer();   // points app_path at the program folder
-        standard_day();
-        init_country_data();
-        first_run_defaults();   // KSBD and its default weather
-        load_region();
-        msc.typestart = 7;
-        set_fltvars(9);
-        done_initing = 1;
-    }
+    static void SetUpTestSuite() { start_at_ksbd(); }
 
     void SetUp() override
     {
-        msc.paused = 1;
+        park_at_ksbd();
         msc.prd = 0.05f;
-        set.view_type = 500;
-        set.view_is_fullscreen = 0;
-        set.replay_mode = 0;
         flt.cat_stage = 0;
         atm.cld_type = 0;
         atm.strike_stop_time = 0;
-        atm.vis_rep = 7 * 1852;
         atm.vis_mult = 1;
         atm.level = 0;
         msc.locl_time = 12 * 3600;
-        mnw.topwin = 0;
-        set_fltvars(9);
-        // the flight step keeps these; paused, it does not run
-        flt.lat = lat_with_z((float)flt.Z);
-        flt.lon = lon_with_xz((float)flt.X, (float)flt.Z);
     }
 
     // One frame as the simulator draws it, read back before the swap.
@@ -146,12 +118,28 @@ TEST_F(SceneWindow, SkyByTheClockAndTheDeck)
 
 TEST_F(SceneWindow, ParkedAtKsbdInTheCockpitView)
 {
+    park_at_ksbd();   // the first run's weather: 16:00 under an overcast at 4000 ft
     frame("scene_ksbd");
-    // the view's rectangle is sky, the panel's backdrop lies below it
+    // the view's rectangle is grey below the deck; the panel lies below it
     rgb sky = at(400, 500);
-    EXPECT_GT(sky[2], sky[0]);
+    EXPECT_NEAR(sky[0], sky[2], 8);
+    EXPECT_GT(sky[0], 40);
     EXPECT_NEAR(con.VIEW_xyz[1], flt.Y + pln.peY, 2);
     EXPECT_EQ(msc.loc_apt_wrl, ksbd());
+    EXPECT_EQ(scn.belowbases, 1);
+}
+
+TEST_F(SceneWindow, AFrameAllocatesNothing)
+{
+    set.view_type = 516;   // the chase view draws the aircraft too
+    OGL_plot_background();
+    update_scenery();
+    const long before = allocation_count();
+    for (int k = 0; k < 3; k++) {
+        OGL_plot_background();
+        update_scenery();
+    }
+    EXPECT_EQ(allocation_count(), before);
 }
 
 TEST_F(SceneWindow, ContactFlagsSetBeforeAFrameAreResetByIt)
