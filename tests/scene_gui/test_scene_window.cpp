@@ -7,6 +7,7 @@
 #include "cockpit/cockpit_records.h"
 #include "flight/flight_records.h"
 #include "shell/shell_records.h"
+#include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_GRAPH.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/plane_record.h"
@@ -19,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -140,6 +142,33 @@ TEST_F(SceneWindow, AFrameAllocatesNothing)
         update_scenery();
     }
     EXPECT_EQ(allocation_count(), before);
+}
+
+TEST_F(SceneWindow, TheChaseCameraGlidesBehindAndShowsTheAircraft)
+{
+    set.view_type = 516;
+    set.view_is_fullscreen = 1;
+    // from the pilot's seat along the heading, as a moving aircraft's path
+    // would give it
+    con.VIEW_xyz[0] = (float)flt.X;
+    con.VIEW_xyz[1] = (float)flt.Y;
+    con.VIEW_xyz[2] = (float)flt.Z;
+    flt.sinhpath = flt.sinpsi;
+    flt.coshpath = flt.cospsi;
+    for (int k = 0; k < 150; k++) frame();
+    frame("scene_chase");
+    // the camera stands scn.dist behind the aircraft's path
+    const float d = std::sqrt(sqr(con.VIEW_xyz[0] - (float)flt.X) + sqr(con.VIEW_xyz[2] - (float)flt.Z));
+    EXPECT_NEAR(d, scn.dist, 0.05f * scn.dist);
+    // the aircraft covers the middle of the view: colours the clear sky has not
+    const rgb sky = at(400, 560);
+    int other = 0;
+    for (int y = 250; y <= 330; y += 4)
+        for (int x = 340; x <= 460; x += 4) {
+            const rgb p = at(x, y);
+            if (std::abs(p[0] - sky[0]) + std::abs(p[1] - sky[1]) + std::abs(p[2] - sky[2]) > 60) other++;
+        }
+    EXPECT_GT(other, 30);
 }
 
 TEST_F(SceneWindow, ContactFlagsSetBeforeAFrameAreResetByIt)

@@ -8,6 +8,7 @@
 #include "platform/window.h"
 #include "shell/prefs.h"
 #include "shell/shell_records.h"
+#include "toolkit/DRPLANE.h"
 #include "toolkit/HL_MNW.h"
 #include "toolkit/HL_TYPES.h"
 #include "world/INITNAV.h"
@@ -27,6 +28,7 @@ void start_at_ksbd()
     plat_set_message_box_handler([](const char*, const char*) {});
     MACIBM_init();
     load_bundled_trainer();   // points app_path at the program folder
+    load_plane_geo(1, 0);     // the aircraft's shape, as the flight's first tick builds it
     standard_day();
     init_country_data();
     first_run_defaults();   // KSBD and its default weather
