@@ -371,7 +371,7 @@ void scn2(int typeshift)
     deck_position(ey);
     const int oct = view_octant(octant_heading(set.view_type, flt.psi, scn.psi));
     lights_by_hour(msc.locl_time / 3600, atm.vis_rep, &scn.city_lites_on, &scn.rway_lites_on);
-    scene_visibility(ey, 1);
+    scene_visibility(ey);
 
     const int vis_nm = round(atm.vis_eff * con.mtrstonm);
     if (range_rebuild_due(env.i_viewpoint, env.j_viewpoint, vis_nm, oct, typeshift)) rebuild_range(ex, ez, atm.vis_eff, oct);

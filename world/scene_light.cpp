@@ -172,7 +172,7 @@ void light0_direction(float hours, float dir[4])
     dir[3] = 0;
 }
 
-void scene_visibility(float eye_y, int random)
+void scene_visibility(float eye_y)
 {
     cloud_bands b;
     cloud_band_heights(atm.baseMSL, atm.topsMSL, atm.baseAGL, &b);
@@ -180,7 +180,7 @@ void scene_visibility(float eye_y, int random)
     if (atm.cld_type != 1) return;
     float rat2 = 1;
     if (in_cloud_band(b, eye_y)) {
-        const float r1 = random ? fltrand(0, 2) : 2, r2 = random ? fltrand(0.5f, 3) : 1, r3 = random ? fltrand(0, 1) : 1;
+        const float r1 = fltrand(0, 2), r2 = fltrand(0.5f, 3), r3 = fltrand(0, 1);
         rat2 = cloud_puff(msc.prd, flt.av * con.msctokts, r1, r2, r3);
     }
     atm.vis_eff *= deck_visibility(b, eye_y) * rat2 / (atm.level + 1);

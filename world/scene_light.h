@@ -52,8 +52,8 @@ void fog_range(float vis_eff, float* start, float* end);
 void light0_direction(float hours, float dir[4]);
 
 // The frame's visibility steps: cloud bands, atm.vis_eff and the in-cloud
-// factors. random: draw the puffs (off for the headless tables).
-void scene_visibility(float eye_y, int random);
+// factors with their random puffs.
+void scene_visibility(float eye_y);
 // The frame's light steps: ogl_brat_ter, the light and the sky colour, the
 // tints and the lightning flash.
 void scene_light(float eye_y);
