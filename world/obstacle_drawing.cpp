@@ -4,7 +4,7 @@
 #include "scene_drawing.h"
 
 #include "scene_drawing_rules.h"
-#include "scene_ranges.h"
+#include "scene_range.h"
 #include "weather_field.h"
 #include "world_records.h"
 #include "flight/flight_records.h"

@@ -6,7 +6,7 @@
 #include "INITNAV.h"
 #include "runways.h"
 #include "scene_drawing_rules.h"
-#include "scene_ranges.h"
+#include "scene_range.h"
 #include "weather_field.h"
 #include "world_records.h"
 #include "world_services.h"

@@ -3,7 +3,8 @@
 #include "scene_drawing.h"
 
 #include "scene_drawing_rules.h"
-#include "scene_ranges.h"
+#include "scene_light.h"
+#include "scene_range.h"
 #include "ships.h"
 #include "weather_field.h"
 #include "world_records.h"

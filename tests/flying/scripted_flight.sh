@@ -16,8 +16,9 @@
 keys() { xdotool key --delay 30 "$@" >/dev/null 2>&1; }
 repeat() { n=$1; shift; while [ "$n" -gt 0 ]; do keys "$@"; n=$((n - 1)); done; }
 
-# 0 when the screen pixel (x, y) is lit (the scene behind the menus is
-# black: a lit pixel there is a pull-down menu or a menu window).
+# 0 when the screen pixel (x, y) is lit. The dark strip between the menu bar
+# and the sky (screen rows 18 to 38) is where a lit pixel tells a pull-down
+# menu or a menu window.
 lit() {
   import -window root -crop 1x1+"$1"+"$2" -depth 8 txt:- 2>/dev/null |
     awk -F'[(),]' 'NR == 2 { exit !($3 + $4 + $5 > 60) }'
@@ -35,19 +36,19 @@ await() {
 
 # File > Save Situation, named $1, Enter. The bar's "File" title is at pixel
 # (60, 8); "Save Situation" drops down at (70, 49) and "Quit" at (70, 63);
-# the save chooser's grey frame covers (245, 150).
+# the pull-down covers (100, 22) and the save chooser's frame (245, 25).
 open_file_menu() {
   xdotool mousemove 60 8 click 1 >/dev/null 2>&1
-  await 100 49 1
+  await 100 22 1
 }
 save_situation() {
   open_file_menu || return 1
   xdotool mousemove 70 49 click 1 >/dev/null 2>&1
-  await 245 150 1 || return 1
+  await 245 25 1 || return 1
   repeat 14 BackSpace
   xdotool type --delay 50 "$1" >/dev/null 2>&1
   keys Return
-  await 245 150 0 || return 1
+  await 245 25 0 || return 1
   xdotool mousemove 400 400 >/dev/null 2>&1
 }
 

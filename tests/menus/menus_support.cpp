@@ -2,7 +2,9 @@
 
 #include "tests/support/toolkit_state.h"
 
+#include "flight/flight_records.h"
 #include "toolkit/HL_GRAPH.h"
+#include "world/world_records.h"
 
 #include <cmath>
 #include <cstring>
@@ -22,9 +24,6 @@ void __wrap__Z11process_zapi(int old_window)
     zapped.push_back(old_window);
     __real__Z11process_zapi(old_window);
 }
-// No world is loaded here: the scenery update would slide the window and
-// read squares, whose progress display takes the injected events.
-void __wrap__Z14update_sceneryv() {}
 void __wrap__Z22APPLICATION_handlemenui(int code)
 {
     calls.push_back({'m', code});
@@ -77,6 +76,14 @@ void reset_menus()
     plat_set_injected_keymods(0, 0);
     plat_set_message_box_handler(record_box);
     memset(rgb_array, 0, sizeof rgb_array);
+    daylight_world();
+}
+
+void daylight_world()
+{
+    flt.lat = env.lat_sou + 1.0f;
+    flt.lon = env.lon_wes + 1.5f;
+    msc.locl_time = 12 * 3600;
 }
 
 void inject_move(float ox, float oy, float x, float y)

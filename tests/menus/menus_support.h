@@ -26,6 +26,11 @@ extern std::vector<int> zapped;
 // Toolkit state as after start-up at 800 x 600 with no window open, no menus,
 // Shift and Alt up, message boxes recorded instead of shown.
 void reset_menus();
+// The aircraft in the middle of the (empty) world window at noon: the scenery
+// update draws its frame and slides nothing, so it reads no squares, whose
+// progress display would take the injected events; and the panel light it
+// sets leaves the backdrop untinted.
+void daylight_world();
 
 // Queued input, taken by the next frames. Positions are in the coordinates
 // of a window whose origin is (ox, oy); press() is button down then up.

@@ -68,6 +68,7 @@ TEST(MenusOnScreen, MenuBarAnswersTheMouseAndTheChooserPicksFiles)
     ASSERT_EQ(ogl_ready, 1);
     // No aircraft is loaded: its empty state would be no number and crash.
     msc.paused = 1;
+    daylight_world();
     done_initing = 1;
     // The panel comes from the bundled bitmaps.
     copy_bounded(app_path, PROGRAM_DIR "/", 400);

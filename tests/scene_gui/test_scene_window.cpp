@@ -1,0 +1,218 @@
+// The scene frame as the simulator runs it: at KSBD over the bundled world,
+// one whole update_scenery per frame, read back from the window.
+#include "tests/support/allocations.h"
+#include "tests/support/ksbd_world.h"
+#include "tests/support/screenshot.h"
+
+#include "cockpit/cockpit_records.h"
+#include "flight/flight_records.h"
+#include "shell/shell_records.h"
+#include "toolkit/HL_FUNCT.h"
+#include "toolkit/HL_GRAPH.h"
+#include "toolkit/HL_TYPES.h"
+#include "toolkit/plane_record.h"
+#include "world/INITNAV.h"
+#include "world/scene_light.h"
+#include "world/world_records.h"
+#include "world/world_services.h"
+#include "world/world_window.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+namespace {
+std::vector<unsigned char> shot;
+using rgb = std::array<int, 3>;
+
+rgb at(int x, int y)
+{
+    const unsigned char* p = &shot[(y * 800 + x) * 3];
+    return {p[0], p[1], p[2]};
+}
+
+bool shows(int x, int y, int c)
+{
+    rgb p = at(x, y);
+    for (int k = 0; k < 3; ++k)
+        if (std::abs(p[k] - (int)(col_rgb[c][k] * 255 + 0.5f)) > 12) return false;
+    return true;
+}
+
+bool any_shows(int x1, int y1, int x2, int y2, int c)
+{
+    for (int y = y1; y <= y2; ++y)
+        for (int x = x1; x <= x2; ++x)
+            if (shows(x, y, c)) return true;
+    return false;
+}
+
+int ksbd()
+{
+    for (int a = 0; a <= env.aptmax; ++a)
+        if (strncmp(apt_id[a], "KSBD", 4) == 0) return a;
+    return -1;
+}
+
+class SceneWindow : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { start_at_ksbd(); }
+
+    void SetUp() override
+    {
+        park_at_ksbd();
+        msc.prd = 0.05f;
+        flt.cat_stage = 0;
+        atm.cld_type = 0;
+        atm.strike_stop_time = 0;
+        atm.vis_mult = 1;
+        atm.level = 0;
+        msc.locl_time = 12 * 3600;
+    }
+
+    // One frame as the simulator draws it, read back before the swap.
+    void frame(const char* name = nullptr)
+    {
+        OGL_plot_background();
+        update_scenery();
+        take_screenshot(SHOT_DIR, name ? name : "scene_last", shot);
+    }
+
+    // Full-screen view without the HUD, at the hour, one frame to settle.
+    rgb sky_at(float hours, const char* name)
+    {
+        set.view_type = 521;
+        set.view_is_fullscreen = 1;
+        msc.locl_time = hours * 3600;
+        frame();
+        frame(name);
+        return at(400, 400);
+    }
+};
+} // namespace
+
+TEST_F(SceneWindow, SkyByTheClockAndTheDeck)
+{
+    ASSERT_GE(ksbd(), 0);
+    rgb noon = sky_at(12, "scene_sky_noon");
+    EXPECT_GT(noon[2], noon[0] + 60) << "blue at noon";
+    EXPECT_GT(noon[2], 150);
+    rgb dusk = sky_at(18, "scene_sky_dusk");
+    EXPECT_GT(dusk[0], dusk[2] * 2 + 20) << "red at dusk";
+    rgb night = sky_at(0, "scene_sky_midnight");
+    for (int k = 0; k < 3; k++) EXPECT_LT(night[k], 16) << "dark at night";
+
+    // the eye in the heart of an overcast
+    atm.cld_type = 1;
+    atm.baseMSL = (float)flt.Y - 500;
+    atm.topsMSL = (float)flt.Y + 1000;
+    atm.baseAGL = 300;
+    rgb cloud = sky_at(12, "scene_sky_in_cloud");
+    EXPECT_NEAR(cloud[0], cloud[1], 6) << "grey in the cloud";
+    EXPECT_NEAR(cloud[1], cloud[2], 6);
+    EXPECT_GT(cloud[0], 80);
+    EXPECT_EQ(atm.vis_eff, 0);
+}
+
+TEST_F(SceneWindow, ParkedAtKsbdInTheCockpitView)
+{
+    park_at_ksbd();   // the first run's weather: 16:00 under an overcast at 4000 ft
+    frame("scene_ksbd");
+    // the view's rectangle is grey below the deck; the panel lies below it
+    rgb sky = at(400, 500);
+    EXPECT_NEAR(sky[0], sky[2], 8);
+    EXPECT_GT(sky[0], 40);
+    EXPECT_NEAR(con.VIEW_xyz[1], flt.Y + pln.peY, 2);
+    EXPECT_EQ(msc.loc_apt_wrl, ksbd());
+    EXPECT_EQ(scn.belowbases, 1);
+}
+
+TEST_F(SceneWindow, AFrameAllocatesNothing)
+{
+    set.view_type = 516;   // the chase view draws the aircraft too
+    OGL_plot_background();
+    update_scenery();
+    const long before = allocation_count();
+    for (int k = 0; k < 3; k++) {
+        OGL_plot_background();
+        update_scenery();
+    }
+    EXPECT_EQ(allocation_count(), before);
+}
+
+TEST_F(SceneWindow, TheChaseCameraGlidesBehindAndShowsTheAircraft)
+{
+    set.view_type = 516;
+    set.view_is_fullscreen = 1;
+    // from the pilot's seat along the heading, as a moving aircraft's path
+    // would give it
+    con.VIEW_xyz[0] = (float)flt.X;
+    con.VIEW_xyz[1] = (float)flt.Y;
+    con.VIEW_xyz[2] = (float)flt.Z;
+    flt.sinhpath = flt.sinpsi;
+    flt.coshpath = flt.cospsi;
+    for (int k = 0; k < 150; k++) frame();
+    frame("scene_chase");
+    // the camera stands scn.dist behind the aircraft's path
+    const float d = std::sqrt(sqr(con.VIEW_xyz[0] - (float)flt.X) + sqr(con.VIEW_xyz[2] - (float)flt.Z));
+    EXPECT_NEAR(d, scn.dist, 0.05f * scn.dist);
+    // the aircraft covers the middle of the view: colours the clear sky has not
+    const rgb sky = at(400, 560);
+    int other = 0;
+    for (int y = 250; y <= 330; y += 4)
+        for (int x = 340; x <= 460; x += 4) {
+            const rgb p = at(x, y);
+            if (std::abs(p[0] - sky[0]) + std::abs(p[1] - sky[1]) + std::abs(p[2] - sky[2]) > 60) other++;
+        }
+    EXPECT_GT(other, 30);
+}
+
+TEST_F(SceneWindow, ContactFlagsSetBeforeAFrameAreResetByIt)
+{
+    env.over_carr = env.over_frig = env.over_obs = 1;
+    env.surf_type = 29;
+    frame();
+    // nothing drawn under the aircraft marks anything again
+    EXPECT_EQ(env.over_carr + env.over_frig + env.over_obs, 0);
+    EXPECT_EQ(env.surf_type, 32);
+}
+
+TEST_F(SceneWindow, RangeBoxRebuiltByASlideOnly)
+{
+    frame();
+    const int home = msc.loc_apt_wrl;
+    msc.loc_apt_wrl = -5;   // a rebuild writes it again
+    frame();
+    EXPECT_EQ(msc.loc_apt_wrl, -5) << "nothing changed, nothing rebuilt";
+    // a slide in the same eye cell rebuilds
+    extern void scn2(int);
+    OGL_plot_background();
+    scn2(SHIFT_EAST);
+    EXPECT_EQ(msc.loc_apt_wrl, home);
+
+    // a real slide west: the window moves a degree and the box follows
+    const int lon_wes = env.lon_wes, lat_sou = env.lat_sou;
+    flt.lon = env.lon_wes + 0.9f;
+    msc.loc_apt_wrl = -5;
+    frame();
+    EXPECT_EQ(env.lon_wes, lon_wes - 1);
+    EXPECT_NE(msc.loc_apt_wrl, -5);
+    // back home for the other tests
+    env.lon_wes = lon_wes;
+    env.lat_sou = lat_sou;
+    load_region();
+}
+
+TEST_F(SceneWindow, ReplaySymbolsAndTheCatapultPrompt)
+{
+    set.replay_mode = 3;
+    flt.cat_stage = 3;
+    frame("scene_overlays");
+    EXPECT_TRUE(any_shows(395, 550, 405, 560, 46)) << "the stop bars lit";
+    EXPECT_TRUE(any_shows(348, 550, 368, 560, 48)) << "fast backwards dim";
+    EXPECT_TRUE(any_shows(340, 480, 480, 487, 56)) << "Release brakes to launch.";
+}

@@ -1,0 +1,52 @@
+#include "ksbd_world.h"
+
+#include "trainer.h"
+
+#include "flight/coordinates.h"
+#include "flight/flight_records.h"
+#include "flight/start_placement.h"
+#include "platform/window.h"
+#include "shell/prefs.h"
+#include "shell/shell_records.h"
+#include "toolkit/DRPLANE.h"
+#include "toolkit/HL_MNW.h"
+#include "toolkit/HL_TYPES.h"
+#include "world/INITNAV.h"
+#include "world/world_services.h"
+
+#include <cstdlib>
+#include <string>
+#include <unistd.h>
+
+void start_at_ksbd()
+{
+    static bool started = false;
+    if (started) return;
+    started = true;
+    std::string dir = "/tmp/ksbd_world_" + std::to_string(getpid());
+    setenv("XDG_CONFIG_HOME", dir.c_str(), 1);
+    plat_set_message_box_handler([](const char*, const char*) {});
+    MACIBM_init();
+    load_bundled_trainer();   // points app_path at the program folder
+    load_plane_geo(1, 0);     // the aircraft's shape, as the flight's first tick builds it
+    standard_day();
+    init_country_data();
+    first_run_defaults();   // KSBD and its default weather
+    load_region();
+    done_initing = 1;
+}
+
+void park_at_ksbd()
+{
+    first_run_defaults();
+    msc.typestart = 7;
+    set_fltvars(9);
+    // the flight step keeps these; paused, it does not run
+    flt.lat = lat_with_z((float)flt.Z);
+    flt.lon = lon_with_xz((float)flt.X, (float)flt.Z);
+    msc.paused = 1;
+    mnw.topwin = 0;
+    set.view_type = 500;
+    set.view_is_fullscreen = 0;
+    set.replay_mode = 0;
+}
