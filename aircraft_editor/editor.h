@@ -33,6 +33,12 @@ void spin_preview(int code);
 // The moving controls' deflections at elapsed time t, seconds.
 void move_controls(float t);
 
+// A count button at (x, y) kept in mindim..maxdim, stored truncated in *num,
+// with a column per counted item: EN 0 counts engines and edits each one's
+// location; another EN counts part EN's elements and edits each one's
+// incidence and control boxes.
+void insecbtn(int EN, int x, int y, int* num, int mindim, int maxdim);
+
 // The chooser of panel slot c (1..8) at (x, y): a click on a kind puts it
 // there and takes it out of every other slot.
 void fiddle_ins_loc(int c, int x, int y);

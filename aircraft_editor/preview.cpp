@@ -16,12 +16,6 @@
 #include <GL/gl.h>
 #include <cmath>
 
-// Stand-in until the toolkit's aircraft drawing lands; weak so that the real
-// one takes its place at link time.
-__attribute__((weak)) void plot_plane(float, float, float, float, float, float)
-{
-}
-
 namespace fabrex {
 
 namespace {
@@ -107,18 +101,20 @@ void manage_plot()
     glClear(GL_DEPTH_BUFFER_BIT);
 
     if (msc.movecons) move_controls(mnw.time_elapsed);
-    plot_plane(0, -pln.cgY, -pln.cgZ, msc.the, msc.psi, msc.phi);
+    // The editor turns the aircraft about its centre of gravity: the turns
+    // come before the shift, so the aircraft is drawn level at the origin
+    // and the marks go through the same transform.
+    glPushMatrix();
+    glRotatef(-msc.psi, 0, 1, 0);
+    glRotatef(msc.the, 1, 0, 0);
+    glRotatef(-msc.phi, 0, 0, 1);
+    glTranslatef(0, -pln.cgY, -pln.cgZ);
+    plot_plane(0, 0, 0, 0, 0, 0);
     if (mnw.draw_wire) {
-        // The marks turn with the aircraft about its centre of gravity.
         OGL_setstate(0, 0, 0, 1);
-        glPushMatrix();
-        glRotatef(-msc.psi, 0, 1, 0);
-        glRotatef(msc.the, 1, 0, 0);
-        glRotatef(-msc.phi, 0, 0, 1);
-        glTranslatef(0, -pln.cgY, -pln.cgZ);
         plot_marks();
-        glPopMatrix();
     }
+    glPopMatrix();
 
     OGL_setstate(0, 0, 0, 0);
     glMatrixMode(GL_PROJECTION);

@@ -81,29 +81,30 @@ const field_entry screen_fields[] = {
     {"P_VIEW", PLANE, "Eye beside", "ft", 1, 1, F_NUMBER, offsetof(planestruct, peX), 0, 0, 4, 1, 1, -999.9f, 999.9f, nullptr, "pilot's viewpoint location", 'x'},
     {"P_VIEW", PLANE, "Eye above", "ft", 1, 2, F_NUMBER, offsetof(planestruct, peY), 0, 0, 4, 1, 1, -999.9f, 999.9f, nullptr, "pilot's viewpoint location", 'y'},
     {"P_VIEW", PLANE, "Speed units", "1 kt 2 mph", 1, 3, F_RADIO, offsetof(planestruct, asi_units), 0, 1, 2, 0, 0, 1.0f, 2.0f, "The airspeed indicator reads knots (1) or miles per hour (2).", nullptr, 0},
+    {"P_VIEW", PLANE, "Tail number", "", 1, 4, F_TEXT, offsetof(planestruct, tailnum), 0, 0, 6, 0, 0, 0.0f, 0.0f, "The tail number painted on the panel and spoken on the radio.", nullptr, 0},
     {"H_VIEW", HELI, "Never exceed", "kts", 0, 0, F_NUMBER, offsetof(planestruct, Vne), 0, 0, 3, 0, 0, 0.0f, 999.0f, "Never-exceed speed: the airspeed indicator marking.", nullptr, 0},
     {"H_VIEW", HELI, "Eye behind", "ft", 1, 0, F_NUMBER, offsetof(planestruct, peZ), 0, 0, 4, 1, 1, -999.9f, 999.9f, nullptr, "pilot's viewpoint location", 'z'},
     {"H_VIEW", HELI, "Eye beside", "ft", 1, 1, F_NUMBER, offsetof(planestruct, peX), 0, 0, 4, 1, 1, -999.9f, 999.9f, nullptr, "pilot's viewpoint location", 'x'},
     {"H_VIEW", HELI, "Eye above", "ft", 1, 2, F_NUMBER, offsetof(planestruct, peY), 0, 0, 4, 1, 1, -999.9f, 999.9f, nullptr, "pilot's viewpoint location", 'y'},
+    {"H_VIEW", HELI, "Speed units", "1 kt 2 mph", 0, 1, F_RADIO, offsetof(planestruct, asi_units), 0, 1, 2, 0, 0, 1.0f, 2.0f, "The airspeed indicator reads knots (1) or miles per hour (2).", nullptr, 0},
+    {"H_VIEW", HELI, "Tail number", "", 0, 2, F_TEXT, offsetof(planestruct, tailnum), 0, 0, 6, 0, 0, 0.0f, 0.0f, "The tail number painted on the panel and spoken on the radio.", nullptr, 0},
     {"P_ENGN", PLANE, "Engine type", "1-5", 0, 0, F_RADIO, offsetof(planestruct, entype), 0, 1, 5, 0, 0, 1.0f, 5.0f, "1 carbureted reciprocating, 2 fuel-injected reciprocating, 3 turboprop, 4 low-bypass jet, 5 high-bypass jet.", nullptr, 0},
-    {"P_ENGN", PLANE, "Engines", "", 0, 1, F_NUMBER, offsetof(planestruct, numen), 0, 1, 1, 0, 0, 0.0f, 4.0f, "This the number of engines on the aircraft.", nullptr, 0},
-    {"P_ENGN", PLANE, "Fuel use", "lb/hp/hr", 0, 2, F_NUMBER, offsetof(planestruct, sfc), 0, 0, 3, 2, 0, 0.0f, 9.99f, "Pounds of fuel per hour per horsepower, or per pound of thrust for jets.", nullptr, 0},
-    {"P_ENGN", PLANE, "Power", "hp", 0, 3, F_NUMBER, offsetof(planestruct, pmax), 0, 0, 6, 1, 0, 0.0f, 99999.9f, "Horsepower at sea level.", nullptr, 0},
-    {"P_ENGN", PLANE, "Crit. alt", "ft", 0, 4, F_NUMBER, offsetof(planestruct, critalt), 0, 0, 5, 0, 0, 0.0f, 99999.0f, "Highest altitude of full power.", nullptr, 0},
-    {"P_ENGN", PLANE, "Max MP", "in Hg", 0, 5, F_NUMBER, offsetof(planestruct, mpmax), 0, 0, 3, 1, 0, 0.0f, 99.9f, "Manifold pressure at full power, inches of mercury.", nullptr, 0},
-    {"P_ENGN", PLANE, "Max RPM", "rpm", 1, 0, F_NUMBER, offsetof(planestruct, omegamax), 0, 0, 5, 0, 0, 0.0f, 99999.0f, "Maximum RPM.", nullptr, 0},
-    {"P_ENGN", PLANE, "Idle RPM", "rpm", 1, 1, F_NUMBER, offsetof(planestruct, omegamin), 0, 0, 5, 0, 0, 0.0f, 99999.0f, "Idle RPM.", nullptr, 0},
-    {"P_ENGN", PLANE, "Green max", "rpm", 1, 2, F_NUMBER, offsetof(planestruct, omegamaxgreen), 0, 0, 5, 0, 0, 0.0f, 99999.0f, "Continuous maximum RPM.", nullptr, 0},
-    {"P_ENGN", PLANE, "Green min", "rpm", 1, 3, F_NUMBER, offsetof(planestruct, omegamingreen), 0, 0, 5, 0, 0, 0.0f, 99999.0f, "Continuous minimum RPM.", nullptr, 0},
-    {"P_ENGN", PLANE, "Gear ratio", "", 0, 6, F_NUMBER, offsetof(planestruct, gearrat), 0, 0, 4, 2, 0, 0.0f, 99.99f, "Engine turns per propeller turn.", nullptr, 0},
-    {"P_ENGN", PLANE, "Thrust", "lb", 1, 4, F_NUMBER, offsetof(planestruct, tmax), 0, 0, 6, 0, 0, 0.0f, 999999.0f, "Thrust at sea level, pounds.", nullptr, 0},
-    {"P_ENGN", PLANE, "Afterburner", "lb", 1, 5, F_NUMBER, offsetof(planestruct, burnerinc), 0, 0, 5, 0, 0, 0.0f, 99999.0f, "Afterburner thrust, pounds.", nullptr, 0},
-    {"P_ENGN", PLANE, "Face area", "sq ft", 1, 6, F_NUMBER, offsetof(planestruct, facejet), 0, 0, 3, 0, 0, 0.0f, 999.0f, "Compressor face area, square feet.", nullptr, 0},
-    {"P_ENGN", PLANE, "Spool time", "s", 1, 7, F_NUMBER, offsetof(planestruct, spooltime), 0, 0, 2, 0, 0, 0.0f, 99.0f, "Seconds from idle to full power.", nullptr, 0},
-    {"P_ENGN", PLANE, "Cant up", "deg", 0, 7, F_NUMBER, offsetof(planestruct, vertcant), 0, 0, 2, 1, 1, -9.9f, 9.9f, "Engines canted up, degrees.", nullptr, 0},
-    {"P_ENGN", PLANE, "Hub behind", "ft", 0, 8, F_NUMBER, offsetof(planestruct, Zarm), 1, 0, 4, 1, 1, -999.9f, 999.9f, nullptr, "prop hub or engine thrust center", 'z'},
-    {"P_ENGN", PLANE, "Hub beside", "ft", 0, 9, F_NUMBER, offsetof(planestruct, Xarm), 1, 0, 4, 1, 1, -999.9f, 999.9f, nullptr, "prop hub or engine thrust center", 'x'},
-    {"P_ENGN", PLANE, "Hub above", "ft", 0, 10, F_NUMBER, offsetof(planestruct, Yarm), 1, 0, 4, 1, 1, -999.9f, 999.9f, nullptr, "prop hub or engine thrust center", 'y'},
+    {"P_ENGN", PLANE, "Engines", "", 0, 1, F_COUNT, offsetof(planestruct, numen), 0, 1, 1, 0, 0, 0.0f, 4.0f, "This the number of engines on the aircraft.", nullptr, 0},
+    {"P_ENGN", PLANE, "Reverse thrust", "", 1, 0, F_NOYES, offsetof(planestruct, revthrustEQ), 0, 1, 1, 0, 0, 0.0f, 1.0f, "The engines have reverse thrust.", nullptr, 0},
+    {"P_ENGN", PLANE, "Fuel use", "lb/hp/hr", 0, 7, F_NUMBER, offsetof(planestruct, sfc), 0, 0, 3, 2, 0, 0.0f, 9.99f, "Pounds of fuel per hour per horsepower, or per pound of thrust for jets.", nullptr, 0},
+    {"P_ENGN", PLANE, "Power", "hp", 0, 8, F_NUMBER, offsetof(planestruct, pmax), 0, 0, 6, 1, 0, 0.0f, 99999.9f, "Horsepower at sea level.", nullptr, 0},
+    {"P_ENGN", PLANE, "Crit. alt", "ft", 0, 9, F_NUMBER, offsetof(planestruct, critalt), 0, 0, 5, 0, 0, 0.0f, 99999.0f, "Highest altitude of full power.", nullptr, 0},
+    {"P_ENGN", PLANE, "Max MP", "in Hg", 0, 10, F_NUMBER, offsetof(planestruct, mpmax), 0, 0, 3, 1, 0, 0.0f, 99.9f, "Manifold pressure at full power, inches of mercury.", nullptr, 0},
+    {"P_ENGN", PLANE, "Max RPM", "rpm", 1, 7, F_NUMBER, offsetof(planestruct, omegamax), 0, 0, 5, 0, 0, 0.0f, 99999.0f, "Maximum RPM.", nullptr, 0},
+    {"P_ENGN", PLANE, "Idle RPM", "rpm", 1, 8, F_NUMBER, offsetof(planestruct, omegamin), 0, 0, 5, 0, 0, 0.0f, 99999.0f, "Idle RPM.", nullptr, 0},
+    {"P_ENGN", PLANE, "Green max", "rpm", 1, 9, F_NUMBER, offsetof(planestruct, omegamaxgreen), 0, 0, 5, 0, 0, 0.0f, 99999.0f, "Continuous maximum RPM.", nullptr, 0},
+    {"P_ENGN", PLANE, "Green min", "rpm", 1, 10, F_NUMBER, offsetof(planestruct, omegamingreen), 0, 0, 5, 0, 0, 0.0f, 99999.0f, "Continuous minimum RPM.", nullptr, 0},
+    {"P_ENGN", PLANE, "Gear ratio", "", 0, 11, F_NUMBER, offsetof(planestruct, gearrat), 0, 0, 4, 2, 0, 0.0f, 99.99f, "Engine turns per propeller turn.", nullptr, 0},
+    {"P_ENGN", PLANE, "Thrust", "lb", 1, 11, F_NUMBER, offsetof(planestruct, tmax), 0, 0, 6, 0, 0, 0.0f, 999999.0f, "Thrust at sea level, pounds.", nullptr, 0},
+    {"P_ENGN", PLANE, "Afterburner", "lb", 1, 12, F_NUMBER, offsetof(planestruct, burnerinc), 0, 0, 5, 0, 0, 0.0f, 99999.0f, "Afterburner thrust, pounds.", nullptr, 0},
+    {"P_ENGN", PLANE, "Face area", "sq ft", 1, 13, F_NUMBER, offsetof(planestruct, facejet), 0, 0, 3, 0, 0, 0.0f, 999.0f, "Compressor face area, square feet.", nullptr, 0},
+    {"P_ENGN", PLANE, "Spool time", "s", 1, 1, F_NUMBER, offsetof(planestruct, spooltime), 0, 0, 2, 0, 0, 0.0f, 99.0f, "Seconds from idle to full power.", nullptr, 0},
+    {"P_ENGN", PLANE, "Cant up", "deg", 0, 12, F_NUMBER, offsetof(planestruct, vertcant), 0, 0, 2, 1, 1, -9.9f, 9.9f, "Engines canted up, degrees.", nullptr, 0},
     {"H_ENGN", HELI, "Engine type", "1-5", 0, 0, F_RADIO, offsetof(planestruct, entype), 0, 1, 5, 0, 0, 1.0f, 5.0f, "1 carbureted reciprocating, 2 fuel-injected reciprocating, 3 turboprop, 4 low-bypass jet, 5 high-bypass jet.", nullptr, 0},
     {"H_ENGN", HELI, "Engines", "", 0, 1, F_NUMBER, offsetof(planestruct, numen), 0, 1, 1, 0, 0, 1.0f, 2.0f, "This the number of engines on the aircraft.", nullptr, 0},
     {"H_ENGN", HELI, "Fuel use", "lb/hp/hr", 0, 2, F_NUMBER, offsetof(planestruct, sfc), 0, 0, 3, 2, 0, 0.0f, 9.99f, "Pounds of fuel per hour per horsepower, or per pound of thrust for jets.", nullptr, 0},
@@ -122,7 +123,7 @@ const field_entry screen_fields[] = {
     {"P_WING", PLANE, "Root behind", "ft", 1, 0, F_NUMBER, offsetof(planestruct, Zarm), 1, 0, 4, 1, 1, -999.9f, 999.9f, nullptr, "25% chord of the wing root", 'z'},
     {"P_WING", PLANE, "Root beside", "ft", 1, 1, F_NUMBER, offsetof(planestruct, Xarm), 1, 0, 4, 1, 1, -999.9f, 999.9f, nullptr, "25% chord of the wing root", 'x'},
     {"P_WING", PLANE, "Root above", "ft", 1, 2, F_NUMBER, offsetof(planestruct, Yarm), 1, 0, 4, 1, 1, -999.9f, 999.9f, nullptr, "25% chord of the wing root", 'y'},
-    {"P_WING", PLANE, "Elements", "4-8", 2, 2, F_NUMBER, offsetof(planestruct, els), 1, 1, 1, 0, 0, 4.0f, 8.0f, "This is the number of pieces that the wing is broken down into mathematically. The pieces are evenly spaced from the root out to the tip.", nullptr, 0},
+    {"P_WING", PLANE, "Elements", "4-8", 2, 2, F_COUNT, offsetof(planestruct, els), 1, 1, 1, 0, 0, 4.0f, 8.0f, "This is the number of pieces that the wing is broken down into mathematically. The pieces are evenly spaced from the root out to the tip.", nullptr, 0},
     {"P_HSTB", PLANE, "Semi-length", "ft", 0, 0, F_NUMBER, offsetof(planestruct, semilen), 1, 0, 4, 1, 0, 0.0f, 999.9f, "Length of each panel root to tip along the quarter-chord line, feet.", nullptr, 0},
     {"P_HSTB", PLANE, "Root chord", "ft", 0, 1, F_NUMBER, offsetof(planestruct, Croot), 1, 0, 4, 1, 0, 0.0f, 999.9f, "Chord at the root, feet.", nullptr, 0},
     {"P_HSTB", PLANE, "Tip chord", "ft", 0, 2, F_NUMBER, offsetof(planestruct, Ctip), 1, 0, 4, 1, 0, 0.0f, 999.9f, "Chord at the tip, feet.", nullptr, 0},
@@ -131,7 +132,9 @@ const field_entry screen_fields[] = {
     {"P_HSTB", PLANE, "Root behind", "ft", 1, 0, F_NUMBER, offsetof(planestruct, Zarm), 1, 0, 4, 1, 1, -999.9f, 999.9f, nullptr, "25% chord of the wing root", 'z'},
     {"P_HSTB", PLANE, "Root beside", "ft", 1, 1, F_NUMBER, offsetof(planestruct, Xarm), 1, 0, 4, 1, 1, -999.9f, 999.9f, nullptr, "25% chord of the wing root", 'x'},
     {"P_HSTB", PLANE, "Root above", "ft", 1, 2, F_NUMBER, offsetof(planestruct, Yarm), 1, 0, 4, 1, 1, -999.9f, 999.9f, nullptr, "25% chord of the wing root", 'y'},
-    {"P_HSTB", PLANE, "Elements", "4-8", 2, 2, F_NUMBER, offsetof(planestruct, els), 1, 1, 1, 0, 0, 4.0f, 8.0f, "This is the number of pieces that the wing is broken down into mathematically. The pieces are evenly spaced from the root out to the tip.", nullptr, 0},
+    {"P_HSTB", PLANE, "Elements", "4-8", 2, 2, F_COUNT, offsetof(planestruct, els), 1, 1, 1, 0, 0, 4.0f, 8.0f, "This is the number of pieces that the wing is broken down into mathematically. The pieces are evenly spaced from the root out to the tip.", nullptr, 0},
+    {"P_HSTB", PLANE, "Trim travel", "deg", 2, 3, F_NUMBER, offsetof(planestruct, hstbtrimmax), 0, 0, 2, 0, 0, 0.0f, 99.0f, "The trim travel of the whole stabilizer, degrees.", nullptr, 0},
+    {"P_HSTB", PLANE, "Type", "", 1, 3, F_CHOICE, offsetof(planestruct, hstabtype), 0, 1, 0, 0, 0, 0.0f, 1.0f, "A fixed stabilizer with an elevator, or a stabilator that moves whole.", nullptr, 0, AS_STORED, "stabilizer", "stabilator"},
     {"P_HSTB", PLANE, "Trim travel", "deg", 1, 3, F_NUMBER, offsetof(planestruct, hstbtrimmax), 0, 0, 2, 0, 0, 0.0f, 99.0f, "Trim travel of the whole stabilizer, degrees.", nullptr, 0},
     {"P_VSTB", PLANE, "Semi-length", "ft", 0, 0, F_NUMBER, offsetof(planestruct, semilen), 1, 0, 4, 1, 0, 0.0f, 999.9f, "Length of each panel root to tip along the quarter-chord line, feet.", nullptr, 0},
     {"P_VSTB", PLANE, "Root chord", "ft", 0, 1, F_NUMBER, offsetof(planestruct, Croot), 1, 0, 4, 1, 0, 0.0f, 999.9f, "Chord at the root, feet.", nullptr, 0},
@@ -141,7 +144,7 @@ const field_entry screen_fields[] = {
     {"P_VSTB", PLANE, "Root behind", "ft", 1, 0, F_NUMBER, offsetof(planestruct, Zarm), 1, 0, 4, 1, 1, -999.9f, 999.9f, nullptr, "25% chord of the wing root", 'z'},
     {"P_VSTB", PLANE, "Root beside", "ft", 1, 1, F_NUMBER, offsetof(planestruct, Xarm), 1, 0, 4, 1, 1, -999.9f, 999.9f, nullptr, "25% chord of the wing root", 'x'},
     {"P_VSTB", PLANE, "Root above", "ft", 1, 2, F_NUMBER, offsetof(planestruct, Yarm), 1, 0, 4, 1, 1, -999.9f, 999.9f, nullptr, "25% chord of the wing root", 'y'},
-    {"P_VSTB", PLANE, "Elements", "4-8", 2, 2, F_NUMBER, offsetof(planestruct, els), 1, 1, 1, 0, 0, 4.0f, 8.0f, "This is the number of pieces that the wing is broken down into mathematically. The pieces are evenly spaced from the root out to the tip.", nullptr, 0},
+    {"P_VSTB", PLANE, "Elements", "4-8", 2, 2, F_COUNT, offsetof(planestruct, els), 1, 1, 1, 0, 0, 4.0f, 8.0f, "This is the number of pieces that the wing is broken down into mathematically. The pieces are evenly spaced from the root out to the tip.", nullptr, 0},
     {"H_HSTB", HELI, "Semi-length", "ft", 0, 0, F_NUMBER, offsetof(planestruct, semilen), 1, 0, 4, 1, 0, 0.0f, 999.9f, "Length of each panel root to tip along the quarter-chord line, feet.", nullptr, 0},
     {"H_HSTB", HELI, "Root chord", "ft", 0, 1, F_NUMBER, offsetof(planestruct, Croot), 1, 0, 4, 1, 0, 0.0f, 999.9f, "Chord at the root, feet.", nullptr, 0},
     {"H_HSTB", HELI, "Tip chord", "ft", 0, 2, F_NUMBER, offsetof(planestruct, Ctip), 1, 0, 4, 1, 0, 0.0f, 999.9f, "Chord at the tip, feet.", nullptr, 0},
@@ -203,14 +206,19 @@ const field_entry screen_fields[] = {
     {"A_FORC", BOTH, "Hydraulic", "", 0, 0, F_NOYES, offsetof(planestruct, ff_hydraulic), 0, 1, 1, 0, 0, 0.0f, 1.0f, "The controls are hydraulic: the stick feels no air loads.", nullptr, 0},
     {"A_FORC", BOTH, "Stick shaker", "", 0, 1, F_NOYES, offsetof(planestruct, ff_stickshaker), 0, 1, 1, 0, 0, 0.0f, 1.0f, "The stick shakes before the stall.", nullptr, 0},
     {"A_PROP", BOTH, "Var. pitch", "", 0, 0, F_NOYES, offsetof(planestruct, varpitchEQ), 0, 1, 1, 0, 0, 0.0f, 1.0f, "The propeller has variable pitch.", nullptr, 0},
-    {"A_PROP", BOTH, "Counter-clockwise", "", 0, 1, F_NOYES, offsetof(planestruct, propdir), 1, 1, 1, 0, 0, 0.0f, 1.0f, "The propeller turns counter-clockwise seen from behind.", nullptr, 0},
+    {"A_PROP", BOTH, "Turns, eng. 1", "", 1, 0, F_CHOICE, offsetof(planestruct, propdir[0]), 0, 1, 0, 0, 0, 0.0f, 1.0f, "The way the propeller turns, seen from behind.", nullptr, 0, AS_STORED, " CW", "CCW"},
+    {"A_PROP", PLANE, "Turns, eng. 2", "", 1, 1, F_CHOICE, offsetof(planestruct, propdir[1]), 0, 1, 0, 0, 0, 0.0f, 1.0f, "The way the propeller turns, seen from behind.", nullptr, 0, AS_STORED, " CW", "CCW"},
+    {"A_PROP", PLANE, "Turns, eng. 3", "", 1, 2, F_CHOICE, offsetof(planestruct, propdir[2]), 0, 1, 0, 0, 0, 0.0f, 1.0f, "The way the propeller turns, seen from behind.", nullptr, 0, AS_STORED, " CW", "CCW"},
+    {"A_PROP", PLANE, "Turns, eng. 4", "", 1, 3, F_CHOICE, offsetof(planestruct, propdir[3]), 0, 1, 0, 0, 0, 0.0f, 1.0f, "The way the propeller turns, seen from behind.", nullptr, 0, AS_STORED, " CW", "CCW"},
     {"A_PROP", BOTH, "Blades", "2-9", 0, 2, F_NUMBER, offsetof(planestruct, numblades), 1, 0, 1, 0, 0, 2.0f, 9.0f, "The number of blades.", nullptr, 0},
     {"A_PROP", BOTH, "Radius", "ft", 0, 3, F_NUMBER, offsetof(planestruct, semilen), 1, 0, 3, 1, 0, 0.1f, 99.9f, "The radius of the propeller, feet.", nullptr, 0},
+    {"A_PROP", BOTH, "Blade chord", "in", 1, 4, F_NUMBER, offsetof(planestruct, Croot), 1, 0, 3, 1, 0, 0.1f, 99.9f, "The chord of each blade, inches.", nullptr, 0, CHORD_INCHES},
     {"A_PROP", BOTH, "Design adv.", "in/turn", 0, 4, F_NUMBER, offsetof(planestruct, des_adv), 1, 0, 3, 0, 0, 0.0f, 999.0f, "The distance the propeller advances per turn at its design point, inches.", nullptr, 0},
     {"A_PROP", BOTH, "Design RPM", "rpm", 0, 5, F_NUMBER, offsetof(planestruct, des_rpm), 1, 0, 5, 0, 0, 100.0f, 99999.0f, "The propeller RPM at its design point.", nullptr, 0},
     {"A_PROP", BOTH, "Design speed", "kts", 0, 6, F_NUMBER, offsetof(planestruct, des_vel), 1, 0, 3, 0, 0, 0.0f, 999.0f, "The airspeed at the design point, knots.", nullptr, 0},
     {"A_PROP", BOTH, "Min pitch", "deg", 0, 7, F_NUMBER, offsetof(planestruct, minpitch), 1, 0, 3, 1, 1, -90.0f, 90.0f, "The lowest blade pitch, degrees.", nullptr, 0},
     {"A_PROP", BOTH, "Max pitch", "deg", 0, 8, F_NUMBER, offsetof(planestruct, maxpitch), 1, 0, 3, 1, 0, 0.0f, 90.0f, "The highest blade pitch, degrees.", nullptr, 0},
+    {"H_ROTR", HELI, "Disc tilt", "deg", 0, 4, F_NUMBER, offsetof(planestruct, vertcant), 0, 0, 2, 1, 1, -9.9f, 9.9f, "The main rotor disc tilted forward, degrees.", nullptr, 0, DISC_TILT},
     {"H_ROTR", HELI, "Side tilt", "deg", 0, 0, F_NUMBER, offsetof(planestruct, sidecant), 0, 0, 2, 1, 1, -9.9f, 9.9f, "The main rotor disc tilted to the side, degrees.", nullptr, 0},
     {"H_ROTR", HELI, "Tail ratio", "", 0, 1, F_NUMBER, offsetof(planestruct, trotor_rat), 0, 0, 3, 1, 0, 1.0f, 99.9f, "Tail-rotor RPM per main-rotor RPM.", nullptr, 0},
     {"H_ROTR", HELI, "Pitch cyclic", "deg", 0, 2, F_NUMBER, offsetof(planestruct, elevcyclic), 0, 0, 3, 0, 0, 0.0f, 999.0f, "Blade pitch change at full pitch input, degrees.", nullptr, 0},
@@ -300,6 +308,45 @@ const field_entry screen_fields[] = {
     {"AX_ASTB", BOTH, "r2", "", 2, 5, F_NUMBER, offsetof(planestruct, ASr2), 0, 0, 5, 4, 0, 0.0f, 9.9999f, "", nullptr, 0},
 };
 const int screen_field_count = sizeof screen_fields / sizeof screen_fields[0];
+
+const float engine_row_y[3] = {420, 375, 330};
+
+float engine_column_x(int e)
+{
+    return 55.0f * e + 105;
+}
+
+float element_column_x(int e)
+{
+    return 41.0f * e + 104;
+}
+
+float element_row_y(const screen_entry& s, int r)
+{
+    // Below the three rows of the surface's own fields.
+    return s.dy - 60.0f - 36.0f * 3 - 10 - 17.0f * r;
+}
+
+int element_rows(int part, int is_heli, const char* const** names)
+{
+    static const char* const wing[] = {"Incidence", "Aileron", "Spoiler", "Flap", "Slat", "Speed brake", "Drag rudder"};
+    static const char* const hstab[] = {"Incidence", "Elevator", "Flap", "Slat"};
+    static const char* const vstab[] = {"Incidence", "Rudder"};
+    if (part == 5 || part == 7 || part == 9) {
+        *names = wing;
+        return 7;
+    }
+    if (part == 11) {
+        *names = hstab;
+        return is_heli ? 1 : 4;
+    }
+    if (part == 12 || part == 13) {
+        *names = vstab;
+        return is_heli ? 0 : 2;
+    }
+    *names = nullptr;
+    return 0;
+}
 
 void field_place(const field_entry& f, const screen_entry& s, float* label_x, float* value_x, float* y)
 {

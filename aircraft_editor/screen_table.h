@@ -19,7 +19,12 @@ extern const screen_entry heli_screens[];
 // The screen of id in the mode; nullptr when there is none.
 const screen_entry* find_screen(int id, int is_heli);
 
-enum field_kind { F_NUMBER, F_RADIO, F_NOYES, F_CHECK, F_FILE };
+// F_COUNT: insecbtn's count button with its per-item columns; F_TEXT the
+// six-character text; F_CHOICE a two-way button between `choice0` and `choice1`.
+enum field_kind { F_NUMBER, F_RADIO, F_NOYES, F_CHECK, F_FILE, F_COUNT, F_TEXT, F_CHOICE };
+// Fields stored otherwise than shown: blade chord in feet shown in inches,
+// the rotor's forward cant shown as the disc's tilt, 90 - vertcant[0].
+enum field_shown { AS_STORED, CHORD_INCHES, DISC_TILT };
 enum field_mode { BOTH, PLANE, HELI };
 // A number field at (x, y) of a screen, bound by its offset in planestruct
 // (for per-part fields the offset of element 0, indexed by the screen's part).
@@ -38,9 +43,22 @@ struct field_entry {
     const char* help;       // nullptr: the location help of `place`
     const char* place;      // x_name/y_name/z_name description, with `axis`
     char axis;              // 'x', 'y', 'z' or 0
+    int shown = AS_STORED;  // field_shown
+    const char* choice0 = nullptr;  // F_CHOICE texts for 0 and 1
+    const char* choice1 = nullptr;
 };
 extern const field_entry screen_fields[];
 extern const int screen_field_count;
+
+// insecbtn's columns: engine e's location buttons (behind, beside, above)
+// and element e's incidence and control boxes on a lifting-surface screen.
+float engine_column_x(int e);
+extern const float engine_row_y[3];
+float element_column_x(int e);
+// Row r of the element columns: 0 the incidence, then one per control box.
+float element_row_y(const screen_entry& s, int r);
+// The element columns' row names of part `part` in the mode; the count.
+int element_rows(int part, int is_heli, const char* const** names);
 
 // Where a field's label and value stand on a screen of height dy, window units.
 void field_place(const field_entry& f, const screen_entry& s, float* label_x, float* value_x, float* y);

@@ -53,8 +53,10 @@ void body_grid(const screen_entry& s)
         if (g.body == s.part) edit_body_grid(g.body, g.yref);
 }
 
-void run_field(const field_entry& f, const screen_entry& s)
+// Draws and runs one field: 1 when a number button changed its value.
+int run_field(const field_entry& f, const screen_entry& s)
 {
+    int changed = 0;
     float lx, vx, y;
     field_place(f, s, &lx, &vx, &y);
     char* base = (char*)&pln + f.offset;
@@ -72,6 +74,17 @@ void run_field(const field_entry& f, const screen_entry& s)
         for (int k = 1; k <= f.dig; ++k) inonebool(vx + 14 * (k - 1), y, iv, k);
         if (fltbox(mnw.mx, mnw.my, vx, y - 2, vx + 14 * f.dig, y + 10)) copy_bounded(mnw.help_message, help, sizeof mnw.help_message);
         break;
+    case F_COUNT:
+        insecbtn(f.per_part ? s.part : 0, (int)vx, (int)y, iv, (int)f.lo, (int)f.hi);
+        break;
+    case F_TEXT:
+        in6charbtn(0, vx, y, base);
+        if (fltbox(mnw.mx, mnw.my, vx, y - 2, vx + 60, y + 10)) copy_bounded(mnw.help_message, help, sizeof mnw.help_message);
+        break;
+    case F_CHOICE:
+        in2textbtn(vx, y, f.choice0, f.choice1, 70, iv);
+        if (fltbox(mnw.mx, mnw.my, vx, y - 2, vx + 70, y + 10)) copy_bounded(mnw.help_message, help, sizeof mnw.help_message);
+        break;
     case F_NOYES:
     case F_CHECK:
         inboolbtn(vx, y, iv, help);
@@ -88,12 +101,52 @@ void run_field(const field_entry& f, const screen_entry& s)
     default:
         if (f.is_int) {
             float v = (float)*iv;
-            instdbtn_range(0, vx, y, &v, f.dig, f.dec, f.lo, f.hi, help);
+            changed = instdbtn_range(0, vx, y, &v, f.dig, f.dec, f.lo, f.hi, help);
             *iv = (int)v;
+        } else if (f.shown == CHORD_INCHES) {
+            // Blades have one chord, edited in inches.
+            float v = *fv * 12;
+            changed = instdbtn_range(0, vx, y, &v, f.dig, f.dec, f.lo, f.hi, help);
+            *fv = v / 12;
+            pln.Ctip[part] = *fv;
+        } else if (f.shown == DISC_TILT) {
+            float v = 90 - *fv;
+            changed = instdbtn_range(0, vx, y, &v, f.dig, f.dec, f.lo, f.hi, help);
+            *fv = 90 - v;
         } else {
-            instdbtn_range(0, vx, y, fv, f.dig, f.dec, f.lo, f.hi, help);
+            changed = instdbtn_range(0, vx, y, fv, f.dig, f.dec, f.lo, f.hi, help);
         }
         break;
+    }
+    return changed;
+}
+
+// The propeller screen's design point: a change of the advance alone designs
+// from it, any other from RPM and speed; the derived values show this frame.
+void run_prop_screen(const screen_entry& s)
+{
+    const int i = s.part < 0 ? 0 : s.part;
+    int adv = 0, other = 0;
+    for (int k = 0; k < screen_field_count; ++k) {
+        const field_entry& f = screen_fields[k];
+        if (!shows(f, s)) continue;
+        const int c = run_field(f, s);
+        if (f.offset == offsetof(planestruct, des_adv)) adv |= c;
+        if (f.offset == offsetof(planestruct, des_rpm) || f.offset == offsetof(planestruct, des_vel)) other |= c;
+    }
+    if (!mnw.mouse_clicked || !(adv || other)) return;
+    design_prop(i, other ? 1 : 0);
+    for (int k = 0; k < screen_field_count; ++k) {
+        const field_entry& f = screen_fields[k];
+        if (!shows(f, s) || f.kind != F_NUMBER) continue;
+        const size_t o = f.offset;
+        if (o != offsetof(planestruct, des_adv) && o != offsetof(planestruct, des_rpm) && o != offsetof(planestruct, des_vel) &&
+            o != offsetof(planestruct, minpitch) && o != offsetof(planestruct, maxpitch))
+            continue;
+        float lx, vx, y;
+        field_place(f, s, &lx, &vx, &y);
+        OGL_fillrect(0, vx, y - 2, vx + 10 * f.dig + 6, y + 9);
+        OGL_number(19, vx + 3, y, ((float*)((char*)&pln + o))[i], f.dig, f.dec, 10, f.sign);
     }
 }
 // The radio stack or the engine instruments on the left: a click in the box switches.
@@ -114,6 +167,43 @@ void panel_slots()
     radio_side();
 }
 } // namespace
+
+void insecbtn(int EN, int x, int y, int* num, int mindim, int maxdim)
+{
+    static char els_help[300];
+    if (!els_help[0])
+        copy_bounded(els_help,
+                     "This is the number of pieces that the wing is broken down into mathematically. The pieces are "
+                     "evenly spaced from the root out to the tip.",
+                     sizeof els_help);
+    float v = (float)*num;
+    instdbtn_range(0, x, y, &v, 1, 0, (float)mindim, (float)maxdim, EN == 0 ? "This the number of engines on the aircraft." : els_help);
+    *num = (int)v;
+    if (EN == 0) {
+        for (int e = 0; e < intlim(*num, 0, 4); ++e) {
+            const float cx = engine_column_x(e);
+            instdbtn_range(0, cx, engine_row_y[0], &pln.Zarm[e], 4, 1, -999.9f, 999.9f, z_name("prop hub or engine thrust center"));
+            instdbtn_range(0, cx, engine_row_y[1], &pln.Xarm[e], 4, 1, -999.9f, 999.9f, x_name("prop hub or engine thrust center"));
+            instdbtn_range(0, cx, engine_row_y[2], &pln.Yarm[e], 4, 1, -999.9f, 999.9f, y_name("prop hub or engine thrust center"));
+        }
+        return;
+    }
+    const screen_entry* s = open_screen();
+    if (!s) return;
+    const char* const* names;
+    const int rows = element_rows(EN, pln.is_heli, &names);
+    for (int e = 0; e < intlim(*num, 0, 8); ++e) {
+        const float cx = element_column_x(e);
+        if (rows > 0)
+            instdbtn_range(0, cx, element_row_y(*s, 0), &pln.anginc[EN][e], 3, 1, -99.9f, 99.9f, "The incidence of this piece, degrees.");
+        int* wing[] = {pln.ailn[EN] + e, pln.splr[EN] + e, pln.flap[EN] + e, pln.slat[EN] + e, pln.sbrk[EN] + e, pln.drud[EN] + e};
+        int* hstab[] = {pln.elev[EN] + e, pln.flap[EN] + e, pln.slat[EN] + e};
+        int* vstab[] = {pln.rudd[EN] + e};
+        int** controls = EN == 11 ? hstab : (EN == 12 || EN == 13) ? vstab : wing;
+        for (int r = 1; r < rows; ++r)
+            inboolbtn(cx + 10, element_row_y(*s, r), controls[r - 1], "This piece carries this control.");
+    }
+}
 
 void fiddle_ins_loc(int c, int x, int y)
 {
@@ -188,8 +278,10 @@ void APPLICATION_update()
     const screen_entry* s = open_screen();
     if (s && mnw.mouse_clicked) msc.planemod = 1;
     if (s) {
-        for (int k = 0; k < screen_field_count; ++k)
-            if (shows(screen_fields[k], *s)) run_field(screen_fields[k], *s);
+        if (!strcmp(s->bitmap, "A_PROP")) run_prop_screen(*s);
+        else
+            for (int k = 0; k < screen_field_count; ++k)
+                if (shows(screen_fields[k], *s)) run_field(screen_fields[k], *s);
         body_grid(*s);
         if (!strcmp(s->bitmap, "A_PANL")) panel_slots();
         if (!strcmp(s->bitmap, "P_ENGN") || !strcmp(s->bitmap, "H_ENGN")) derive_engine_sfc();

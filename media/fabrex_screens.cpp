@@ -44,6 +44,32 @@ void body_grid(picture& p, int stations, float yref)
     }
     pic_text(p, SOFT, 10, yref - 95, "Click here to copy a station to the one beside it:", 1);
 }
+// The per-item columns of a count button: each engine's location, or each
+// element's incidence and control boxes, with their row names on the left.
+void count_columns(picture& p, const fabrex::screen_entry& s, const fabrex::field_entry& f)
+{
+    if (!f.per_part) {
+        static const char* const rows[3] = {"Hub behind", "Hub beside", "Hub above"};
+        for (int r = 0; r < 3; ++r) {
+            pic_text(p, TEXT, 20, fabrex::engine_row_y[r], rows[r], 1);
+            for (int e = 0; e < 4; ++e) well(p, fabrex::engine_column_x(e) - 5, fabrex::engine_row_y[r] - 2, 51, 11);
+        }
+        for (int e = 0; e < 4; ++e)
+            pic_text(p, SOFT, fabrex::engine_column_x(e), fabrex::engine_row_y[0] + 18, ("Engine " + std::to_string(e + 1)).c_str(), 1);
+        pic_text(p, SOFT, fabrex::engine_column_x(4) - 6, fabrex::engine_row_y[0], "ft", 1);
+        return;
+    }
+    const char* const* names;
+    const int rows = fabrex::element_rows(s.part, s.bitmap[0] == 'H', &names);
+    if (!rows) return;
+    pic_text(p, SOFT, 20, fabrex::element_row_y(s, 0) + 16, "Piece:", 1);
+    for (int e = 0; e < 8; ++e)
+        pic_text(p, SOFT, fabrex::element_column_x(e) + 12, fabrex::element_row_y(s, 0) + 16, std::to_string(e + 1).c_str(), 1);
+    for (int r = 0; r < rows; ++r) {
+        pic_text(p, TEXT, 20, fabrex::element_row_y(s, r), names[r], 1);
+        for (int e = 0; e < 8 && r == 0; ++e) well(p, fabrex::element_column_x(e) - 5, fabrex::element_row_y(s, 0) - 2, 40, 11);
+    }
+}
 } // namespace
 
 const char* const* fabrex_bitmap_names(int* count)
@@ -70,9 +96,14 @@ picture make_fabrex_bitmap(const char* name)
         float lx, vx, y;
         fabrex::field_place(f, *s, &lx, &vx, &y);
         pic_text(p, TEXT, lx, y, f.label, 1);
-        float w = f.kind == fabrex::F_RADIO ? 14.0f * f.dig : f.kind == fabrex::F_NUMBER ? 10.0f * f.dig + 6 : 12;
+        const bool digits = f.kind == fabrex::F_NUMBER || f.kind == fabrex::F_COUNT;
+        float w = f.kind == fabrex::F_RADIO ? 14.0f * f.dig : digits ? 10.0f * f.dig + 6 : 12;
         if (f.kind == fabrex::F_FILE) w = 150;
-        if (f.kind == fabrex::F_NUMBER || f.kind == fabrex::F_FILE) well(p, vx - (f.sign ? 5 : 0), y - 2, w + (f.sign ? 5 : 0), 11);
+        if (f.kind == fabrex::F_TEXT) w = 66;
+        if (f.kind == fabrex::F_CHOICE) w = 70;
+        if (digits || f.kind == fabrex::F_FILE || f.kind == fabrex::F_TEXT)
+            well(p, vx - (f.sign ? 5 : 0), y - 2, w + (f.sign ? 5 : 0), 11);
+        if (f.kind == fabrex::F_COUNT) count_columns(p, *s, f);
         pic_text(p, SOFT, vx + w + 8, y, f.unit, 1);
     }
     if (!strcmp(name, "A_PANL")) {

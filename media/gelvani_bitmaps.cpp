@@ -84,13 +84,85 @@ picture titled(const char* title, bool map)
     caption(p, 8, 560, title);
     return p;
 }
+
+// The tools' radio buttons stand at x 10; their names beside them.
+picture obstacle_backdrop()
+{
+    picture p = titled("OBSTACLES", true);
+    caption(p, 10, 432, "TOOL");
+    const struct {
+        float y;
+        const char* name;
+    } tools[] = {{414, "ERASE"},       {399, "MOVE"},          {384, "SELECT"},
+                 {354, "BUILDING"},    {339, "RADIO TOWER"},   {324, "POWER-LINE TOWER"},
+                 {309, "TAPERED BLDG"}, {294, "SLENDER BLDG"}, {279, "CUSTOM OBJECT"}};
+    for (const auto& t : tools) caption(p, 24, t.y, t.name);
+    caption(p, 10, 369, "PLACE:");
+    caption(p, 14, 245, "HEIGHT (FT)");
+    caption(p, 14, 204, "HEADING (DEG)");
+    caption(p, 14, 160, "CUSTOM OBJECT FILE:");
+    return p;
+}
+
+// The list's Delete and New buttons, the same on both table screens.
+void list_buttons(picture& p, float x1)
+{
+    button(p, x1, 375, 643, 395, "DELETE");
+    button(p, x1, 350, 643, 370, "NEW");
+}
+
+picture airport_backdrop()
+{
+    picture p = titled("AIRPORTS", false);
+    list_buttons(p, 371);
+    caption(p, 20, 321, "ELEVATION (FT)");
+    caption(p, 240, 321, "ID");
+    caption(p, 440, 321, "TOWER");
+    // Each runway's two lines at y 253 - 90 r and 208 - 90 r, the column
+    // names over the first.
+    const struct {
+        float x;
+        const char* name;
+    } columns[] = {{77, "LAT"},     {159, "LON"},     {253, "NUM"}, {286, "SIDE"},   {318, "HDG"},
+                   {400, "LENGTH"}, {480, "WIDTH"},   {540, "GS"},  {598, "LIGHTS"}, {654, "APPROACH"}};
+    const char* runway[3] = {"RWY 1", "RWY 2", "RWY 3"};
+    for (int r = 0; r < 3; ++r) {
+        const float y1 = 253 - 90.0f * r, y2 = 208 - 90.0f * r;
+        for (const auto& c : columns) caption(p, c.x, y1 + 16, c.name);
+        caption(p, 8, y1, runway[r]);
+        caption(p, 8, y1 - 12, "END 1");
+        caption(p, 214, y2, "SURFACE");
+        caption(p, 490, y2, "END 2");
+    }
+    return p;
+}
+
+picture navaid_backdrop()
+{
+    picture p = titled("NAVAIDS", false);
+    list_buttons(p, 368);
+    caption(p, 37, 324, "TYPE");
+    const struct {
+        float y;
+        const char* name;
+    } types[] = {{304, "NDB"},         {280, "VOR"},          {256, "ILS LOCALIZER"}, {232, "GLIDE SLOPE"},
+                 {208, "LOCALIZER"},   {184, "OUTER MARKER"}, {160, "MIDDLE MARKER"}, {136, "INNER MARKER"}};
+    for (const auto& t : types) caption(p, 52, t.y, t.name);
+    const struct {
+        float y;
+        const char* name;
+    } fields[] = {{321, "ID"},        {243, "LATITUDE"}, {200, "LONGITUDE"},
+                  {157, "ELEV (FT)"}, {114, "HEADING"},  {71, "FREQUENCY"}};
+    for (const auto& f : fields) caption(p, 300, f.y, f.name);
+    return p;
+}
 } // namespace
 
 picture make_gelvani_bitmap(const char* name)
 {
     if (!strcmp(name, "WM_MAP")) return map_backdrop();
-    if (!strcmp(name, "WM_OBS")) return titled("OBSTACLES", true);
-    if (!strcmp(name, "WM_APT")) return titled("AIRPORTS", false);
-    if (!strcmp(name, "WM_NAV")) return titled("NAVAIDS", false);
+    if (!strcmp(name, "WM_OBS")) return obstacle_backdrop();
+    if (!strcmp(name, "WM_APT")) return airport_backdrop();
+    if (!strcmp(name, "WM_NAV")) return navaid_backdrop();
     return picture{};
 }

@@ -66,7 +66,7 @@ TEST(FabrexWindow, PreviewAndScreensOfTheBundledTrainer)
     frames(3);
     EXPECT_GT(screenshot("preview", 0, 0, 0), 1000);
 
-    for (int id : {217, 205, 225, 201, 301}) {
+    for (int id : {217, 205, 206, 208, 225, 201, 301}) {
         APPLICATION_handlemenu(id);
         frames(3);
         EXPECT_EQ(mnw.topwin, id);

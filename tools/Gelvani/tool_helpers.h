@@ -1,6 +1,8 @@
 // The tools' own helpers and their own forms of two toolkit widgets.
 #pragma once
 
+#include "tools/tool_helpers.h"
+
 namespace gelvani {
 
 float isin(int a);   // whole degrees 0..360
@@ -9,9 +11,7 @@ int intpos(int in);      // 1 if in > 0
 int fltpos(float in);    // 1 if in > 0
 float fltsgn(float in);  // -1 below 0, else 1
 
-// dig digits (dec after the point), each stepped up by a click at or above
-// y + 3 and down below it; the value stays in lo..hi. 1 if it changed.
-int instdbtn_range(int color, float x, float y, float* var, int dig, int dec, float lo, float hi, const char* help);
+using tools::instdbtn_range;
 // The same over every value the digits can show, negative ones when sign is set.
 int instdbtn(int color, float x, float y, float* var, int dig, int dec, int sign, const char* help);
 // The same for whole units in an int, stored back truncated.

@@ -2,7 +2,7 @@
 #include "edit_screen.h"
 
 #include "airfoil_model.h"
-#include "tools/Gelvani/tool_helpers.h"
+#include "tools/tool_helpers.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_GRAPH.h"
 #include "toolkit/HL_TEXT.h"
@@ -184,7 +184,7 @@ int edit_buttons()
                          : (int)(sizeof flap_buttons / sizeof *flap_buttons);
     int changed = 0;
     for (int i = 0; i < n; ++i)
-        changed |= gelvani::instdbtn_range(b[i].color, b[i].x, b[i].y, b[i].field, b[i].dig, b[i].dec, b[i].lo,
+        changed |= tools::instdbtn_range(b[i].color, b[i].x, b[i].y, b[i].field, b[i].dig, b[i].dec, b[i].lo,
                                            b[i].hi, b[i].help);
     return changed;
 }
