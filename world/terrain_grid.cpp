@@ -4,6 +4,7 @@
 
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_TYPES.h"
+#include "toolkit/terrain_borders.h"
 #include "toolkit/terrain_helpers.h"
 #include "world/world_records.h"
 
@@ -18,10 +19,6 @@ const int JMAX = GRID_J - 2;
 const int TEX_WATER = 15;
 const int TEX_FLAT = 19;
 const int TEX_STEEP = 23;
-const int NONE = -1;
-
-// The cell kind and its six border pieces of the last new_border call.
-int region_tex[7] = {NONE, NONE, NONE, NONE, NONE, NONE, NONE};
 
 // Triangle 0 of a cell is (i, j), (i, j+1), (i+1, j+1); triangle 1 is
 // (i, j), (i+1, j+1), (i+1, j); each corner list runs clockwise.
@@ -85,16 +82,16 @@ float deck_height(float x, float z, float deck)
            (z - con.BOAT_loc_Z) * tan_pitch;
 }
 
-// The four orientations of a cell texture.
-void orient(int i, int j, int o, int tex)
-{
-    switch (o) {
-    case 1: set_st(i, j, 1, 1, 0, 0, 1, 0, 0, 1, tex); break;
-    case 2: set_st(i, j, 1, 0, 0, 1, 0, 0, 1, 1, tex); break;
-    case 3: set_st(i, j, 0, 0, 1, 1, 0, 1, 1, 0, tex); break;
-    default: set_st(i, j, 0, 1, 1, 0, 1, 1, 0, 0, tex); break;
-    }
-}
+// The world grid's cells for the border passes.
+const terrain_cells grid = {
+    GRID_I,
+    GRID_J,
+    [](int i, int j) { return planetex[i][j]; },
+    [](int i, int j, int tex, const int* st) {
+        if (st) set_st(i, j, st[0], st[1], st[2], st[3], st[4], st[5], st[6], st[7], tex);
+        else planetex[i][j] = tex;
+    },
+};
 } // namespace
 
 float find_local_h(float x, float z, int* i, int* j, int us)
@@ -147,54 +144,13 @@ void set_st(int i, int j, float s00, float s01, float s11, float s10, float t00,
 
 int coast(int i, int j)
 {
-    if (i < 0 || i >= GRID_I || j < 0 || j >= GRID_J) return 0;
-    for (int t : region_tex)
-        if (t != NONE && planetex[i][j] == t) return 1;
-    return 0;
+    return coast_cell(grid, i, j);
 }
 
 void new_border(int t_mod, int t_adj1, int t_adj2, int t_lin_h1, int t_ins_c1, int t_out_c1, int t_lin_h2,
                 int t_ins_c2, int t_out_c2, int id, int jd)
 {
-    int regions[7] = {t_mod, t_lin_h1, t_ins_c1, t_out_c1, t_lin_h2, t_ins_c2, t_out_c2};
-    for (int k = 0; k < 7; ++k) region_tex[k] = regions[k];
-    id = intlim(id, 0, GRID_I);
-    jd = intlim(jd, 0, GRID_J);
-
-    auto is = [](int i, int j, int t) {
-        return t != NONE && i >= 0 && i < GRID_I && j >= 0 && j < GRID_J && planetex[i][j] == t;
-    };
-    auto adjacent = [&](int i, int j) { return is(i, j, t_adj1) || is(i, j, t_adj2); };
-
-    for (int i = 1; i <= id - 2; ++i) {
-        for (int j = 1; j <= jd - 2; ++j) {
-            if (planetex[i][j] != t_mod) continue;
-            if (is(i + 1, j, t_adj1)) {
-                if (coast(i, j - 1) && coast(i, j + 1)) orient(i, j, 1, t_lin_h1);
-                if (adjacent(i, j + 1)) orient(i, j, 2, t_ins_c1);
-                if (adjacent(i, j - 1)) orient(i, j, 1, t_ins_c1);
-            }
-            if (is(i - 1, j, t_adj1)) {
-                if (coast(i, j - 1) && coast(i, j + 1)) orient(i, j, 3, t_lin_h1);
-                if (adjacent(i, j + 1)) orient(i, j, 3, t_ins_c1);
-                if (adjacent(i, j - 1)) orient(i, j, 4, t_ins_c1);
-            }
-            if (is(i, j + 1, t_adj1)) {
-                if (coast(i - 1, j) && coast(i + 1, j)) orient(i, j, 2, t_lin_h1);
-                if (adjacent(i + 1, j)) orient(i, j, 2, t_ins_c1);
-                if (adjacent(i - 1, j)) orient(i, j, 3, t_ins_c1);
-            }
-            if (is(i, j - 1, t_adj1)) {
-                if (coast(i - 1, j) && coast(i + 1, j)) orient(i, j, 4, t_lin_h1);
-                if (adjacent(i + 1, j)) orient(i, j, 1, t_ins_c1);
-                if (adjacent(i - 1, j)) orient(i, j, 4, t_ins_c1);
-            }
-            if (is(i - 1, j - 1, t_adj1) && coast(i - 1, j) && coast(i, j - 1)) orient(i, j, 2, t_out_c1);
-            if (is(i - 1, j + 1, t_adj1) && coast(i - 1, j) && coast(i, j + 1)) orient(i, j, 1, t_out_c1);
-            if (is(i + 1, j - 1, t_adj1) && coast(i + 1, j) && coast(i, j - 1)) orient(i, j, 3, t_out_c1);
-            if (is(i + 1, j + 1, t_adj1) && coast(i + 1, j) && coast(i, j + 1)) orient(i, j, 4, t_out_c1);
-        }
-    }
+    border_pass(grid, t_mod, t_adj1, t_adj2, t_lin_h1, t_ins_c1, t_out_c1, t_lin_h2, t_ins_c2, t_out_c2, id, jd);
 }
 
 void assign_terrain_texes(int id, int jd)
@@ -213,22 +169,8 @@ void assign_terrain_texes(int id, int jd)
                 tex = slope < 0.05f ? TEX_FLAT : TEX_STEEP;
                 if (tex == TEX_STEEP) city_on_poly[i][j] = 0;
             }
-            orient(i, j, 3, tex);
+            orient_cell(grid, i, j, 3, tex);
         }
     }
-
-    // Flat and steep come in pairs of cells, first along j, then along i.
-    auto mixed = [](int a, int b) {
-        return (a == TEX_FLAT && b == TEX_STEEP) || (a == TEX_STEEP && b == TEX_FLAT);
-    };
-    for (int i = 0; i < id - 1; ++i)
-        for (int j = 0; j + 1 < jd - 1; j += 2)
-            if (mixed(planetex[i][j], planetex[i][j + 1])) planetex[i][j + 1] = planetex[i][j];
-    for (int j = 0; j < jd - 1; ++j)
-        for (int i = 0; i + 1 < id - 1; i += 2)
-            if (mixed(planetex[i][j], planetex[i + 1][j])) planetex[i + 1][j] = planetex[i][j];
-
-    new_border(TEX_STEEP, TEX_FLAT, NONE, 20, 21, 22, NONE, NONE, NONE, id, jd);
-    new_border(TEX_WATER, TEX_FLAT, TEX_STEEP, 16, 17, 18, 24, 25, 26, id, jd);
-    new_border(TEX_WATER, TEX_STEEP, TEX_FLAT, 24, 25, 26, 16, 17, 18, id, jd);
+    terrain_borders(grid, TEX_WATER, TEX_FLAT, TEX_STEEP, id, jd);
 }

@@ -3,6 +3,8 @@
 // save-changes prompt running their own frames.
 #include "drawing_support.h"
 
+#include "tests/support/test_window.h"
+
 #include "cockpit/cockpit_records.h"
 #include "shell/shell_records.h"
 
@@ -16,12 +18,7 @@ protected:
 
     void SetUp() override
     {
-        static bool started = false;
-        if (!started) {
-            plat_set_message_box_handler([](const char*, const char*) {});
-            MACIBM_init();
-            started = true;
-        }
+        open_test_window();
         reset_toolkit();
         ogl_ready = 1;
         folder = new ProgramFolder;

@@ -2,6 +2,9 @@
 // in a climbing turn with a VOR received, a glass panel with its map and
 // radar, each supplementary instrument, and the flat head-up display. Pixel
 // checks at known places; a screenshot of each beside this test.
+#include "tests/support/panel_frame.h"
+#include "tests/support/screenshot.h"
+#include "tests/support/test_window.h"
 #include "tests/support/trainer.h"
 
 #include "cockpit/P_INIT.h"
@@ -31,16 +34,6 @@
 namespace {
 std::vector<unsigned char> shot(800 * 600 * 3), backdrop(800 * 600 * 3);
 
-void all_systems_working()
-{
-    int* flags[] = {&rel.vacuum, &rel.ss_asi, &rel.ss_ahz, &rel.ss_alt, &rel.ss_tsi, &rel.ss_dgy, &rel.ss_vvi,
-                    &rel.efis_1, &rel.efis_2, &rel.radios, &rel.esystem, &rel.hydsys, &rel.fc_ail, &rel.fc_elv,
-                    &rel.fc_rud, &rel.fc_flp, &rel.fc_slt, &rel.fc_thr, &rel.stbaug, &rel.symflp, &rel.sttrim,
-                    &rel.antice};
-    for (int* f : flags) *f = 1;
-    for (int e = 0; e < 4; ++e) rel.engine[e] = rel.oilpmp[e] = rel.revlok[e] = 1;
-}
-
 // The digit strips as start-up leaves them: dark grey with white digits.
 void fill_strips()
 {
@@ -61,12 +54,7 @@ class InstrumentScreens : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        static bool started = false;
-        if (!started) {
-            plat_set_message_box_handler([](const char*, const char*) {});
-            MACIBM_init();
-            started = true;
-        }
+        open_test_window();
         load_bundled_trainer();
         standard_day();
         atm.T = 288.15f;
@@ -86,14 +74,7 @@ protected:
 
     void frame()
     {
-        init_panel_layout();
-        MACIBM_startwind(0);
-        plat_event paint{PLAT_PAINT, 0, 0, 0};
-        plat_inject_event(&paint);
-        plat_event none{PLAT_NONE, 0, 0, 0};
-        plat_inject_event(&none);
-        MACIBM_event_proc();
-        ASSERT_EQ(up_handled, 1);
+        ASSERT_EQ(panel_frame(), 1);
         OGL_plot_background();
         glFinish();
         glReadBuffer(GL_BACK);
@@ -105,12 +86,7 @@ protected:
 
     void save(const char* name)
     {
-        std::string path = std::string(SHOT_DIR) + "/" + name + ".ppm";
-        FILE* f = fopen(path.c_str(), "wb");
-        ASSERT_NE(f, nullptr);
-        fprintf(f, "P6\n800 600\n255\n");
-        for (int y = 599; y >= 0; --y) fwrite(&shot[y * 800 * 3], 1, 800 * 3, f);
-        fclose(f);
+        ASSERT_TRUE(write_screenshot(SHOT_DIR, name, shot));
     }
 
     void climbing_turn()

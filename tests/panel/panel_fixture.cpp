@@ -1,5 +1,6 @@
 #include "panel_fixture.h"
 
+#include "tests/support/panel_frame.h"
 #include "tests/support/toolkit_state.h"
 #include "tests/support/trainer.h"
 
@@ -22,13 +23,7 @@ void PanelFixture::SetUp()
     memset(&flt, 0, sizeof flt);
     memset(&set, 0, sizeof set);
     memset(&ott, 0, sizeof ott);
-    int* flags[] = {&rel.vacuum, &rel.ss_asi, &rel.ss_ahz, &rel.ss_alt, &rel.ss_tsi, &rel.ss_dgy, &rel.ss_vvi,
-                    &rel.efis_1, &rel.efis_2, &rel.radios, &rel.esystem, &rel.hydsys, &rel.fc_ail, &rel.fc_elv,
-                    &rel.fc_rud, &rel.fc_flp, &rel.fc_slt, &rel.fc_thr, &rel.stbaug, &rel.symflp, &rel.sttrim,
-                    &rel.antice};
-    for (int* f : flags) *f = 1;
-    for (int e = 0; e < 4; ++e) rel.engine[e] = rel.oilpmp[e] = rel.revlok[e] = 1;
-    for (int g = 0; g < 3; ++g) rel.lagear[g] = 1;
+    all_systems_working();
     rel.vac_death_time = rel.the_fail_err = rel.phi_fail_err = 0;
     msc.prd = 0.05f;
     msc.paused = 0;

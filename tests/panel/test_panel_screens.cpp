@@ -1,6 +1,9 @@
 // Whole panels through the real frame loop in a window under Xvfb: the
 // trainer and variations of its panel fields, with pixel checks at known
 // places and a screenshot of each under the build folder.
+#include "tests/support/panel_frame.h"
+#include "tests/support/screenshot.h"
+#include "tests/support/test_window.h"
 #include "tests/support/trainer.h"
 
 #include "cockpit/P_INIT.h"
@@ -29,27 +32,11 @@ namespace {
 using rgb = std::array<int, 3>;
 std::vector<unsigned char> shot(800 * 600 * 3);
 
-void all_systems_working()
-{
-    int* flags[] = {&rel.vacuum, &rel.ss_asi, &rel.ss_ahz, &rel.ss_alt, &rel.ss_tsi, &rel.ss_dgy, &rel.ss_vvi,
-                    &rel.efis_1, &rel.efis_2, &rel.radios, &rel.esystem, &rel.hydsys, &rel.fc_ail, &rel.fc_elv,
-                    &rel.fc_rud, &rel.fc_flp, &rel.fc_slt, &rel.fc_thr, &rel.stbaug, &rel.symflp, &rel.sttrim,
-                    &rel.antice};
-    for (int* f : flags) *f = 1;
-    for (int e = 0; e < 4; ++e) rel.engine[e] = rel.oilpmp[e] = rel.revlok[e] = 1;
-    for (int g = 0; g < 3; ++g) rel.lagear[g] = 1;
-}
-
 class PanelScreens : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        static bool started = false;
-        if (!started) {
-            plat_set_message_box_handler([](const char*, const char*) {});
-            MACIBM_init();
-            started = true;
-        }
+        open_test_window();
         load_bundled_trainer();   // also points app_path at the program folder
         standard_day();
         atm.T = 288.15f;
@@ -67,14 +54,7 @@ protected:
     // Lays out, builds the backdrop and runs one real frame.
     void frame()
     {
-        init_panel_layout();
-        MACIBM_startwind(0);
-        plat_event paint{PLAT_PAINT, 0, 0, 0};
-        plat_inject_event(&paint);
-        plat_event none{PLAT_NONE, 0, 0, 0};
-        plat_inject_event(&none);
-        MACIBM_event_proc();
-        ASSERT_EQ(up_handled, 1);
+        ASSERT_EQ(panel_frame(), 1);
         // The swapped frame is gone: draw it once more and read it before the swap.
         OGL_plot_background();
         update_scenery();
@@ -85,12 +65,7 @@ protected:
 
     void save(const char* name)
     {
-        std::string path = std::string(SHOT_DIR) + "/" + name + ".ppm";
-        FILE* f = fopen(path.c_str(), "wb");
-        ASSERT_NE(f, nullptr);
-        fprintf(f, "P6\n800 600\n255\n");
-        for (int y = 599; y >= 0; --y) fwrite(&shot[y * 800 * 3], 1, 800 * 3, f);
-        fclose(f);
+        ASSERT_TRUE(write_screenshot(SHOT_DIR, name, shot));
     }
 };
 

@@ -1,6 +1,8 @@
 // Windshield rain and snow drawn through the GL in a window under Xvfb.
 #include "world/weather_field.h"
 
+#include "tests/support/test_window.h"
+
 #include "flight/flight_records.h"
 #include "platform/window.h"
 #include "shell/shell_records.h"
@@ -20,12 +22,7 @@ class Precip : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        static bool started = false;
-        if (!started) {
-            plat_set_message_box_handler([](const char*, const char*) {});
-            MACIBM_init();
-            started = true;
-        }
+        open_test_window();
         mnw.x = mnw.y = 0;
         toolkit_srand(3);
         memset(prec_x, 0, sizeof prec_x);

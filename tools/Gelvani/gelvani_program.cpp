@@ -13,6 +13,7 @@
 #include "toolkit/HL_TEXT.h"
 #include "toolkit/HL_TEXTURE.h"
 #include "toolkit/HL_TYPES.h"
+#include "tools/tool_program.h"
 
 #include <cmath>
 #include <cstring>
@@ -201,11 +202,7 @@ int gelvani_main()
 {
     MACIBM_init();
     load_everything();
-    done_initing = 1;
-    MACIBM_startwind(0);
-    while (!gdone) MACIBM_event_proc();
-    MACIBM_finishup();
-    return 0;
+    return tool_run();
 }
 
 } // namespace gelvani
@@ -291,19 +288,5 @@ void process_zap(int) {}
 
 void MACIBM_startwind(int index)
 {
-    const char* title = "";
-    float dx = 800, dy = 600;
-    toolkit_window(index, &title, &dx, &dy);
-    open_window_begin(index, dx, dy);
-    if (index == 0) {
-        draw_menu_bar();
-        const char* name = done_initing ? backdrop_name() : startup_picture;
-        if (texbmp_exists(BMP_TO_CANVAS, 0, name)) OGL_texbmp(BMP_TO_CANVAS, 0, 0, name);
-        if (!done_initing) MACIBM_showinit(0);
-        MACIBM_draw_menubar();
-    } else {
-        draw_window_frame(title, dx, dy, index != 996 && index != 997 && index != 998);
-        draw_toolkit_window(index);
-    }
-    open_window_end();
+    tool_startwind(index, 800, 600, backdrop_name(), 1);
 }

@@ -1,9 +1,8 @@
 // What the scenery editor supplies to the toolkit (toolkit/program_variant.h):
 // its alert kinds -82 to -79, its bitmap folder and preferences file, only
 // the cursor and letters loaded at start-up, its colours 60-73 and drawing
-// span, untinted colours, the backdrop
-// always whole, its check marks, terrain textures from "textures", no sound,
-// and its own save-failure notice.
+// span, its check marks, terrain textures from "textures" and its own
+// save-failure notice; the rest comes with the tools' shared defaults.
 #include "gelvani_records.h"
 
 #include "toolkit/HL_FUNCT.h"
@@ -48,18 +47,6 @@ void program_load_textures()
 {
     OGL_texbmp(TEX_FROM_FOLDER, 80, TEX_COLOUR_KEY, "cursor");
     OGL_texbmp(TEX_FROM_FOLDER, 79, TEX_COLOUR_KEY, "letters");
-}
-
-void program_finishup() {}
-
-void program_tint(float* r, float* g, float* b)
-{
-    *r = *g = *b = 1;
-}
-
-int program_backdrop_layout()
-{
-    return 0;
 }
 
 int program_item_checked(int c)

@@ -13,6 +13,7 @@
 #include "toolkit/nav_lines.h"
 #include "toolkit/plane_file.h"
 #include "toolkit/plane_record.h"
+#include "tools/tool_program.h"
 
 #include <cstdio>
 #include <cstring>
@@ -157,22 +158,5 @@ void process_zap(int) {}
 
 void MACIBM_startwind(int index)
 {
-    const char* title = "";
-    float dx = 400, dy = 300;
-    toolkit_window(index, &title, &dx, &dy);
-    open_window_begin(index, dx, dy);
-    if (index == 0) {
-        draw_menu_bar();
-        if (!done_initing) {
-            if (texbmp_exists(BMP_TO_CANVAS, 0, startup_picture)) OGL_texbmp(BMP_TO_CANVAS, 0, 0, startup_picture);
-            MACIBM_showinit(0);
-        } else {
-            OGL_texbmp(BMP_TO_CANVAS, 0, 0, "NIMBREL");
-        }
-        MACIBM_draw_menubar();
-    } else {
-        draw_window_frame(title, dx, dy, index != 996 && index != 997 && index != 998);
-        draw_toolkit_window(index);
-    }
-    open_window_end();
+    tool_startwind(index, 400, 300, "NIMBREL", 0);
 }

@@ -1,8 +1,7 @@
 // What the briefing tool supplies to the toolkit (toolkit/program_variant.h):
 // alert kinds -100 to -97, its bitmap folder, the simulator's preferences
-// file (read only), no check marks, textures from the program folder, no sound.
-#include "toolkit/HL_FUNCT.h"
-#include "toolkit/HL_TEXTURE.h"
+// file (read only), no check marks; the rest comes with the tools' shared
+// defaults.
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/program_variant.h"
 
@@ -22,33 +21,7 @@ const char* about_lines[4] = {
     "",
 };
 
-void program_gl_ready() {}
-
-void program_load_textures()
-{
-    OGL_texbmp(TEX_FROM_FOLDER, 15, TEX_COLOUR_KEY, "letters");
-}
-
-void program_finishup() {}
-
-void program_tint(float* r, float* g, float* b)
-{
-    *r = *g = *b = 1;
-}
-
-int program_backdrop_layout()
-{
-    return 0;
-}
-
 int program_item_checked(int)
 {
     return 0;
 }
-
-// Textures by name lie in the program folder itself.
-void program_texture_path(int, const char* name, char* path)
-{
-    app_C(path, name);
-}
-

@@ -4,8 +4,8 @@
 #include "airfoil_model.h"
 #include "edit_screen.h"
 #include "part_flow.h"
+#include "tools/tool_program.h"
 #include "toolkit/HL_MNW.h"
-#include "toolkit/HL_TEXTURE.h"
 #include "toolkit/HL_TYPES.h"
 
 namespace sectra {
@@ -20,11 +20,7 @@ int sectra_main()
     MACIBM_init();
     for (int i = 0; i < 121; ++i) MACIBM_showinit(1);
     reset_to_default(DEVICE_AIRFOIL);
-    done_initing = 1;
-    MACIBM_startwind(0);
-    while (!gdone) MACIBM_event_proc();
-    MACIBM_finishup();
-    return 0;
+    return tool_run();
 }
 
 } // namespace sectra
@@ -78,23 +74,5 @@ void process_zap(int) {}
 
 void MACIBM_startwind(int index)
 {
-    const char* title = "";
-    float dx = 800, dy = 600;
-    toolkit_window(index, &title, &dx, &dy);
-    open_window_begin(index, dx, dy);
-    if (index == 0) {
-        draw_menu_bar();
-        if (!done_initing) {
-            if (texbmp_exists(BMP_TO_CANVAS, 0, startup_picture)) OGL_texbmp(BMP_TO_CANVAS, 0, 0, startup_picture);
-            MACIBM_showinit(0);
-        } else {
-            // A missing picture is fatal ("Can't open bitmap!").
-            OGL_texbmp(BMP_TO_CANVAS, 0, 0, backdrop_name());
-        }
-        MACIBM_draw_menubar();
-    } else {
-        draw_window_frame(title, dx, dy, index != 996 && index != 997 && index != 998);
-        draw_toolkit_window(index);
-    }
-    open_window_end();
+    tool_startwind(index, 800, 600, backdrop_name(), 0);
 }

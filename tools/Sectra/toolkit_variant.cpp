@@ -1,11 +1,9 @@
 // What the airfoil editor supplies to the toolkit (toolkit/program_variant.h):
 // alert kinds -100 to -97, its bitmap folder, no preferences file, check
-// marks beside the edited device and the view, textures from the program
-// folder itself, no sound. The toolkit's save-failure notice is its own.
+// marks beside the edited device and the view. The toolkit's save-failure
+// notice is its own; the rest comes with the tools' shared defaults.
 #include "airfoil_model.h"
 
-#include "toolkit/HL_FUNCT.h"
-#include "toolkit/HL_TEXTURE.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/program_variant.h"
 
@@ -25,33 +23,8 @@ const char* about_lines[4] = {
     "saved as the airfoil and flap files that Korvan and Fabrex read.",
 };
 
-void program_gl_ready() {}
-
-void program_load_textures()
-{
-    OGL_texbmp(TEX_FROM_FOLDER, 15, TEX_COLOUR_KEY, "letters");
-}
-
-void program_finishup() {}
-
-void program_tint(float* r, float* g, float* b)
-{
-    *r = *g = *b = 1;
-}
-
-int program_backdrop_layout()
-{
-    return 0;
-}
-
 int program_item_checked(int c)
 {
     using sectra::msc;
     return ((c == 200 || c == 201) && c == msc.device) || ((c == 300 || c == 301) && c == msc.view);
-}
-
-// Textures by name lie in the program folder itself.
-void program_texture_path(int, const char* name, char* path)
-{
-    app_C(path, name);
 }
