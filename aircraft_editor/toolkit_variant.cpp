@@ -33,18 +33,6 @@ void program_load_textures()
     OGL_texbmp(TEX_FROM_FOLDER, 15, TEX_COLOUR_KEY, "letters");
 }
 
-void program_finishup() {}
-
-void program_tint(float* r, float* g, float* b)
-{
-    *r = *g = *b = 1;
-}
-
-int program_backdrop_layout()
-{
-    return 0;
-}
-
 int program_item_checked(int c)
 {
     using fabrex::msc;

@@ -1,6 +1,5 @@
-// What the scenery editor, the airfoil editor and the weather briefing supply
-// to the toolkit alike: nothing of their own to release at the end, untinted
-// colours and the backdrop always whole. Each compiles this beside its own
+// What the four tools supply to the toolkit alike: nothing of their own to
+// release at the end, untinted colours and the backdrop always whole. Each compiles this beside its own
 // variant and tools/tool_defaults.cpp.
 #include "toolkit/program_variant.h"
 

@@ -173,12 +173,26 @@ TEST_F(SceneWindow, TheChaseCameraGlidesBehindAndShowsTheAircraft)
 
 TEST_F(SceneWindow, ContactFlagsSetBeforeAFrameAreResetByIt)
 {
+    // Parked, the drawn runway marks itself under the aircraft again.
     env.over_carr = env.over_frig = env.over_obs = 1;
     env.surf_type = 29;
     frame();
-    // nothing drawn under the aircraft marks anything again
+    EXPECT_EQ(env.over_carr + env.over_frig, 0);
+    EXPECT_EQ(env.over_obs, 1);
+    EXPECT_NE(env.surf_type, 29);
+    EXPECT_NE(env.surf_type, 32);
+    // Over open ground 4 km away nothing drawn marks anything.
+    flt.X += 4000;
+    flt.Z += 4000;
+    env.over_carr = env.over_frig = env.over_obs = 1;
+    env.surf_type = 29;
+    frame();
+    frame();
     EXPECT_EQ(env.over_carr + env.over_frig + env.over_obs, 0);
     EXPECT_EQ(env.surf_type, 32);
+    // back where the other tests expect the range box
+    park_at_ksbd();
+    frame();
 }
 
 TEST_F(SceneWindow, RangeBoxRebuiltByASlideOnly)
