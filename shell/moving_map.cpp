@@ -267,13 +267,14 @@ void plot_ships()
         }
 }
 
-// The runway's corners in metres about the airport's first runway point.
-void runway_corners(int n, int k, float* cx, float* cz)
+// The runway's corners in metres about the airport's first runway point;
+// never narrower than min_width metres, so that it shows at any scale.
+void runway_corners(int n, int k, float* cx, float* cz, float min_width = 0)
 {
     float x0 = X_with_latlon(apt_lat[n][0], apt_lon[n][0]), z0 = Z_with_lat(apt_lat[n][0]);
     float x = X_with_latlon(apt_lat[n][k], apt_lon[n][k]) - x0, z = Z_with_lat(apt_lat[n][k]) - z0;
     int h = intwrap(apt_hdng[n][k], 0, 360);
-    float l = apt_len[n][k] * 0.5f, w = apt_width[n][k] * 0.5f;
+    float l = apt_len[n][k] * 0.5f, w = fltmax2(apt_width[n][k], min_width) * 0.5f;
     float along_x = lookup_sin[h], along_z = -lookup_cos[h];
     float across_x = lookup_cos[h], across_z = lookup_sin[h];
     float sx[4] = {l, l, -l, -l}, sw[4] = {-w, w, w, -w};
@@ -306,7 +307,7 @@ void plot_runways(float x, float y, int n, int is_plan, int color)
     for (int r = 0; r < 3; ++r) {
         if (apt_len[n][r] <= 0) continue;
         float cx[4], cz[4];
-        runway_corners(n, r, cx, cz);
+        runway_corners(n, r, cx, cz, 1 / k);
         float px[4], py[4];
         for (int c = 0; c < 4; ++c) {
             px[c] = x + cx[c] * k;
@@ -347,7 +348,8 @@ int plate_glide_slope(int a)
 }
 
 // The approach seen from the side in the strip below the diagram (x 7..290,
-// y 40..165): distance out from the glide slope to the right, height up.
+// y 40..165, a dark well): distance out from the glide slope to the right,
+// height up.
 void plot_profile(int a)
 {
     const float X1 = 7, X2 = 290, Y1 = 40, Y2 = 165;
@@ -359,7 +361,7 @@ void plot_profile(int a)
     float base_h = apt_h[a];
     if (gs >= 0) {
         float top = range * std::tan(3 * con.degtorad);
-        OGL_line(29, X1, Y1, X2, Y1 + top * kh);
+        OGL_line(47, X1, Y1, X2, Y1 + top * kh);
     }
     // Height ticks: the smallest step in feet that keeps them 12 pixels apart.
     static const float steps[6] = {100, 200, 500, 1000, 2000, 5000};
@@ -372,8 +374,8 @@ void plot_profile(int a)
     for (int t = 1; t < 20; ++t) {
         float y = Y1 + t * step * con.fttomtrs * kh;
         if (y > Y2) break;
-        OGL_line(29, X1, y, X1 + 4, y);
-        OGL_number(29, X1 + 6, y - 3, t * step, 5, 0, 6, 0);
+        OGL_line(6, X1, y, X1 + 4, y);
+        OGL_number(6, X1 + 6, y - 3, t * step, 5, 0, 6, 0);
     }
     // The path along the runway's course.
     float ax = gs >= 0 ? X_with_latlon(nav_lat[gs], nav_lon[gs]) : X_with_latlon(apt_lat[a][0], apt_lon[a][0]);
