@@ -170,10 +170,14 @@ void lifting_parts(const wash* washes, int washing, float* downwash_from)
 
             if (p == 10 || p == 11) {
                 float def_inc = 0, trim_inc = 0;
-                if (pln.hstabtype == 1) def_inc = -(p == 10 ? flt.lhstbdef : flt.rhstbdef);
-                if (pln.hstbtrimmax > 0.01f)
+                if (pln.hstabtype == 1) {
+                    def_inc = -(p == 10 ? flt.lhstbdef : flt.rhstbdef);
+                    flt.alpha[p][el] += def_inc;
+                }
+                if (pln.hstbtrimmax > 0.01f) {
                     trim_inc = flt.elv_trim * pln.hstbtrimmax * (pln.Zarm[10] < 0 ? 1.0f : -1.0f);
-                flt.alpha[p][el] += def_inc + trim_inc;
+                    flt.alpha[p][el] += trim_inc;
+                }
                 if (set.cycout) trace_stab(def_inc, trim_inc, p, el);
             }
 
