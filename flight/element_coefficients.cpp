@@ -1,6 +1,8 @@
 #include "element_coefficients.h"
 
 #include "flight_records.h"
+#include "force_dump.h"
+#include "shell/shell_records.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/airfoil_record.h"
@@ -108,6 +110,7 @@ void anyfoil(float alpha, float& cl, float& cd, float& cm, int EN, int RT, int R
     else if (-20 <= alpha && alpha <= cmal2) cm = line(-20, cm1, cmal2, cm2, alpha);
     else if (alpha >= 20) cm = line(20, cm4, 90, -0.32f, alpha);
     else cm = line(-90, 0.32f, -20, cm1, alpha);
+    if (set.cycout) trace_anyfoil(RT, Re, pln.slat[EN][el], s, al_zl, alpha, cl, cd, cm);
 }
 
 void note_shared_foils()
@@ -143,6 +146,12 @@ void Fco_subsonic(float modcl, float modcd, float modcm, float& cl, float& cd, f
 
     int els = pln.els[en] < 1 ? 1 : pln.els[en];
     coeffs c = mix(root, tip, (el + 0.5f) / els);
+    if (set.cycout) {
+        // The Reynolds rows as the blend used them: a shared file stands in its slot.
+        float r_lo[3] = {rl.cl, rl.cd, rl.cm}, t_lo[3] = {tl.cl, tl.cd, tl.cm};
+        float r_hi[3] = {rh.cl, rh.cd, rh.cm}, t_hi[3] = {th.cl, th.cd, th.cm}, b[3] = {c.cl, c.cd, c.cm};
+        trace_subsonic(en, el, Re_meg, r_lo, t_lo, r_hi, t_hi, b, modcl, modcd, modcm);
+    }
     // Worked on in locals: the outputs could alias the records.
     float l = c.cl + modcl, d = c.cd + modcd, m = c.cm + modcm;
 
@@ -194,6 +203,7 @@ void Fco_supersonic(float modcl, float modcd, float modcm, float& cl, float& cd,
     cl += modcl;
     cd += modcd;
     cm += modcm;
+    if (set.cycout) trace_supersonic(alpha, M, cl, cd, cm, modcl, modcd, modcm);
 }
 
 void supersonic_flatplate(float alpha, float& cl, float& cd, float machno, float foil_rat)
@@ -246,4 +256,5 @@ void set_con_eff(int en, int con_type, float rat, float def, float& cl, float& c
     if (flt.stalled[en]) cl *= 0.2f;
     if (pln.con_smooth == 1) cl *= 0.7f;
     else if (pln.con_smooth == 2) cl *= 0.85f;
+    if (set.cycout) trace_control(str, rat, def, cl, cd, cm);
 }

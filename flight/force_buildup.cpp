@@ -5,6 +5,7 @@
 #include "engines.h"
 #include "flight_records.h"
 #include "force_accumulators.h"
+#include "force_dump.h"
 #include "cockpit/cockpit_records.h"
 #include "shell/shell_records.h"
 #include "toolkit/HL_FUNCT.h"
@@ -15,11 +16,6 @@
 
 #include <cmath>
 #include <cstring>
-
-// Stand-in until the force trace lands: the running totals are not written.
-__attribute__((weak)) void propforcerep()
-{
-}
 
 namespace {
 // Which side's flaps keep working after an asymmetric-flap failure (28 the
@@ -118,6 +114,7 @@ increments control_increments(int p, int el)
         inc.cd += pln.cdflap[row];
         inc.cm += pln.cmflap[row];
         inc.induced += induce_alpha(pln.clflap[row], p);
+        if (set.cycout) trace_flaps(pln.clflap[row], pln.cdflap[row], pln.cmflap[row]);
     }
     return inc;
 }
@@ -134,6 +131,7 @@ void lifting_parts(const wash* washes, int washing, float* downwash_from)
     for (int p = 4; p <= 17; ++p) {
         if (!have_this_part(p)) continue;
         const part_frame& f = frame_of(p);
+        if (set.cycout) trace_part(p);
         float sin_di = is_left(p) ? -f.sin_dihed : f.sin_dihed;
         float cos_di = f.cos_dihed;
 
@@ -152,6 +150,7 @@ void lifting_parts(const wash* washes, int washing, float* downwash_from)
             float axial = std::cos(a0) * Vinplane - flt.Qrad * Y - flt.Rrad * X;
             float normal = std::sin(a0) * Vinplane + (flt.Qrad * Z + flt.Prad * X) * cos_di +
                            (flt.Prad * Y - flt.Rrad * Z) * sin_di;
+            if (set.cycout) trace_element(el, X, Y, Z, alpha0, Vinplane, axial, normal);
 
             for (int e = 0; e < washing; ++e) {
                 if (!pln.in_propwash[p][e][el]) continue;
@@ -161,26 +160,37 @@ void lifting_parts(const wash* washes, int washing, float* downwash_from)
                 // The fin stands in the wash whatever the engine's cant.
                 axial += p == 12 || p == 13 ? dv : washes[e].cos_cant * dv;
                 normal -= washes[e].sin_cant * dv;
+                if (set.cycout) trace_propwash(e, washes[e].dir, share, dv, axial, normal);
             }
 
             flt.v_el[p][el] = std::sqrt(axial * axial + normal * normal);
             flt.alpha[p][el] = std::atan2(normal, axial) * con.radtodeg + flt.downwash[p][el];
             flt.deldir[p][el] += flt.alpha[p][el];
+            if (set.cycout) trace_downwash(p, el);
 
             if (p == 10 || p == 11) {
-                if (pln.hstabtype == 1) flt.alpha[p][el] -= p == 10 ? flt.lhstbdef : flt.rhstbdef;
-                if (pln.hstbtrimmax > 0.01f)
-                    flt.alpha[p][el] += flt.elv_trim * pln.hstbtrimmax * (pln.Zarm[10] < 0 ? 1.0f : -1.0f);
+                float def_inc = 0, trim_inc = 0;
+                if (pln.hstabtype == 1) {
+                    def_inc = -(p == 10 ? flt.lhstbdef : flt.rhstbdef);
+                    flt.alpha[p][el] += def_inc;
+                }
+                if (pln.hstbtrimmax > 0.01f) {
+                    trim_inc = flt.elv_trim * pln.hstbtrimmax * (pln.Zarm[10] < 0 ? 1.0f : -1.0f);
+                    flt.alpha[p][el] += trim_inc;
+                }
+                if (set.cycout) trace_stab(def_inc, trim_inc, p, el);
             }
 
             increments inc = control_increments(p, el);
             flt.alpha[p][el] += inc.induced;
+            if (set.cycout) trace_induced(inc.induced, p, el);
 
             float lift, drag, momt;
             float cl = F_el_force(inc.cl, inc.cd, inc.cm, lift, drag, momt, p, el);
             addFaero(-drag, -lift * sin_di, lift * cos_di, X, Y, Z);
             flt.M += momt * cos_di;
             flt.N -= momt * sin_di;
+            if (set.cycout) aeroforcerep();
 
             // A stalled surface sheds a pulsing wake.
             float k = 1;
@@ -218,11 +228,14 @@ void fuselage()
     float cd = interp(0, pln.fuse_cd, 90, 0.27f, o);
     float area = interp(0, pln.fuse_s_frn, 90, (pln.fuse_s_top + pln.fuse_s_sid) / 2, o);
     addFaero(-cd * area * q, side, lift, 0, pln.fuseYcent, pln.fuseZcent);
+    if (set.cycout) trace_fuselage(v, lift, side, o, cd, area, cd * area * q);
 }
 
-void body_drag(float cd, float area, float v)
+void body_drag(int p, float cd, float area, float v)
 {
-    addFaero(-cd * area * 0.5f * atm.rho * v * v, 0, 0, 0, 0, 0);
+    float drag = cd * area * 0.5f * atm.rho * v * v;
+    addFaero(-drag, 0, 0, 0, 0, 0);
+    if (set.cycout) trace_body(p, cd, area, v, drag);
 }
 
 void other_bodies()
@@ -232,21 +245,33 @@ void other_bodies()
         if (!have_this_part(p)) continue;
         if (p <= 22) {
             if (jet) continue;
-            body_drag(pln.entype == 3 ? pln.fuse_cd : 2 * pln.fuse_cd, pln.nace_s, flt.av + flt.DVinc[p - 19]);
+            body_drag(p, pln.entype == 3 ? pln.fuse_cd : 2 * pln.fuse_cd, pln.nace_s, flt.av + flt.DVinc[p - 19]);
         } else if (p <= 24) {
-            body_drag(pln.fuse_cd, pln.misc_s, flt.av);
+            body_drag(p, pln.fuse_cd, pln.misc_s, flt.av);
         } else {
-            body_drag(0.05f, pln.fair_s, flt.av);
+            body_drag(p, 0.05f, pln.fair_s, flt.av);
         }
     }
 
     if (pln.gear_type > 2) {
         float area = 1.6f * pln.wheelrad * pln.wheelrad * (pln.fair_eq ? 0.1f : 1.0f);
         for (int g = 0; g < 3; ++g)
-            if (pln.gear_stat[g]) addFaero(-0.25f * area * flt.Qstatic, 0, 0, 0, pln.mgearY, pln.mgearZ);
+            if (pln.gear_stat[g]) {
+                addFaero(-0.25f * area * flt.Qstatic, 0, 0, 0, pln.mgearY, pln.mgearZ);
+                if (set.cycout) trace_tyre(area, 0.25f * area * flt.Qstatic);
+            }
     }
-    if (pln.fbrkEQ && flt.sbrk > 0) addFaero(-pln.brake_area * flt.Qstatic * (flt.sbrk * 0.5f) * 1.23f, 0, 0, 0, 0, 0);
-    if (pln.chuteEQ && ins.chute_on) addFaero(-pln.chute_area * flt.Qstatic * 1.42f, 0, 0, 0, 0, 0);
+    if (pln.fbrkEQ && flt.sbrk > 0) {
+        float drag = pln.brake_area * flt.Qstatic * (flt.sbrk * 0.5f) * 1.23f;
+        addFaero(-drag, 0, 0, 0, 0, 0);
+        if (set.cycout) trace_brakes(drag);
+    }
+    if (pln.chuteEQ && ins.chute_on) {
+        float drag = pln.chute_area * flt.Qstatic * 1.42f;
+        addFaero(-drag, 0, 0, 0, 0, 0);
+        if (set.cycout) trace_chutes(drag);
+    }
+    if (set.cycout) aeroforcerep();
 }
 
 void contact()
@@ -301,6 +326,7 @@ void accelerations()
     flt.Pdot = Jroll > 0 ? flt.L / Jroll * con.radtodeg : 0;
     flt.Qdot = Jpitch > 0 ? flt.M / Jpitch * con.radtodeg : 0;
     flt.Rdot = Jyaw > 0 ? flt.N / Jyaw * con.radtodeg : 0;
+    if (set.cycout) trace_totals(north, east, up, m, Jroll, Jpitch, Jyaw);
 }
 } // namespace
 
@@ -320,6 +346,7 @@ float F_el_force(float modcl, float modcd, float modcm, float& lift, float& drag
     lift = cl_path * q;
     drag = cd_path * q;
     momt = cm * q * pln.mac[en][el];
+    if (set.cycout) trace_element_force(en, el, cl, cd, cm, cl_path, cd_path, lift, drag, momt);
     return cl;
 }
 
@@ -345,11 +372,19 @@ void set_a()
         flt.jatoleft -= msc.prd;
         if (flt.jatoleft < 0) ins.jato_on = 0;
     }
+    if (set.cycout) {
+        trace_text("After JATO:\n");
+        propforcerep();
+    }
 
     if (pln.puffEQ) {
         flt.L += pln.puffL * set.FC_roll;
         flt.M += pln.puffM * set.FC_ptch;
         flt.N += pln.puffN * set.FC_hdng;
+    }
+    if (set.cycout) {
+        trace_text("After puffers:\n");
+        propforcerep();
     }
 
     // Only propellers wash the surfaces; the wash direction is the engine's,

@@ -12,5 +12,5 @@ void set_a();
 float F_el_force(float modcl, float modcd, float modcm, float& lift, float& drag, float& momt, int en, int el);
 
 // The force trace's running totals of the propulsive forces and the
-// moments, written while the one-cycle dump is on.
+// moments, written while the one-cycle dump is on (force_dump.cpp).
 void propforcerep();

@@ -1,0 +1,128 @@
+// The moving map's view: pixel mapping, zoom limits that keep the centre,
+// panning, centring on the aircraft and the view held inside the world window.
+#include "tests/support/flat_window.h"
+
+#include "flight/flight_records.h"
+#include "shell/moving_map.h"
+#include "toolkit/HL_MNW.h"
+#include "toolkit/HL_TYPES.h"
+#include "world/world_records.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+class MapView : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        fill_constants();
+        std::memset(&env, 0, sizeof env);
+        std::memset(&msc, 0, sizeof msc);
+        std::memset(&flt, 0, sizeof flt);
+        env.lat_sou = 33;
+        env.lon_wes = -119;
+        flat_window(0);
+        con.mtrtonrt = 494 / env.dz;
+        msc.map_type = 402;
+        env.zoom_rat = 1;
+        env.os_X_plan = env.lox;
+        env.os_Z_plan = env.hiz;
+    }
+    // The world point in the middle of the map.
+    void centre(float* x, float* z)
+    {
+        *x = env.os_X_plan + 0.5f * env.dx / env.zoom_rat;
+        *z = env.os_Z_plan - 0.5f * env.dz / env.zoom_rat;
+    }
+};
+
+TEST_F(MapView, TheWorldWindowFillsTheChartAtMagnificationOne)
+{
+    EXPECT_NEAR(pixelxfinder(env.lox), 0, 1e-3);
+    EXPECT_NEAR(pixelyfinder(env.hiz), 0, 1e-3);        // south edge at the bottom
+    EXPECT_NEAR(pixelyfinder(env.loz), 494, 1e-2);      // north edge at the top
+    EXPECT_NEAR(pixelxfinder(env.hix), env.dx * 494 / env.dz, 1e-2);
+    float x, z;
+    map_world_at(pixelxfinder(1000), pixelyfinder(-2000), &x, &z);
+    EXPECT_NEAR(x, 1000, 1);
+    EXPECT_NEAR(z, -2000, 1);
+}
+
+TEST_F(MapView, ZoomKeepsTheCentreWithinItsLimits)
+{
+    float cx0, cz0;
+    centre(&cx0, &cz0);
+    // Out at 1 does nothing.
+    map_zoom_out();
+    EXPECT_FLOAT_EQ(env.zoom_rat, 1);
+    EXPECT_FLOAT_EQ(env.os_X_plan, env.lox);
+    int steps = 0;
+    while (env.zoom_rat < 50 && steps < 100) {
+        map_zoom_in();
+        ++steps;
+        float cx, cz;
+        centre(&cx, &cz);
+        EXPECT_NEAR(cx, cx0, 0.5f);
+        EXPECT_NEAR(cz, cz0, 0.5f);
+    }
+    EXPECT_EQ(steps, 10);   // 1.5^10 = 57.7: the first step past 50 is the last
+    float at = env.zoom_rat, ox = env.os_X_plan;
+    map_zoom_in();
+    EXPECT_FLOAT_EQ(env.zoom_rat, at);
+    EXPECT_FLOAT_EQ(env.os_X_plan, ox);
+    while (env.zoom_rat > 1) map_zoom_out();
+    EXPECT_FLOAT_EQ(env.zoom_rat, 1);
+    float cx, cz;
+    centre(&cx, &cz);
+    EXPECT_NEAR(cx, cx0, 1);
+    EXPECT_NEAR(cz, cz0, 1);
+}
+
+TEST_F(MapView, PanAndCentreStayInsideTheWorldWindow)
+{
+    map_zoom_in();
+    map_zoom_in();   // 2.25
+    float x0 = env.os_X_plan, z0 = env.os_Z_plan;
+    map_pan(1, 0);
+    EXPECT_NEAR(env.os_X_plan - x0, 0.2f * env.dx / 2.25f, 1);
+    map_pan(0, 1);   // up the screen is north
+    EXPECT_NEAR(env.os_Z_plan - z0, -0.2f * env.dz / 2.25f, 1);
+
+    // Panned far past the corners, the view comes back to the edges.
+    for (int k = 0; k < 20; ++k) map_pan(-1, -1);
+    map_hold_in_window();
+    EXPECT_FLOAT_EQ(env.os_X_plan, env.lox);
+    EXPECT_FLOAT_EQ(env.os_Z_plan, env.hiz);
+    for (int k = 0; k < 40; ++k) map_pan(1, 1);
+    map_hold_in_window();
+    EXPECT_NEAR(pixelxfinder(env.hix), env.dx * con.mtrtonrt, 0.5f);
+    EXPECT_NEAR(pixelyfinder(env.loz), 494, 0.5f);
+
+    // The aircraft in the middle; near a corner the edge wins.
+    flt.X = env.dx * 0.5;
+    flt.Z = -env.dz * 0.5;
+    map_centre_on_aircraft();
+    map_hold_in_window();
+    EXPECT_NEAR(pixelxfinder((float)flt.X), env.dx * con.mtrtonrt / 2, 0.5f);
+    EXPECT_NEAR(pixelyfinder((float)flt.Z), 247, 0.5f);
+    flt.X = 100;
+    map_centre_on_aircraft();
+    map_hold_in_window();
+    EXPECT_FLOAT_EQ(env.os_X_plan, env.lox);
+}
+
+TEST_F(MapView, AirportDiagramScaleAndOrigin)
+{
+    msc.map_type = 998;
+    env.os_X_plan = 1000;
+    env.os_Z_plan = -1000;
+    EXPECT_NEAR(pixelxfinder(1000), 7, 1e-3);
+    EXPECT_NEAR(pixelyfinder(-1000), 184, 1e-3);
+    EXPECT_NEAR(pixelxfinder(1150), 8, 1e-3);     // 150 m a pixel
+    EXPECT_NEAR(pixelyfinder(-1300), 186, 1e-3);
+}
+
+} // namespace
