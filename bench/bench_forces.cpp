@@ -78,7 +78,7 @@ void trainer_on_flat_ground()
 }
 
 // On the ground at 20 m/s heading north, full throttle, engine running.
-void roll()
+void roll(float prd)
 {
     set.cus_X = 60000;
     set.cus_Z = -80000;
@@ -90,15 +90,16 @@ void roll()
     flt.throrqst[0] = flt.thro[0] = 1;
     flt.eng_running[0] = 1;
     flt.mixt_powr_rat[0] = 1;
-    msc.prd = 0.05f;
+    msc.prd = prd;
 }
 
-// The real clock keeps pace, so the period holds at 0.05 s; every 100 steps
-// (5 s, before the lift-off) the roll starts again.
-void BM_flight_step_takeoff_roll(benchmark::State& state)
+// The real clock keeps pace, so the period holds at prd; every 5 s, before
+// the lift-off, the roll starts again.
+void roll_for_takeoff(benchmark::State& state, float prd)
 {
     trainer_on_flat_ground();
-    roll();
+    roll(prd);
+    const long restart = std::lround(5 / prd);
     long n = 0, allocated = 0;
     int airborne = 0;
     for (auto _ : state) {
@@ -106,10 +107,10 @@ void BM_flight_step_takeoff_roll(benchmark::State& state)
         long before = allocations;
         update_flight();
         allocated += allocations - before;
-        if (++n % 100 == 0) {
+        if (++n % restart == 0) {
             state.PauseTiming();
             airborne += !flt.onground;
-            roll();
+            roll(prd);
             state.ResumeTiming();
         }
     }
@@ -119,7 +120,18 @@ void BM_flight_step_takeoff_roll(benchmark::State& state)
     state.counters["alerts"] = alerts;
     state.counters["allocations"] = allocated;
 }
+
+void BM_flight_step_takeoff_roll(benchmark::State& state)
+{
+    roll_for_takeoff(state, 0.05f);
+}
+
+void BM_flight_step_takeoff_roll_60Hz(benchmark::State& state)
+{
+    roll_for_takeoff(state, 1 / 60.f);
+}
 } // namespace
 
 BENCHMARK(BM_flight_step_takeoff_roll);
+BENCHMARK(BM_flight_step_takeoff_roll_60Hz);
 BENCHMARK_MAIN();

@@ -1,6 +1,7 @@
 // One whole flight step (update_flight: controls, atmosphere, engines,
 // traffic, ticks, two half-steps of force build-up and integration, the crash
-// test) of the bundled trainer, parked on the runway and in cruise.
+// test) of the bundled trainer, parked on the runway and in cruise, at 20 Hz
+// and 60 Hz frame periods, and with cold caches.
 #include "world/world_services.h"
 #include "tests/support/flat_window.h"
 
@@ -24,6 +25,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 int alerts;
@@ -62,8 +64,9 @@ void load_the_trainer()
     loaded = 1;
 }
 
-// The custom start at (60 km, y, -80 km), heading north at v.
-void start(float y, float v)
+// The custom start at (60 km, y, -80 km), heading north at v, flown at the
+// frame period prd.
+void start(float y, float v, float prd)
 {
     set.cus_X = 60000;
     set.cus_Z = -80000;
@@ -71,23 +74,41 @@ void start(float y, float v)
     set.cus_v = v;
     set.cus_psi = 0;
     set_fltvars(10);
-    msc.prd = 0.05f;
+    msc.prd = prd;
+}
+
+// Larger than the last-level cache: walking it leaves the flight records,
+// the aircraft and the tables cold, as a frame of the running simulator with
+// its scenery and drawing finds them.
+std::vector<char> cache_flusher(64 << 20, 1);
+
+void flush_caches()
+{
+    long sum = 0;
+    for (size_t k = 0; k < cache_flusher.size(); k += 64) sum += ++cache_flusher[k];
+    benchmark::DoNotOptimize(sum);
 }
 
 // The real clock keeps pace with the simulated one, so the frame period
-// holds at 0.05 s; every 2000 steps (100 s flown) the start is made again, so
-// that every run times the same flight.
-void fly(benchmark::State& state, float y, float v)
+// holds at prd; every 100 s flown the start is made again, so that every run
+// times the same flight.
+void fly(benchmark::State& state, float y, float v, float prd, bool cold = false)
 {
     load_the_trainer();
-    start(y, v);
+    start(y, v, prd);
+    const long restart = std::lround(100 / prd);
     long n = 0;
     for (auto _ : state) {
+        if (cold) {
+            state.PauseTiming();
+            flush_caches();
+            state.ResumeTiming();
+        }
         mnw.time_elapsed += msc.prd;
         update_flight();
-        if (++n % 2000 == 0) {
+        if (++n % restart == 0) {
             state.PauseTiming();
-            start(y, v);
+            start(y, v, prd);
             state.ResumeTiming();
         }
     }
@@ -97,16 +118,37 @@ void fly(benchmark::State& state, float y, float v)
 
 void BM_flight_step_parked(benchmark::State& state)
 {
-    fly(state, 0, 0);
+    fly(state, 0, 0, 0.05f);
 }
 
 void BM_flight_step_cruise(benchmark::State& state)
 {
     load_the_trainer();
-    fly(state, 1500, 1.5f * msc.est_Vs);
+    fly(state, 1500, 1.5f * msc.est_Vs, 0.05f);
+}
+
+void BM_flight_step_parked_60Hz(benchmark::State& state)
+{
+    fly(state, 0, 0, 1 / 60.f);
+}
+
+void BM_flight_step_cruise_60Hz(benchmark::State& state)
+{
+    load_the_trainer();
+    fly(state, 1500, 1.5f * msc.est_Vs, 1 / 60.f);
+}
+
+// Cold caches before every step, as in the running simulator.
+void BM_flight_step_cruise_60Hz_cold(benchmark::State& state)
+{
+    load_the_trainer();
+    fly(state, 1500, 1.5f * msc.est_Vs, 1 / 60.f, true);
 }
 } // namespace
 
 BENCHMARK(BM_flight_step_parked);
 BENCHMARK(BM_flight_step_cruise);
+BENCHMARK(BM_flight_step_parked_60Hz);
+BENCHMARK(BM_flight_step_cruise_60Hz);
+BENCHMARK(BM_flight_step_cruise_60Hz_cold);
 BENCHMARK_MAIN();

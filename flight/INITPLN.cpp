@@ -4,6 +4,7 @@
 #include "INITPLN.h"
 
 #include "airfoil_tables.h"
+#include "element_coefficients.h"
 #include "cockpit/P_INIT.h"
 #include "finish_plane.h"
 #include "flight_records.h"
@@ -478,6 +479,7 @@ void load_plane()
     }
 
     finishplane();
+    note_shared_foils();
     trk.flush();
     reload_sounds();
 }

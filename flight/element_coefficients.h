@@ -11,8 +11,8 @@ void anyfoil(float alpha, float& cl, float& cd, float& cm, int EN, int RT, int R
 // flt.v_el[en][el]: the four slots blended by Reynolds number and span, plus
 // the control increments, finite span, induced drag, ground effect,
 // compressibility, delta-wing moment and ice.
-// Which airfoil slots of each part name the same file; the force build-up
-// notes it once a half-step so that no element compares file names.
+// Which airfoil slots of each part name the same file: noted when an
+// aircraft is loaded and at every start, so that no step compares file names.
 void note_shared_foils();
 void Fco_subsonic(float modcl, float modcd, float modcm, float& cl, float& cd, float& cm, int en, int el);
 

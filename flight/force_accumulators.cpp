@@ -8,67 +8,6 @@
 
 #include <cmath>
 
-void addFaprop(float faxil, float X, float Y)
-{
-    flt.faxilprop += faxil;
-    flt.M -= faxil * Y;
-    flt.N -= faxil * X;
-}
-
-void addFsprop(float fside, float Y, float Z)
-{
-    flt.fsideprop += fside;
-    flt.L += fside * Y;
-    flt.N -= fside * Z;
-}
-
-void addFnprop(float fnrml, float X, float Z)
-{
-    flt.fnrmlprop += fnrml;
-    flt.L -= fnrml * X;
-    flt.M -= fnrml * Z;
-}
-
-void addFagear(float faxil, float X, float Y)
-{
-    flt.faxilgear += faxil;
-    flt.M -= faxil * Y;
-    flt.N -= faxil * X;
-}
-
-void addFsgear(float fside, float Y, float Z)
-{
-    flt.fsidegear += fside;
-    flt.L += fside * Y;
-    flt.N -= fside * Z;
-}
-
-void addFngear(float fnrml, float X, float Z)
-{
-    flt.fnrmlgear += fnrml;
-    flt.L -= fnrml * X;
-    flt.M -= fnrml * Z;
-}
-
-void addFaero(float faxil_path, float fside_path, float fnrml_path, float X, float Y, float Z)
-{
-    flt.faxilaero += faxil_path;
-    flt.fsideaero += fside_path;
-    flt.fnrmlaero += fnrml_path;
-
-    // Into aircraft axes: through the sideslip, then the angle of attack.
-    float a1 = faxil_path * flt.cosbeta + fside_path * flt.sinbeta;
-    float s1 = fside_path * flt.cosbeta - faxil_path * flt.sinbeta;
-    float n1 = fnrml_path;
-    float a = a1 * flt.cosalph + n1 * flt.sinalph;
-    float n = n1 * flt.cosalph - a1 * flt.sinalph;
-    float s = s1;
-
-    flt.L += -n * X + s * Y;
-    flt.M += -a * Y - n * Z;
-    flt.N += -a * X - s * Z;
-}
-
 float pulse(float offset)
 {
     return 0.5f + 0.5f * std::sin(2 * (msc.elap_time + offset));

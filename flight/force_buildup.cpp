@@ -353,7 +353,6 @@ float F_el_force(float modcl, float modcd, float modcm, float& lift, float& drag
 void set_a()
 {
     if (!sidefail) sidefail = intrand(28, 29);
-    note_shared_foils();
 
     flt.L = flt.M = flt.N = 0;
     flt.faxilprop = flt.fsideprop = flt.fnrmlprop = 0;

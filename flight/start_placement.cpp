@@ -1,6 +1,7 @@
 #include "start_placement.h"
 
 #include "coordinates.h"
+#include "element_coefficients.h"
 #include "flight_records.h"
 #include "cockpit/cockpit_records.h"
 #include "cockpit/atc.h"
@@ -296,6 +297,7 @@ void set_fltvars(int type_start)
         break;
     }
 
+    note_shared_foils();
     float lat = flt.lat, lon = flt.lon;
     memset(&flt, 0, sizeof flt);
     memset(&atc, 0, sizeof atc);

@@ -5,6 +5,7 @@
 
 #include "cockpit/cockpit_records.h"
 #include "flight/INITPLN.h"
+#include "flight/element_coefficients.h"
 #include "flight/flight_records.h"
 #include "platform/window.h"
 #include "shell/shell_records.h"
@@ -100,6 +101,7 @@ void synthetic_foil(int part, float clB)
     }
     for (auto* name : {pln.Rafl0[part], pln.Rafl1[part], pln.Tafl0[part], pln.Tafl1[part]})
         copy_bounded(name, "fixture.afl", 400);
+    note_shared_foils();   // as the loader does
     pln.slat_effect[part] = 1;
 }
 

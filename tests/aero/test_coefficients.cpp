@@ -159,7 +159,7 @@ TEST_F(Coefficients, SlotsBlendByReynoldsNumberThenBySpan)
     copy_bounded(pln.Rafl1[P], "root high.afl", 400);
     copy_bounded(pln.Tafl0[P], "tip.afl", 400);
     copy_bounded(pln.Tafl1[P], "tip.afl", 400);
-    note_shared_foils();  // as the force build-up does each half-step
+    note_shared_foils();  // as the loader does
     afl.Re[P][0][0] = 1;
     afl.Re[P][0][1] = 3;
     afl.clM[P][0][1] = 0.12f;
