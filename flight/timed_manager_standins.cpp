@@ -1,11 +1,6 @@
-// Stand-ins for what the timed managers call before the receivers and the
-// runway lights land; weak so that the real ones take their place at link time.
-#include "cockpit/cockpit_services.h"
+// Stand-in for what the timed managers call before the runway lights land;
+// weak so that the real one takes its place at link time.
 #include "world/world_services.h"
-
-__attribute__((weak)) void setnav(int)
-{
-}
 
 __attribute__((weak)) void move_rabbits(int)
 {
