@@ -167,9 +167,11 @@ void search_gps()
     nav.gps_dis = pythag(dx, dz);
     float crs = std::atan2(dx, dz) * con.radtodeg;
     nav.gps_crs = crs < 0 ? crs + 360 : crs;
-    nav.hdef[0] = wrap180(nav.gps_crs - nav.gps_lock_crs) * nav.gps_dis * con.mtrstonm / 57.3f * 4;
+    // Re-referenced before the deflection, so that a new target starts centred
+    // instead of showing the old course's offset until the next search.
     if (nav.gps_index_mode != gps_last_mode || nav.gps_index != gps_last_index || msc.init_time < 5)
         nav.gps_lock_crs = nav.gps_crs;
+    nav.hdef[0] = wrap180(nav.gps_crs - nav.gps_lock_crs) * nav.gps_dis * con.mtrstonm / 57.3f * 4;
     gps_last_mode = nav.gps_index_mode;
     gps_last_index = nav.gps_index;
 }
