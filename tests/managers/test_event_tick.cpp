@@ -201,7 +201,7 @@ TEST_F(EventTick, PauseEndsTheIdentifierWhichStartsAgainFromItsFirstLetter)
     mnw.mouse_clicked = 1;
     manage_das(760, 320);   // pause
     ASSERT_EQ(msc.paused, 1);
-    msc.elap_time += 30;   // paused: no ticks, the clock runs on
+    msc.elap_time += 3;   // paused: no ticks, the clock runs on
     manage_das(760, 320);
     mnw.mouse_clicked = 0;
     ASSERT_EQ(msc.paused, 0);
