@@ -13,8 +13,11 @@ shots="${2:-$tmp}"
 pid=$!
 for i in $(seq 1 90); do
   sleep 0.7
+  # No click once the trainer is in: it would land on the panel.
+  grep -q "Trainer" Korvan.out 2>/dev/null && break
   xdotool mousemove 340 57 click 1 >/dev/null 2>&1
   sleep 0.3
+  grep -q "Trainer" Korvan.out 2>/dev/null && break
   xdotool mousemove 400 400 key Return >/dev/null 2>&1
   grep -q "Trainer" Korvan.out 2>/dev/null && break
 done
