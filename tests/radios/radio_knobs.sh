@@ -9,6 +9,12 @@
 . "$(dirname "$0")/../support/program_copy.sh"
 shots="${2:-$tmp}"
 
+# 0 when the screen pixel (x, y) is lit.
+lit() {
+  import -window root -crop 1x1+"$1"+"$2" -depth 8 txt:- 2>/dev/null |
+    awk -F'[(),]' 'NR == 2 { exit !($3 + $4 + $5 > 60) }'
+}
+
 "$exe" 2>"$tmp/stderr.txt" &
 pid=$!
 for i in $(seq 1 90); do
@@ -21,34 +27,39 @@ for i in $(seq 1 90); do
   xdotool mousemove 400 400 key Return >/dev/null 2>&1
   grep -q "Trainer" Korvan.out 2>/dev/null && break
 done
+# After the load comes the notice that no joystick was found: answered with
+# Enter once it shows (a click there would fly the aircraft with the mouse).
+for i in $(seq 1 80); do lit 400 190 && break; sleep 0.25; done
+for i in $(seq 1 40); do lit 400 190 || break; xdotool key Return >/dev/null 2>&1; sleep 0.5; done
 kill -0 "$pid" 2>/dev/null || { echo "Korvan ended during start-up"; cat "$tmp/stderr.txt"; exit 1; }
 grep -q "Trainer" Korvan.out || { echo "the trainer was not loaded"; exit 1; }
-sleep 2
-
-# One click per knob, each its own press and release.
-knob() {
-  xdotool mousemove "$1" $((600 - $2)) click 1 >/dev/null 2>&1
-  sleep 0.4
-}
-import -window root "$shots/radios_before.png"
-knob 600 178   # NAV 2 megahertz up: 112.70
-knob 626 178   # NAV 2 50 kHz up: 112.75
-knob 534 178   # COM 2 megahertz up: 122.00
-knob 558 165   # COM 2 50 kHz down: 122.95
-knob 571 135   # first transponder digit up: 2
-knob 520 12    # parking brake
-xdotool mousemove 400 400 >/dev/null 2>&1
 sleep 1
-import -window root "$shots/radios_after.png"
 
-# The digit (x 561-581, y 140-152) and the brake box (x 494-564, y 5-20).
-changed() {
-  a=$(convert "$shots/radios_before.png" -crop "$1" +repage -format '%#' info:)
-  b=$(convert "$shots/radios_after.png" -crop "$1" +repage -format '%#' info:)
-  [ "$a" != "$b" ]
+# One click per knob, each its own press and release; each waits until the
+# panel shows its effect (a loaded machine may draw slowly, and two clicks in
+# one frame would act as one).
+crop() { import -window root -crop "$1" +repage -depth 8 rgb:- 2>/dev/null | md5sum; }
+knob() {
+  before=$(crop "$3")
+  xdotool mousemove "$1" $((600 - $2)) click 1 >/dev/null 2>&1
+  for i in $(seq 1 60); do
+    sleep 0.25
+    [ "$(crop "$3")" != "$before" ] && return 0
+  done
+  echo "$4 did not change on the panel"
+  exit 1
 }
-changed 20x14+561+448 || { echo "the transponder digit did not change on the panel"; exit 1; }
-changed 70x16+494+580 || { echo "the parking brake did not change on the panel"; exit 1; }
+nav2=56x14+585+398
+com2=52x14+517+398
+import -window root "$shots/radios_before.png"
+knob 600 178 $nav2 "NAV 2 (megahertz up, 112.70)"
+knob 626 178 $nav2 "NAV 2 (50 kHz up, 112.75)"
+knob 534 178 $com2 "COM 2 (megahertz up, 122.00)"
+knob 558 165 $com2 "COM 2 (50 kHz down, 122.95)"
+knob 571 135 20x14+561+448 "the first transponder digit (up, 2)"
+knob 520 12 70x16+494+580 "the parking brake"
+xdotool mousemove 400 400 >/dev/null 2>&1
+import -window root "$shots/radios_after.png"
 
 xdotool mousemove 60 8 click 1 >/dev/null 2>&1
 sleep 1
