@@ -154,6 +154,8 @@ void marker_tones()
 void morse_player()
 {
     float now = msc.elap_time;
+    // Ten seconds after it began the identifier starts again while still heard.
+    if (morse_on && now - morse_start >= 10) morse_on = 0;
     if (!morse_on) {
         for (int r : {0, 1, 4}) {
             if (!nav.goodnav[r] || nav.radout != r) continue;
@@ -172,7 +174,6 @@ void morse_player()
         play_buffer(morse_type[k] == 3 ? SND_DOT : SND_DASH, 0);
         morse_type[k] = 2;
     }
-    if (now - morse_start >= 10) morse_on = 0;
 }
 
 void record_path()
@@ -802,6 +803,11 @@ int failme(int w)
         return seconds <= 1 || fine_uniform() < 1 / seconds;
     }
     return 1;
+}
+
+void end_morse_id()
+{
+    morse_on = 0;
 }
 
 void mod_evt()

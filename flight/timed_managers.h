@@ -4,6 +4,9 @@
 
 void mod_evt();
 void mod_sec();
+// Ends the identifier being keyed, so that after a pause it starts again
+// from its first letter instead of sounding every element that fell due.
+void end_morse_id();
 
 // 1 when failure item w (0..31) fails now, by its mode in rel.fail_type.
 int failme(int w);

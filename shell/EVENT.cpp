@@ -126,10 +126,12 @@ void reverse_thrust()
 
 void heading_mode()
 {
+    // The heading-select button toggles: pressed first, so that the modes
+    // set after it leave heading select on.
+    manage_das(osrad + 494, 90);
     ott.HDSLCT = 1;
     ott.NAV[0] = ott.NAV[1] = 0;
     ott.ALHOLD = ott.VVHOLD = ott.GS2 = ott.ASHOLD = 0;
-    manage_das(osrad + 494, 90);
     if (pln.bitchinbettyEQ && msc.warn_bb) play_buffer(17, 0);
 }
 

@@ -341,10 +341,12 @@ void apply(const prefs_image& p)
     nav.adff = p.adff;
     nav.dmesel = checked(p.dmesel, 0, 1, 0);
     nav.gps_index_mode = p.gps_index_mode;
-    nav.gps_apt_index = checked(p.gps_apt_index, 0, APT_CAP - 1, 0);
-    nav.gps_vor_index = checked(p.gps_vor_index, 0, NAV_CAP - 1, 0);
-    nav.gps_ndb_index = checked(p.gps_ndb_index, 0, NAV_CAP - 1, 0);
-    nav.gps_index = checked(p.gps_index, 0, p.gps_index_mode == 1 ? APT_CAP - 1 : NAV_CAP - 1, 0);
+    // GPS targets only within the tables loaded.
+    int last_apt = intmin2(env.aptmax, APT_CAP - 1), last_nav = intmin2(env.navmax, NAV_CAP - 1);
+    nav.gps_apt_index = checked(p.gps_apt_index, 0, last_apt, 0);
+    nav.gps_vor_index = checked(p.gps_vor_index, 0, last_nav, 0);
+    nav.gps_ndb_index = checked(p.gps_ndb_index, 0, last_nav, 0);
+    nav.gps_index = checked(p.gps_index, 0, p.gps_index_mode == 1 ? last_apt : last_nav, 0);
     for (int i = 0; i < 4; ++i) nav.gps_id[i] = p.gps_id[i];
     msc.prd = fltlim(p.prd, 0.01f, 0.1f);
     msc.logtime = p.logtime;

@@ -1,6 +1,5 @@
-// Stand-ins until the ATIS broadcast and the joystick window's captions
-// land: no broadcast and plain captions. Weak, so that the real ones take
-// their place at link time.
+// Stand-in until the joystick window's frame carries its captions: plain
+// captions drawn over it.
 #include "settings_standins.h"
 
 #include "shell_records.h"
@@ -8,12 +7,7 @@
 #include "toolkit/HL_GRAPH.h"
 #include "toolkit/HL_TEXT.h"
 
-__attribute__((weak)) void get_ATIS(int airport, int kind, char* text, int flag)
-{
-    text[0] = 0;
-}
-
-__attribute__((weak)) void draw_joystick_captions()
+void draw_joystick_captions()
 {
     static const char* const buttons[22] = {
         "hat forward", "hat back",  "hat left",  "hat right", "button 1",  "button 2",  "button 3",  "button 4",

@@ -4,6 +4,7 @@
 #include "settings_windows.h"
 
 #include "settings_standins.h"
+#include "cockpit/atc.h"
 #include "flight/flight_records.h"
 #include "flight/force_accumulators.h"
 #include "toolkit/HL_BTN.h"
@@ -131,7 +132,7 @@ void manage_atm()
     slider_readout(154, atm.trml_vvi, 3, "FPM climb rate");
 
     static char atis[400];
-    get_ATIS(apt, 65, atis, 0);
+    get_ATIS(apt, 'A', atis, 0);
     OGL_string(38, 241, 106, atis, 351, 6);
 
     instdbtn_range(47, 487, 477, &atm.temp_SL, 3, 0, -20, 120,

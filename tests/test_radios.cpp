@@ -51,6 +51,26 @@ TEST(Morse, LettersBecomeTimedDotsDashesAndGaps)
     EXPECT_FLOAT_EQ(time[4], 102.8f);
 }
 
+TEST(Morse, IdentifierScheduleStartsAndGaps)
+{
+    int type[MORSE_SLOTS];
+    float time[MORSE_SLOTS];
+    for (int& t : type) t = 2;
+    time[0] = 0;
+    int n = 0;
+    for (char c : {'S', 'E', 'A', ' '}) build_morse_id(c, type, time, &n);
+    ASSERT_EQ(n, 10);
+    const struct {
+        int type;
+        float start;
+    } slots[10] = {{3, 0}, {3, 0.3f}, {3, 0.6f}, {2, 0.9f}, {3, 1.9f}, {2, 2.2f}, {3, 3.2f}, {4, 3.5f}, {2, 4.0f}, {2, 5.0f}};
+    for (int k = 0; k < 10; ++k) {
+        EXPECT_EQ(type[k], slots[k].type) << k;
+        EXPECT_NEAR(time[k], slots[k].start, 1e-5) << k;
+    }
+    EXPECT_NEAR(time[10], 6.0f, 1e-5);
+}
+
 TEST(Morse, LongIdentifiersNeverRunPastTheSchedule)
 {
     int type[MORSE_SLOTS + 1];
@@ -63,6 +83,16 @@ TEST(Morse, LongIdentifiersNeverRunPastTheSchedule)
     EXPECT_EQ(n, MORSE_SLOTS);
     EXPECT_EQ(type[MORSE_SLOTS], -77);
     EXPECT_EQ(time[MORSE_SLOTS], -77);
+
+    // The last slot takes its element; the start after it has no slot.
+    for (auto add : {add_dot, add_das, add_qui}) {
+        type[MORSE_SLOTS - 1] = 0;
+        add(type, time, MORSE_SLOTS - 1);
+        add(type, time, MORSE_SLOTS);
+        EXPECT_NE(type[MORSE_SLOTS - 1], 0);
+        EXPECT_EQ(type[MORSE_SLOTS], -77);
+        EXPECT_EQ(time[MORSE_SLOTS], -77);
+    }
 }
 
 TEST(Traffic, PlacedAroundTheAircraftInsideTheWindow)

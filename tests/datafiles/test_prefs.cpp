@@ -348,6 +348,14 @@ TEST_F(Prefs, IndicesOutOfRangeAreNotTaken)
     put("edited.prf", joined(lines));
     ASSERT_EQ(grab_prefs(file.c_str(), 206, 0), 1);
     EXPECT_EQ(msc.loc_apt_wrl, 0);
+
+    // GPS targets past the navaids loaded (not only past the capacity) fall back to 0.
+    env.navmax = 2000;
+    put("edited.prf", joined(lines));
+    ASSERT_EQ(grab_prefs(file.c_str(), 206, 0), 1);
+    EXPECT_EQ(nav.gps_index_mode, 3);
+    EXPECT_EQ(nav.gps_index, 0);
+    EXPECT_EQ(nav.gps_ndb_index, 704);
 }
 
 TEST_F(Prefs, DamagedFileChangesNothingAndSaysSo)
@@ -509,7 +517,8 @@ TEST_F(Prefs, FirstRunDefaults)
     first_run_defaults();
     EXPECT_EQ(msc.loc_apt_wrl, 0);
 
-    // The defaults written and read back are the defaults.
+    // The defaults written and read back are the defaults (in a database that holds them).
+    env.aptmax = 14999;
     std::string file = dumped();
     std::memset(&nav, 0, sizeof nav);
     ASSERT_EQ(grab_prefs(file.c_str(), 206, 0), 1);

@@ -102,11 +102,18 @@ pid=$!
 # the trainer's load log appears.
 for i in $(seq 1 90); do
   sleep 0.7
+  # No click once the trainer is in: it would land on the panel.
+  grep -q "Trainer" Korvan.out 2>/dev/null && break
   xdotool mousemove 340 57 click 1 >/dev/null 2>&1
   sleep 0.3
+  grep -q "Trainer" Korvan.out 2>/dev/null && break
   xdotool mousemove 400 400 key Return >/dev/null 2>&1
   grep -q "Trainer" Korvan.out 2>/dev/null && break
 done
+# After the load comes the notice that no joystick was found: answered with
+# Enter once it shows (a click there would fly the aircraft with the mouse).
+for i in $(seq 1 80); do lit 400 190 && break; sleep 0.25; done
+for i in $(seq 1 40); do lit 400 190 || break; xdotool key Return >/dev/null 2>&1; sleep 0.5; done
 sleep 1
 start=$(saved start.sit) || exit 1
 y0=$(echo "$start" | awk '{ print $4 }')

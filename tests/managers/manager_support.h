@@ -5,6 +5,8 @@
 
 // Every play_buffer call since the last clear: slot numbers in order.
 extern std::vector<int> played;
+// msc.elap_time at each of those calls.
+extern std::vector<float> played_at;
 
 // The drawing's calls: primitives begun, vertices and texture coordinates.
 struct gl_record {

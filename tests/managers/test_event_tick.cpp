@@ -3,6 +3,8 @@
 #include "manager_support.h"
 
 #include "cockpit/cockpit_records.h"
+#include "cockpit/cockpit_services.h"
+#include "toolkit/HL_MNW.h"
 #include "flight/flight_records.h"
 #include "flight/timed_managers.h"
 #include "shell/shell_records.h"
@@ -19,6 +21,8 @@ struct EventTick : FlightTest {
     {
         FlightTest::SetUp();
         played.clear();
+        played_at.clear();
+        end_morse_id();
         rel.fc_flp = rel.fc_slt = rel.esystem = 1;
         msc.elap_time = 1000;
     }
@@ -112,26 +116,103 @@ TEST_F(EventTick, VorNeedleAndFlag)
     EXPECT_EQ(nav.ntf[1], 0);
 }
 
-TEST_F(EventTick, MorseIdentifierPlaysItsLettersAndRepeats)
+namespace {
+
+// The Morse tones since the last clear, with the times they were started.
+struct tone {
+    int sound;
+    float at;
+};
+
+std::vector<tone> morse_tones()
+{
+    std::vector<tone> out;
+    for (size_t k = 0; k < played.size(); ++k)
+        if (played[k] == 21 || played[k] == 22) out.push_back({played[k], played_at[k]});
+    return out;
+}
+
+std::vector<int> sounds_of(const std::vector<tone>& tones)
+{
+    std::vector<int> out;
+    for (auto& t : tones) out.push_back(t.sound);
+    return out;
+}
+
+const std::vector<int> SEA = {21, 21, 21, 21, 21, 22};
+
+} // namespace
+
+TEST_F(EventTick, MorsePlayerHearsTheSelectedReceiver)
+{
+    for (int r : {0, 1, 4}) nav.goodnav[r] = 1;
+    memcpy(nav.nav_id[0], "E\0\0\0", 4);
+    memcpy(nav.nav_id[1], "SEA ", 4);
+    memcpy(nav.nav_id[4], "T\0\0\0", 4);
+    struct {
+        int radout;
+        std::vector<int> tones;
+    } cases[] = {{0, {21}}, {1, SEA}, {4, {22}}, {2, {}}, {3, {}}};
+    for (auto& c : cases) {
+        ticks(101);   // whatever was keying has run out
+        played.clear();
+        played_at.clear();
+        nav.radout = c.radout;
+        ticks(99);
+        EXPECT_EQ(sounds_of(morse_tones()), c.tones) << "radout " << c.radout;
+    }
+    // A lost station is not keyed.
+    ticks(101);
+    nav.radout = 1;
+    nav.goodnav[1] = 0;
+    played.clear();
+    ticks(99);
+    EXPECT_TRUE(morse_tones().empty());
+}
+
+TEST_F(EventTick, MorseIdentifierKeepsTimeAndRepeatsAfterTenSeconds)
 {
     nav.goodnav[1] = 1;
     nav.radout = 1;
     memcpy(nav.nav_id[1], "SEA ", 4);
+    ticks(1);   // the schedule starts at this tick
+    float start = msc.elap_time;
     ticks(150);
-    std::vector<int> tones;
-    for (int s : played)
-        if (s == 21 || s == 22) tones.push_back(s);
-    // S E A: dot dot dot, dot, dot dash; ten seconds after it began it starts again.
-    const std::vector<int> once = {21, 21, 21, 21, 21, 22};
-    std::vector<int> twice = once;
-    twice.insert(twice.end(), once.begin(), once.end());
-    EXPECT_EQ(tones, twice);
+    std::vector<tone> t = morse_tones();
+    std::vector<int> twice = SEA;
+    twice.insert(twice.end(), SEA.begin(), SEA.end());
+    ASSERT_EQ(sounds_of(t), twice);
+    // Each element sounds at the first tick after its start time.
+    const float due[6] = {0, 0.3f, 0.6f, 1.9f, 3.2f, 3.5f};
+    for (int k = 0; k < 6; ++k) {
+        EXPECT_GT(t[k].at - start, due[k]) << k;
+        EXPECT_LE(t[k].at - start, due[k] + 0.1f + 1e-3f) << k;
+        EXPECT_NEAR(t[k + 6].at - t[k].at, 10, 0.1f + 1e-3f) << k;
+    }
+}
 
-    // The audio selector on another receiver hears nothing.
+TEST_F(EventTick, PauseEndsTheIdentifierWhichStartsAgainFromItsFirstLetter)
+{
+    nav.goodnav[1] = 1;
+    nav.radout = 1;
+    memcpy(nav.nav_id[1], "SEA ", 4);
+    ticks(12);   // S played, E to come
+    ASSERT_EQ(sounds_of(morse_tones()), std::vector<int>({21, 21, 21}));
+    mnw.mouse_clicked = 1;
+    manage_das(760, 320);   // pause
+    ASSERT_EQ(msc.paused, 1);
+    msc.elap_time += 3;   // paused: no ticks, the clock runs on
+    manage_das(760, 320);
+    mnw.mouse_clicked = 0;
+    ASSERT_EQ(msc.paused, 0);
     played.clear();
-    nav.radout = 2;
-    ticks(150);
-    EXPECT_EQ(std::count(played.begin(), played.end(), 21) + std::count(played.begin(), played.end(), 22), 0);
+    played_at.clear();
+    float resumed = msc.elap_time;
+    ticks(90);
+    std::vector<tone> t = morse_tones();
+    ASSERT_EQ(sounds_of(t), SEA);   // whole, from S, and only once
+    EXPECT_NEAR(t[0].at - resumed, 0.2f, 1e-3f);   // started at the first tick, played at the next
+    EXPECT_NEAR(t[1].at - t[0].at, 0.3f, 0.1f + 1e-3f);
 }
 
 TEST_F(EventTick, StormLevelStaysInsideTheField)

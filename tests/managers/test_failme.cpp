@@ -11,6 +11,7 @@
 #include <cstring>
 
 std::vector<int> played;
+std::vector<float> played_at;
 gl_record gl_calls;
 
 extern "C" {
@@ -18,6 +19,7 @@ void __real__Z11play_bufferii(int, int);
 void __wrap__Z11play_bufferii(int slot, int loop)
 {
     played.push_back(slot);
+    played_at.push_back(msc.elap_time);
     __real__Z11play_bufferii(slot, loop);
 }
 

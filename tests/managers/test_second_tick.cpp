@@ -47,6 +47,38 @@ struct SecondTick : FlightTest {
 
 } // namespace
 
+TEST_F(SecondTick, ReceiversRetunedEveryFifthSecond)
+{
+    rel.radios = 1;
+    pln.supptype = 1;
+    flt.lat = 35;
+    flt.lon = -116.5f;
+    env.navmax = 1;
+    for (int n = 0; n < 2; ++n) {
+        nav_type[n] = 3;
+        nav_lat[n] = 35.1f;
+        nav_lon[n] = -116.5f + 0.1f * n;
+        nav_f12[n] = 11390 + 10 * n;
+    }
+    copy_bounded(nav_id[0], "ONE", 5);
+    copy_bounded(nav_id[1], "TWO", 5);
+    nav.nf[0] = 11390;
+    nav.nf[1] = 11400;
+    int calls = 0;
+    while (!nav.goodnav[0] && calls < 5) {
+        second();
+        ++calls;
+    }
+    ASSERT_EQ(nav.goodnav[0], 1);
+    EXPECT_EQ(nav.goodnav[1], 1);   // both receivers at the same second
+    // The next search is five seconds later.
+    nav.nf[0] = 11400;
+    for (int k = 0; k < 4; ++k) second();
+    EXPECT_EQ(std::string(nav.nav_id[0], 3), "ONE");
+    second();
+    EXPECT_EQ(std::string(nav.nav_id[0], 3), "TWO");
+}
+
 TEST_F(SecondTick, GroundProximityCallouts)
 {
     pln.bitchinbettyEQ = 1;
