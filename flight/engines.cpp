@@ -3,6 +3,7 @@
 #include "flight_records.h"
 #include "force_accumulators.h"
 #include "force_buildup.h"
+#include "force_dump.h"
 #include "shell/shell_records.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_TYPES.h"
@@ -27,20 +28,6 @@ void rule()
     trk << '\n';
 }
 
-struct num {
-    float v;
-    int width, decimals;
-};
-
-std::ostream& operator<<(std::ostream& o, const num& n)
-{
-    std::ios::fmtflags flags = o.flags();
-    std::streamsize precision = o.precision();
-    o << std::fixed << std::setprecision(n.decimals) << std::setw(n.width) << n.v;
-    o.flags(flags);
-    o.precision(precision);
-    return o;
-}
 
 float sin_deg(float deg)
 {

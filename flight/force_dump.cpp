@@ -9,15 +9,6 @@
 #include <cmath>
 #include <iomanip>
 
-namespace {
-const char YEN = '\xA5';
-
-// A number in fixed notation, right-aligned in its width.
-struct num {
-    float v;
-    int width, decimals;
-};
-
 std::ostream& operator<<(std::ostream& o, const num& n)
 {
     std::ios::fmtflags flags = o.flags();
@@ -27,6 +18,10 @@ std::ostream& operator<<(std::ostream& o, const num& n)
     o.precision(precision);
     return o;
 }
+
+namespace {
+const char YEN = '\xA5';
+
 
 // The build-up's own numbers, where no width is fixed.
 num f(float v)

@@ -2,6 +2,15 @@
 // each stage of the force build-up writes while set.cycout is set.
 #pragma once
 
+#include <ostream>
+
+// A number in fixed notation, right-aligned in its width, for the reports.
+struct num {
+    float v;
+    int width, decimals;
+};
+std::ostream& operator<<(std::ostream& o, const num& n);
+
 // The dump's header with the flight condition before the dumped half-step.
 void force_dump_header();
 

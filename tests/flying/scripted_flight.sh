@@ -16,13 +16,8 @@
 keys() { xdotool key --delay 30 "$@" >/dev/null 2>&1; }
 repeat() { n=$1; shift; while [ "$n" -gt 0 ]; do keys "$@"; n=$((n - 1)); done; }
 
-# 0 when the screen pixel (x, y) is lit. The dark strip between the menu bar
-# and the sky (screen rows 18 to 38) is where a lit pixel tells a pull-down
-# menu or a menu window.
-lit() {
-  import -window root -crop 1x1+"$1"+"$2" -depth 8 txt:- 2>/dev/null |
-    awk -F'[(),]' 'NR == 2 { exit !($3 + $4 + $5 > 60) }'
-}
+# A lit pixel in the dark strip between the menu bar and the sky (screen
+# rows 18 to 38) tells a pull-down menu or a menu window.
 # Waits until the pixel is lit ($3 = 1) or dark ($3 = 0), however slowly the
 # loaded machine draws.
 await() {
@@ -96,24 +91,7 @@ wait_for() {
   done
 }
 
-"$exe" 2>"$tmp/stderr.txt" &
-pid=$!
-# First run: answer the notices and pick the trainer from the chooser, until
-# the trainer's load log appears.
-for i in $(seq 1 90); do
-  sleep 0.7
-  # No click once the trainer is in: it would land on the panel.
-  grep -q "Trainer" Korvan.out 2>/dev/null && break
-  xdotool mousemove 340 57 click 1 >/dev/null 2>&1
-  sleep 0.3
-  grep -q "Trainer" Korvan.out 2>/dev/null && break
-  xdotool mousemove 400 400 key Return >/dev/null 2>&1
-  grep -q "Trainer" Korvan.out 2>/dev/null && break
-done
-# After the load comes the notice that no joystick was found: answered with
-# Enter once it shows (a click there would fly the aircraft with the mouse).
-for i in $(seq 1 80); do lit 400 190 && break; sleep 0.25; done
-for i in $(seq 1 40); do lit 400 190 || break; xdotool key Return >/dev/null 2>&1; sleep 0.5; done
+first_run
 sleep 1
 start=$(saved start.sit) || exit 1
 y0=$(echo "$start" | awk '{ print $4 }')

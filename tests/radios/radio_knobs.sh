@@ -9,28 +9,8 @@
 . "$(dirname "$0")/../support/program_copy.sh"
 shots="${2:-$tmp}"
 
-# 0 when the screen pixel (x, y) is lit.
-lit() {
-  import -window root -crop 1x1+"$1"+"$2" -depth 8 txt:- 2>/dev/null |
-    awk -F'[(),]' 'NR == 2 { exit !($3 + $4 + $5 > 60) }'
-}
 
-"$exe" 2>"$tmp/stderr.txt" &
-pid=$!
-for i in $(seq 1 90); do
-  sleep 0.7
-  # No click once the trainer is in: it would land on the panel.
-  grep -q "Trainer" Korvan.out 2>/dev/null && break
-  xdotool mousemove 340 57 click 1 >/dev/null 2>&1
-  sleep 0.3
-  grep -q "Trainer" Korvan.out 2>/dev/null && break
-  xdotool mousemove 400 400 key Return >/dev/null 2>&1
-  grep -q "Trainer" Korvan.out 2>/dev/null && break
-done
-# After the load comes the notice that no joystick was found: answered with
-# Enter once it shows (a click there would fly the aircraft with the mouse).
-for i in $(seq 1 80); do lit 400 190 && break; sleep 0.25; done
-for i in $(seq 1 40); do lit 400 190 || break; xdotool key Return >/dev/null 2>&1; sleep 0.5; done
+first_run
 kill -0 "$pid" 2>/dev/null || { echo "Korvan ended during start-up"; cat "$tmp/stderr.txt"; exit 1; }
 grep -q "Trainer" Korvan.out || { echo "the trainer was not loaded"; exit 1; }
 sleep 1
