@@ -1,6 +1,7 @@
 // Channel values and labels as they reach the data file, the graph ring and
 // the engine-count rules.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <cstdio>
@@ -20,7 +21,7 @@
 
 namespace {
 
-std::string path_of_out() { return testing::TempDir() + "dataout_channels.out"; }
+std::string path_of_out() { return testing::TempDir() + "dataout_channels_" + std::to_string(getpid()) + ".out"; }
 
 class Channels : public testing::Test {
 protected:

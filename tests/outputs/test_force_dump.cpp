@@ -105,10 +105,10 @@ TEST_F(ForceDump, OneElementAircraftMatchesTheCheckedFile)
     std::stringstream want;
     want << in.rdbuf();
     if (got != want.str()) {
-        std::ofstream keep(testing::TempDir() + "one_element_dump.actual", std::ios::binary);
+        std::ofstream keep(testing::TempDir() + "one_element_dump_" + std::to_string(getpid()) + ".actual", std::ios::binary);
         keep << got;
     }
-    EXPECT_EQ(got, want.str()) << "kept in " << testing::TempDir() << "one_element_dump.actual";
+    EXPECT_EQ(got, want.str()) << "kept in " << testing::TempDir() << "one_element_dump_" << getpid() << ".actual";
 
     // The pieces the header and the trace promise, whatever the file holds.
     EXPECT_EQ(got.rfind("\n" + std::string(100, '\xA5') + "\n", 0), 0u);

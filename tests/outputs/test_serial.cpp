@@ -114,7 +114,7 @@ float float_at(const std::vector<unsigned char>& b, int k)
 // What gpsd's decoder makes of the sentences: its "NMEA0183: GGA:" and "NMEA0183: RMC:" data lines.
 std::string decoded(const std::string& sentences)
 {
-    std::string in = testing::TempDir() + "serial_nmea.txt";
+    std::string in = testing::TempDir() + "serial_nmea_" + std::to_string(getpid()) + ".txt";
     FILE* f = std::fopen(in.c_str(), "w");
     std::fputs(sentences.c_str(), f);
     std::fclose(f);

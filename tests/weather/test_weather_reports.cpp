@@ -8,6 +8,7 @@
 #include "world/world_records.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <cstdio>
@@ -181,7 +182,7 @@ protected:
             apt_h[a] = 100.0f * (a + 1);
             apt_inreg[a] = a != 3;   // KDDD lies outside the window
         }
-        path = testing::TempDir() + "world_rwk_test";
+        path = testing::TempDir() + "world_rwk_test_" + std::to_string(getpid());
     }
     void TearDown() override
     {
