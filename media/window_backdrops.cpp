@@ -311,6 +311,15 @@ picture set_serial()
 {
     picture p = face(600, 478);
     group(p, 10, 160, 580, 308, "Serial output");
+    static const float ys[6] = {451, 430, 366, 302, 238, 174};
+    static const char* const modes[6] = {
+        "Off",
+        "GPS sentences for a moving-map receiver, 4800 bit/s",
+        "Air data for outside instruments, 38400 bit/s",
+        "Motion seat Rock-n-Ride, 2400 bit/s",
+        "Position for outside displays, 38400 bit/s",
+        "Accelerations for outside displays, 38400 bit/s"};
+    for (int m = 0; m < 6; ++m) caption(p, 40, ys[m] + 1, modes[m]);
     return p;
 }
 
@@ -437,6 +446,23 @@ picture set_flight()
     check_box(p, 475, 282, "Throttle quadrant");
     check_box(p, 475, 222, "Collective");
     group(p, 190, 20, 260, 475, "Joystick buttons");
+    // The 22 buttons the user picks from, each beside the frame that marks
+    // the chosen one, and the 31 functions a button can take.
+    static const char* const buttons[22] = {
+        "hat forward", "hat back",  "hat left",  "hat right", "button 1",  "button 2",  "button 3",  "button 4",
+        "button 5",    "button 6",  "button 7",  "button 8",  "button 9",  "button 10", "button 11", "button 12",
+        "button 13",   "button 14", "button 15", "button 16", "button 17", "button 18"};
+    static const char* const functions[31] = {
+        "nothing",          "trim (key ])",       "trim (key [)",       "key 9",
+        "key 0",            "key 7",              "key 8",              "rudder left",
+        "rudder right",     "look forward",       "look down (held)",   "look left (held)",
+        "look right (held)", "previous view",     "next view",          "flaps up a notch",
+        "flaps down a notch", "vector/sweep back", "vector/sweep ahead", "gear",
+        "parking brake (held)", "speed brake",    "heading mode",       "thrust reverse",
+        "jettison",         "free view 1",        "free view 2",        "free view 3",
+        "free view 4",      "ATC (Return)",       "space bar"};
+    for (int n = 0; n < 22; ++n) caption(p, 201, 469 - 20.0f * n + 4, buttons[n]);
+    for (int k = 0; k < 31; ++k) caption(p, 295, 474 - 15.0f * k + 1, functions[k]);
     return p;
 }
 

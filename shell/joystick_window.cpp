@@ -2,7 +2,6 @@
 // largest deflection seen, damping, equipment and the buttons' functions.
 #include "settings_windows.h"
 
-#include "settings_standins.h"
 #include "shell_records.h"
 #include "toolkit/HL_BTN.h"
 #include "toolkit/HL_FUNCT.h"
@@ -56,7 +55,6 @@ void manage_flt()
     inboolbtn(475, 282, &set.eq_thr, "Do you have a throttle quadrant to manipulate the throttles? Say so here.");
     inboolbtn(475, 222, &set.eq_col, "Do you have a collective stick for your helo flying? Say so here.");
 
-    draw_joystick_captions();
     for (int n = 0; n < JOY_BUTTONS; ++n)
         if (n_button_pressed[n]) button_sel = n;
     button_sel = intlim(button_sel, 0, JOY_BUTTONS - 1);

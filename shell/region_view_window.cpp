@@ -2,7 +2,7 @@
 // from the south-west, its cities and the recorded flight path.
 #include "settings_windows.h"
 
-#include "settings_standins.h"
+#include "moving_map.h"
 #include "shell_records.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_GRAPH.h"

@@ -6,7 +6,7 @@
 #include "settings_windows.h"
 
 #include "DO_APP.h"
-#include "settings_standins.h"
+#include "moving_map.h"
 #include "shell_records.h"
 #include "flight/coordinates.h"
 #include "flight/flight_records.h"

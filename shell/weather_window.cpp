@@ -3,7 +3,6 @@
 // metres, and a value is written back only in a frame where it was edited.
 #include "settings_windows.h"
 
-#include "settings_standins.h"
 #include "cockpit/atc.h"
 #include "flight/flight_records.h"
 #include "flight/force_accumulators.h"

@@ -52,6 +52,17 @@ bool any_shows(float x1, float y1, float x2, float y2, int c)
     return false;
 }
 
+// Any black text pixel in the window box (wx1, wy1)-(wx2, wy2).
+bool any_black(float x1, float y1, float x2, float y2)
+{
+    for (int y = (int)(mnw.y + y1); y <= (int)(mnw.y + y2); ++y)
+        for (int x = (int)(mnw.x + x1); x <= (int)(mnw.x + x2); ++x) {
+            const unsigned char* p = shot.data() + (y * 800 + x) * 3;
+            if (p[0] < 30 && p[1] < 30 && p[2] < 30) return true;
+        }
+    return false;
+}
+
 void draw_window(int index, void (*handler)())
 {
     MACIBM_startwind(index);
@@ -142,6 +153,20 @@ TEST(SettingsOnScreen, WeatherWeightsAndRegionWindowsShowTheirControls)
     EXPECT_GE(city, 1);
     EXPECT_FALSE(shows(mnw.dx - 5, 20, 0));   // right of the grid's southern edge
     city_on_poly[88][79] = 0;
+
+    // The serial and joystick windows carry the captions of their choices
+    // in their frames: black text beside the first and last radio buttons,
+    // the first and last joystick buttons and functions.
+    draw_window(8, manage_ser);
+    take_screenshot("settings_serial");
+    EXPECT_TRUE(any_black(40, 452, 60, 458));
+    EXPECT_TRUE(any_black(40, 175, 60, 181));
+    draw_window(15, manage_flt);
+    take_screenshot("settings_joystick");
+    EXPECT_TRUE(any_black(201, 473, 230, 479));
+    EXPECT_TRUE(any_black(201, 53, 230, 59));
+    EXPECT_TRUE(any_black(295, 475, 330, 481));
+    EXPECT_TRUE(any_black(295, 25, 330, 31));
 
     MACIBM_startwind(0);
     MACIBM_finishup();
