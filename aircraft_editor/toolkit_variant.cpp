@@ -47,7 +47,7 @@ void program_texture_path(int number, const char* name, char* path)
     app_C(path, name);
 }
 
-// The preview always shows the whole aircraft, lights steady.
+// The preview always shows the whole aircraft.
 float program_view_range()
 {
     return 1e30f;
@@ -61,4 +61,11 @@ float program_view_zoom()
 float program_light_pulse()
 {
     return 1;
+}
+
+// The preview shows no lights: in wireframe it marks the eye, the centre of
+// gravity and the hubs instead.
+int program_plane_lights()
+{
+    return 0;
 }

@@ -133,6 +133,11 @@ float program_view_zoom()
     return scn.zoom;
 }
 
+int program_plane_lights()
+{
+    return 1;
+}
+
 // The flight model's pulse: a 2 rad/s flash.
 float program_light_pulse()
 {

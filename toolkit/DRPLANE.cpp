@@ -487,7 +487,7 @@ void plot_plane(float x, float y, float z, float the, float psi, float phi)
             if (have_this_part(p)) draw_part(p);
         if (!mnw.draw_wire) draw_gear();
     }
-    draw_lights(ps);
+    if (program_plane_lights()) draw_lights(ps);
     glPopMatrix();
 }
 

@@ -55,6 +55,9 @@ int program_part_lost(int en);
 float program_view_range();
 float program_view_zoom();
 float program_light_pulse();
+// 1 when plot_plane draws the aircraft's own lights (the simulator); the
+// editor marks its points in its own way instead.
+int program_plane_lights();
 // Optional: shows the program's own save-failure notice for path and returns
 // 1; the toolkit's default returns 0 and the toolkit's wording is shown.
 int program_save_notice(const char* path);

@@ -25,8 +25,9 @@ void frames(int n)
 }
 
 // One frame's drawing, read back before the swap and kept as a binary PPM;
-// returns how many pixels differ from (r, g, b).
-int screenshot(const char* name, int r, int g, int b)
+// returns how many pixels differ from (r, g, b) and, in *lights, how many
+// show the pure red or green of a navigation light.
+int screenshot(const char* name, int r, int g, int b, int* lights = nullptr)
 {
     OGL_plot_background();
     APPLICATION_update();
@@ -41,7 +42,12 @@ int screenshot(const char* name, int r, int g, int b)
     for (int y = h - 1; y >= 0; --y) fwrite(&px[(size_t)y * w * 3], 1, (size_t)w * 3, f);
     fclose(f);
     int differ = 0;
-    for (size_t k = 0; k < px.size(); k += 3) differ += px[k] != r || px[k + 1] != g || px[k + 2] != b;
+    int lit = 0;
+    for (size_t k = 0; k < px.size(); k += 3) {
+        differ += px[k] != r || px[k + 1] != g || px[k + 2] != b;
+        lit += (px[k] == 255 && px[k + 1] == 0 && px[k + 2] == 0) || (px[k] == 0 && px[k + 1] == 255 && px[k + 2] == 0);
+    }
+    if (lights) *lights = lit;
     return differ;
 }
 } // namespace
@@ -64,7 +70,15 @@ TEST(FabrexWindow, PreviewAndScreensOfTheBundledTrainer)
     for (int k = 0; k < 200 && !up_handled; ++k) frames(1);
     ASSERT_TRUE(up_handled);
     frames(3);
-    EXPECT_GT(screenshot("preview", 0, 0, 0), 1000);
+    // The preview marks its points but shows none of the simulator's
+    // navigation lights, wireframe or textured.
+    int lights = -1;
+    EXPECT_GT(screenshot("preview", 0, 0, 0, &lights), 1000);
+    EXPECT_EQ(lights, 0);
+    mnw.draw_wire = 0;
+    EXPECT_GT(screenshot("preview_textured", 0, 0, 0, &lights), 1000);
+    EXPECT_EQ(lights, 0);
+    mnw.draw_wire = 1;
 
     for (int id : {217, 205, 206, 208, 225, 201, 301}) {
         APPLICATION_handlemenu(id);
