@@ -162,7 +162,9 @@ void standard_day_with_gravity()
 
 void load_trainer()
 {
-    if (load_bundled_trainer()) ASSERT_TRUE(control_notices.empty()) << control_notices[0];
+    if (load_bundled_trainer()) {
+        ASSERT_TRUE(control_notices.empty()) << control_notices[0];
+    }
 }
 } // namespace
 

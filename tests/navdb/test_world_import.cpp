@@ -253,6 +253,8 @@ TEST_F(NavFolder, BundledDatabaseLoadsWithTheFirstRunAirport)
     EXPECT_GT(apt_len[first_run][0], 3000);
     for (int n = 0; n <= env.navmax - 2; ++n) {
         ASSERT_TRUE(nav_type[n] == 2 || nav_type[n] == 3) << n;
-        if (nav_type[n] == 3) ASSERT_TRUE(nav_f12[n] >= 10800 && nav_f12[n] <= 11795) << nav_id[n];
+        if (nav_type[n] == 3) {
+            ASSERT_TRUE(nav_f12[n] >= 10800 && nav_f12[n] <= 11795) << nav_id[n];
+        }
     }
 }
