@@ -1,5 +1,6 @@
 // The simulator's airfoil and flap readers.
 #include "airfoil_tables.h"
+#include "finish_plane.h"
 
 #include "toolkit/HL_FILE.h"
 #include "toolkit/HL_FUNCT.h"
@@ -9,20 +10,6 @@
 #include "toolkit/plane_record.h"
 
 #include <cmath>
-
-const char* part_name(int EN);
-
-// Stand-in until the aircraft completion module lands with its own part_name;
-// weak so that the real one takes its place at link time.
-__attribute__((weak)) const char* part_name(int EN)
-{
-    static const char* names[28] = {
-        "propeller 1", "propeller 2", "propeller 3", "propeller 4", "left wing 1", "rigt wing 1", "left wing 2",
-        "rigt wing 2", "left wing 3", "rigt wing 3", "left h-stab", "rigt h-stab", "vert stab 1", "vert stab 2",
-        "eng pylon 1", "eng pylon 2", "eng pylon 3", "eng pylon 4", "fuselage   ", "nacelle 1  ", "nacelle 2  ",
-        "nacelle 3  ", "nacelle 4  ", "misc body 1", "misc body 2", "w-fairing 1", "w-fairing 2", "w-fairing 3"};
-    return EN >= 0 && EN < 28 ? names[EN] : "";
-}
 
 namespace {
 const int FILE_VERSION = 363;
