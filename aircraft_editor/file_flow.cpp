@@ -42,13 +42,15 @@ void openplane()
     copy_bounded(file, pln.C_file, 400);
     copy_bounded(path, pln.C_path, 400);
     if (!MACIBM_open(203, file, path)) return;
-    // read_plane_file reads into a scratch record first: a short or damaged
-    // file ends the program without a half-read aircraft in use.
-    if (!read_plane_file(file, path)) {
+    // read_plane_file reads into a scratch record first and reports a short
+    // or damaged file itself; the aircraft being edited stays as it was.
+    int read = read_plane_file(file, path);
+    if (read == 0) {
         MACIBM_alert("I am unable to open the airplane! Sorry!!!", "I am trying to open:", file,
                      "The actual file-opening has failed. inf_open failed after string selected!", ALERT_FATAL);
         return;
     }
+    if (read < 0) return;
     for (int p = 0; p <= 17; ++p) {
         assign_foil_thickness(pln.Rafl0[p], p, 0);
         assign_foil_thickness(pln.Tafl0[p], p, 1);

@@ -120,6 +120,32 @@ TEST_F(Editor, AByteSwappedFileOpensToTheSameRecord)
     EXPECT_EQ(memcmp((const char*)&pln + 1200, (const char*)&saved + 1200, sizeof pln - 1200), 0);
 }
 
+TEST_F(Editor, ADamagedFileLeavesTheEditedAircraftAsItWas)
+{
+    std::vector<unsigned char> good = {0x69, 0x2E, 0, 0, 0};
+    good.resize(FILE_SIZE);
+    std::vector<unsigned char> short_file(good.begin(), good.begin() + 3000);
+    std::vector<unsigned char> wrong_version = good;
+    wrong_version[1] = 0x2D;
+    std::vector<unsigned char> not_aircraft(FILE_SIZE, 'x');
+    const struct {
+        const char* name;
+        const std::vector<unsigned char>& bytes;
+    } files[] = {{"Short.acf", short_file}, {"Old.acf", wrong_version}, {"Text.acf", not_aircraft}};
+    for (const auto& f : files) {
+        fabrex::setup_baseplane("Untitled.acf", "Untitled.acf");
+        pln.Vne = 123;
+        msc.planemod = 0;
+        msc.planenamed = 0;
+        write_raw(path(f.name), f.bytes);
+        chooser_file = f.name;
+        APPLICATION_handlemenu(101);
+        EXPECT_STREQ(pln.C_file, "Untitled.acf") << f.name;
+        EXPECT_EQ(pln.Vne, 123) << f.name;
+        EXPECT_EQ(msc.planenamed, 0) << f.name;   // the next Save still asks for a name
+    }
+}
+
 TEST_F(Editor, TheBundledTrainerOpenedAndSavedIsUnchangedApartFromItsNames)
 {
     std::vector<unsigned char> original = read_file(PROGRAM_DIR "/Aircraft/Trainer.acf");
