@@ -203,12 +203,12 @@ void instruments()
     if (ins.avail[2] && efis) update_arthoriz();
     if (ins.avail[3] && efis) update_alt();
     if (ins.avail[5] && pln.paneltype != 2) update_turnslip();
-    if (ins.avail[6] && efis) update_HSI((int)(5 * nav.hdef[1]), (int)(-5 * nav.vdef[1]));
+    if (ins.avail[6] && efis) update_HSI(flt_to_int(5 * nav.hdef[1]), flt_to_int(-5 * nav.vdef[1]));
     if (ins.avail[7] && efis) update_vvi();
     if (ins.avail[8]) update_ADF();
     if (ins.avail[4]) {
         switch (pln.supptype) {
-        case 1: update_VORandGS((int)(4 * nav.hdef[0]), (int)(-5 * nav.vdef[0])); break;
+        case 1: update_VORandGS(flt_to_int(4 * nav.hdef[0]), flt_to_int(-5 * nav.vdef[0])); break;
         case 2: if (rel.esystem) update_stormscope(); break;
         case 3: if (rel.radios) update_glass(24); break;
         case 4: update_radalt(); break;
