@@ -21,6 +21,7 @@
 #include "world/world_records.h"
 #include "world/world_services.h"
 
+#include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -54,10 +55,21 @@ int count_in_square(int v, int q)
     return n;
 }
 
-int count(bool (*match)(const unsigned char*))
+// The frame drawn so far, read into shot without keeping it.
+void read_frame()
+{
+    shot.resize(800 * 600 * 3);
+    glFinish();
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, 800, 600, GL_RGB, GL_UNSIGNED_BYTE, shot.data());
+}
+
+// Pixels of shot below the menu bar (its top rows: the shot runs bottom up) that match.
+int count_below_menus(bool (*match)(const unsigned char*))
 {
     int n = 0;
-    for (size_t k = 0; k + 2 < shot.size(); k += 3) n += match(&shot[k]);
+    for (size_t k = 0; k < 3 * 800 * 580; k += 3) n += match(&shot[k]);
     return n;
 }
 
@@ -279,28 +291,49 @@ TEST_F(ShipFlights, TheCarrierFromTheChaseViewAtNoon)
     for (int k = 0; k < 100; ++k) frame();
     take_screenshot(SHOT_DIR, "ship_flights_carrier_noon", shot);
     // The grey deck and hull fill much of the view below the sea's horizon.
-    int grey = count([](const unsigned char* p) {
+    int grey = count_below_menus([](const unsigned char* p) {
         return std::abs(p[0] - p[1]) < 14 && std::abs(p[1] - p[2]) < 14 && p[0] > 50 && p[0] < 200;
     });
-    EXPECT_GT(grey, 20000);
+    EXPECT_GT(grey, 50000);
 }
 
-TEST_F(ShipFlights, TheRigAtNightShowsItsLights)
+TEST_F(ShipFlights, EachVesselIsLitAtNight)
 {
-    float c[3];
-    vessel(2, c);
-    msc.locl_time = 0;
-    // 800 m south of the rig, looking at it from a little above its helideck.
-    start_over(c, 0, 120, 800, 0, 0);
-    set.view_type = 521;   // the whole screen, no HUD
-    set.view_is_fullscreen = 1;
-    msc.paused = 1;
-    msc.elap_time = 0.785f;   // the red lights at the top of their pulse
-    frame();
-    frame();
-    take_screenshot(SHOT_DIR, "ship_flights_rig_night", shot);
-    auto pale = [](const unsigned char* p) { return p[0] > 180 && p[1] > 180 && p[2] > 100; };
+    struct {
+        int vessel;
+        float up, south;   // the eye from the vessel, m
+        int lights, red;   // at least this many more pixels lit with its lights on, and red at night
+        const char* shot;
+    } cases[] = {
+        {2, 120, 800, 20, 3, "ship_flights_rig_night"},
+        {0, 40, 400, 10, 3, "ship_flights_frigate_night"},
+        {1, 60, 800, 15, 0, "ship_flights_carrier_night"},
+    };
+    auto bright = [](const unsigned char* p) { return p[0] > 200 && p[1] > 200 && p[2] > 130; };
     auto red = [](const unsigned char* p) { return p[0] > 150 && p[1] < 60 && p[2] < 60; };
-    EXPECT_GT(count(pale), 20) << "the helideck and leg-top lights";
-    EXPECT_GT(count(red), 2) << "the red beacons";
+    for (const auto& k : cases) {
+        SCOPED_TRACE(vessel_names[k.vessel]);
+        SetUp();
+        float c[3];
+        vessel(k.vessel, c);
+        start_over(c, 0, k.up, k.south, 0, 0);
+        set.view_type = 521;   // the whole screen, no HUD
+        set.view_is_fullscreen = 1;
+        msc.paused = 1;
+        msc.elap_time = 0.785f;   // the red lights at the top of their pulse
+        // The lights come on just after five in the evening; the light of the day barely changes.
+        int lit[2];
+        for (int on = 0; on < 2; ++on) {
+            msc.locl_time = 17 * 3600 + on * 180;
+            frame();
+            frame();
+            read_frame();
+            lit[on] = count_below_menus(bright);
+        }
+        EXPECT_GE(lit[1] - lit[0], k.lights) << "deck and mast-top lights";
+        msc.locl_time = 0;
+        frame();
+        take_screenshot(SHOT_DIR, k.shot, shot);
+        EXPECT_GE(count_below_menus(red), k.red) << "red beacons";
+    }
 }
