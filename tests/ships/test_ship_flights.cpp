@@ -17,6 +17,7 @@
 #include "toolkit/HL_MNW.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/plane_record.h"
+#include "world/INITNAV.h"
 #include "world/terrain_grid.h"
 #include "world/world_records.h"
 #include "world/world_services.h"
@@ -203,6 +204,12 @@ TEST_F(ShipFlights, TheCatapultHoldsTheTrainerUntilTheBrakeIsReleased)
     EXPECT_NEAR(flt.Z, z0, 0.5);
     EXPECT_NEAR(flt.Y - pln.h_eqlbm, deck, 0.5) << "standing on the deck";
     EXPECT_LT(flt.v, 0.5f);
+    // The frame that drew the carrier put its beacons in the navaid table, on 108.00 MHz.
+    for (int n : {env.navmax - 1, env.navmax}) {
+        EXPECT_EQ(nav_f12[n], 10800);
+        EXPECT_EQ(nav_inreg[n], 1);
+    }
+    EXPECT_EQ(nav_type[env.navmax], 6);
 
     // The panel's parking-brake switch.
     mnw.mx = osrad + 529;
