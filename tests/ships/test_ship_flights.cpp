@@ -82,6 +82,12 @@ protected:
         fill_ship_shapes();   // the start-up's general initialisation, which the support skips
         init_panel_layout();
         MACIBM_startwind(0);
+        // The flight's first second tick loads the scenery's textures: a second parked at KSBD.
+        park_at_ksbd();
+        msc.paused = 0;
+        msc.prd = 0.05f;
+        set.controls_type = -1;
+        frames(1.5f);
     }
 
     void SetUp() override
@@ -289,12 +295,14 @@ TEST_F(ShipFlights, TheTrainerParkedOnTheRigsHelideckRestsAtItsHeight)
 TEST_F(ShipFlights, TheCarrierFromTheChaseViewAtNoon)
 {
     set_fltvars(21);
-    set.view_type = 516;   // the chase view, as the View menu picks it: beside the panel
-    // Held on the catapult, flying: the chase camera takes its place behind the flight path.
-    // It glides in from where it was; start it at the aircraft.
-    con.VIEW_xyz[0] = (float)flt.X;
-    con.VIEW_xyz[1] = (float)flt.Y + 5;
-    con.VIEW_xyz[2] = (float)flt.Z + 20;
+    frames(0.5f);   // in the cockpit view every start gives, the eye at the aircraft
+    set.view_type = 516;   // then the chase view, as the View menu picks it: beside the panel
+    // A second down the catapult, then paused: the chase camera glides in behind the flight path.
+    set.parkbrake = 0;
+    flt.cat_stage = 4;
+    frames(1);
+    ASSERT_EQ(flt.cat_stage, 4);
+    msc.paused = 1;
     for (int k = 0; k < 100; ++k) frame();
     take_screenshot(SHOT_DIR, "ship_flights_carrier_noon", shot);
     // The grey deck and hull fill much of the view below the sea's horizon.
