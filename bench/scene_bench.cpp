@@ -35,6 +35,15 @@ void at_ksbd()
         init_panel_layout();
         MACIBM_startwind(0);
         fill_ship_shapes();
+        // The flight's first second tick loads the scenery's textures:
+        // without it the terrain and the decks draw untextured.
+        park_at_ksbd();
+        msc.paused = 0;
+        msc.prd = 0.05f;
+        for (int k = 0; k < 30; k++) {
+            mnw.time_elapsed += msc.prd;
+            update_flight();
+        }
     }
     park_at_ksbd();
     msc.prd = 0.02f;
