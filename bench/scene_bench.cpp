@@ -1,6 +1,8 @@
 // One whole scenery frame (update_scenery, glFinish) at 800 x 600 over the
 // bundled world at KSBD: (a) parked in the cockpit view with the default
-// weather, (b) at 5000 m above an overcast with the whole window in range.
+// weather, (b) at 5000 m above an overcast with the whole window in range,
+// (c) on the carrier's catapult in the chase view at noon in clear air, the
+// ships, the rig and the ten traffic aircraft drawn.
 // Needs a display: run it under Xvfb (Mesa's software renderer), e.g.
 //   xvfb-run -a -s "-screen 0 800x600x24" build/bench/scene_bench
 // The "allocations" counter must stay 0: the frame allocates nothing.
@@ -8,8 +10,12 @@
 #include "tests/support/ksbd_world.h"
 
 #include "cockpit/P_INIT.h"
+#include "flight/FLTCALC.h"
 #include "flight/flight_records.h"
+#include "flight/start_placement.h"
+#include "shell/INITGEN.h"
 #include "shell/shell_records.h"
+#include "toolkit/HL_TYPES.h"
 #include "toolkit/HL_GRAPH.h"
 #include "toolkit/HL_MNW.h"
 #include "world/world_records.h"
@@ -28,6 +34,16 @@ void at_ksbd()
         panel = true;
         init_panel_layout();
         MACIBM_startwind(0);
+        fill_ship_shapes();
+        // The flight's first second tick loads the scenery's textures:
+        // without it the terrain and the decks draw untextured.
+        park_at_ksbd();
+        msc.paused = 0;
+        msc.prd = 0.05f;
+        for (int k = 0; k < 30; k++) {
+            mnw.time_elapsed += msc.prd;
+            update_flight();
+        }
     }
     park_at_ksbd();
     msc.prd = 0.02f;
@@ -70,8 +86,36 @@ void BM_SceneAboveOvercast(benchmark::State& state)
     flt.Y = 5000;
     scene_frames(state);
 }
+
+// (c) on the carrier's catapult, chase view, noon, clear air: the vessels
+// near by and every traffic aircraft in the picture.
+void BM_SceneAtCarrier(benchmark::State& state)
+{
+    at_ksbd();
+    atm.cld_type = 0;
+    msc.locl_time = 12 * 3600;
+    set_fltvars(21);
+    set.view_type = 516;
+    set.view_is_fullscreen = 1;
+    // Three seconds of flight held on the catapult, as after any start: the
+    // flight step gives the aircraft its flight path and the chase camera
+    // glides out behind it from the aircraft; then the world stands still.
+    con.VIEW_xyz[0] = (float)flt.X;
+    con.VIEW_xyz[1] = (float)flt.Y;
+    con.VIEW_xyz[2] = (float)flt.Z;
+    msc.paused = 0;
+    for (int k = 0; k < 150; k++) {
+        mnw.time_elapsed += msc.prd;
+        update_flight();
+        update_scenery();
+    }
+    msc.paused = 1;
+    scene_frames(state);
+    state.counters["over_carrier"] = env.over_carr;
+}
 } // namespace
 
 BENCHMARK(BM_SceneParkedKSBD)->Unit(benchmark::kMillisecond)->MinTime(1)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_SceneAboveOvercast)->Unit(benchmark::kMillisecond)->MinTime(1)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_SceneAtCarrier)->Unit(benchmark::kMillisecond)->MinTime(1)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK_MAIN();
