@@ -421,33 +421,6 @@ protected:
     }
 };
 
-// KSFO at dusk from 1500 m up behind its first runway, looking along it: the
-// runways' pavement, and water in the bay.
-TEST_F(OtherWindows, KsfoAtDuskScreenshot)
-{
-    int w, a;
-    load_window_round("KSFO", &w, &a);
-    if (HasFatalFailure()) return;
-    float eye[3], psi;
-    behind_runway_end(a, first_rway(w), 0, 2000, apt_h[w] + 1500, eye, &psi);
-    const float sky[3] = {0.7f, 0.45f, 0.4f};
-    scn.rway_lites_on = scn.city_lites_on = 1;
-    draw_scene(w, a, eye, psi, -30, sky, 0.5f);
-    EXPECT_EQ(glGetError(), (GLenum)GL_NO_ERROR);
-    std::vector<unsigned char> shot;
-    take_screenshot(SHOT_DIR, "ksfo_dusk", shot);
-    ASSERT_EQ(shot.size(), 800u * 600 * 3);
-    int water = 0, pavement = 0;
-    for (int y = 0; y < 600; y += 2)
-        for (int x = 0; x < 800; x += 2) {
-            rgb p = at(shot, x, y);
-            water += p.b > p.g + 3;   // the dusk fog greys the bay
-            pavement += greyish(p);
-        }
-    EXPECT_GT(water, 500);
-    EXPECT_GT(pavement, 2000);
-}
-
 // PHNL at noon from 1500 m, looking down to the south-east over the field:
 // sea and land.
 TEST_F(OtherWindows, PhnlAtNoonScreenshot)
@@ -561,7 +534,7 @@ const rgb BLUE = {51, 51, 153}, EDGE = {153, 153, 102}, AMBER = {153, 102, 0}, G
 struct lamp {
     float sx, sy;
     rgb c;
-    int rway;
+    int rway, index;
     char group;
     int other;   // the unlit end's
     int drawn;
@@ -600,6 +573,7 @@ std::vector<lamp> airport_lamps(int a, int w, const camera& c)
             if (!to_screen(c, p[i], &l.sx, &l.sy)) return;
             l.c = col;
             l.rway = r;
+            l.index = i;
             l.group = g;
             l.other = other;
             l.drawn = !other && drawn.find(g) != std::string::npos;
@@ -806,7 +780,9 @@ TEST_F(Zlit, EveryLightCodeAtNight)
                 SCOPED_TRACE(std::string("group ") + g);
                 bool want = std::string(zlit_rways[r].groups[e]).find(g) != std::string::npos;
                 std::vector<tally> t = count_group(shot, all, r, g, 0);
-                if (want) EXPECT_GE(seen(t), (g == 's' || g == 'g') ? 1 : 3) << "too few lights in view to judge";
+                if (want) {
+                    EXPECT_GE(seen(t), (g == 's' || g == 'g') ? 1 : 3) << "too few lights in view to judge";
+                }
                 expect_lit(t, want);
                 SCOPED_TRACE("the far end's");
                 expect_lit(count_group(shot, all, r, g, 1), 0);
@@ -886,9 +862,86 @@ TEST_F(Zlit, ByDayOnlyTheGlideSlopeLights)
     for (char g : std::string("xetbczafrsg")) {
         SCOPED_TRACE(std::string("group ") + g);
         std::vector<tally> t = count_group(shot, all, 0, g, 0);
-        if (g == 'g') EXPECT_GE(seen(t), 1);
+        if (g == 'g') {
+            EXPECT_GE(seen(t), 1);
+        }
         expect_lit(t, g == 'g');
     }
+}
+
+// KSFO at dusk from 1500 m up behind its first runway, looking along it
+// through the real frame: water in the bay, the runways' pavement, their
+// edge lights, and none of them where a runway crosses another's pavement.
+TEST_F(OtherWindows, KsfoAtDuskScreenshot)
+{
+    int w, a;
+    load_window_round("KSFO", &w, &a);
+    if (HasFatalFailure()) return;
+    camera c;
+    behind_runway_end(a, first_rway(w), 0, 1000, apt_h[w] + 1000, c.eye, &c.psi);
+    c.the = -35;
+    c.zoom = 1;
+    std::vector<unsigned char> shot;
+    scene_frame(c, 18.5f, "ksfo_dusk", shot);
+    ASSERT_EQ(shot.size(), 800u * 600 * 3);
+    ASSERT_EQ(scn.rway_lites_on, 1);
+    int water = 0, pavement = 0;
+    for (int y = 0; y < 583; y += 2)
+        for (int x = 0; x < 800; x += 2) {
+            rgb p = at(shot, x, y);
+            water += p.b > p.g + 10 && p.b > p.r;
+            pavement += greyish(p) && p.r > 40;
+        }
+    EXPECT_GT(water, 2000);
+    EXPECT_GT(pavement, 300);
+
+    // Two runways cross here.
+    int crossings = 0;
+    for (int r = 0; r <= env.rwaymax[a]; ++r)
+        for (int s = 0; s <= env.rwaymax[a]; ++s)
+            if (r != s && std::abs(fltwrap((float)(apt_hdng[w][r] - apt_hdng[w][s]), -90, 90)) > 30) ++crossings;
+    EXPECT_GT(crossings, 0);
+
+    std::vector<lamp> all = airport_lamps(a, w, c);
+    for (int r = 0; r <= env.rwaymax[a]; ++r) {
+        SCOPED_TRACE(r);
+        expect_lit(count_group(shot, all, r, 'e', 0), 1);
+    }
+    // Where each edge light stood before the build took those on other
+    // pavement away: evenly along its row between the row's two ends.
+    std::vector<lamp> gone;
+    for (int r = 0; r <= env.rwaymax[a]; ++r) {
+        const float (*p)[3] = scn.rwayxyz[a][r];
+        for (int row = 0; row < 2; ++row) {
+            int first = 50 * row, last = row ? env.rwaymax2[a][r] : env.rwaymax1[a][r];
+            for (int i = first + 1; i < last; ++i) {
+                float f = (float)(i - first) / (last - first), q[3];
+                for (int k = 0; k < 3; ++k) q[k] = p[first][k] + f * (p[last][k] - p[first][k]);
+                bool on_other = false;
+                for (int s = 0; s <= env.rwaymax[a]; ++s)
+                    if (s != r)
+                        for (int m = 0; m < 2; ++m) on_other = on_other || in_quad_xz(scn.markxyz[a][s][m], q[0], q[2]);
+                lamp l;
+                l.rway = r;
+                l.index = i;
+                if (on_other && to_screen(c, q, &l.sx, &l.sy) && on_view(l)) gone.push_back(l);
+            }
+        }
+    }
+    int hidden = 0;
+    for (const lamp& l : gone) {
+        bool clear = true;
+        for (const lamp& o : all) {
+            bool also_gone = false;
+            for (const lamp& g : gone) also_gone = also_gone || (g.rway == o.rway && g.index == o.index);
+            if (o.drawn && !also_gone && std::hypot(o.sx - l.sx, o.sy - l.sy) < 3.5f) clear = false;
+        }
+        if (!clear) continue;
+        ++hidden;
+        EXPECT_FALSE(shows(shot, l.sx, l.sy, EDGE) || shows(shot, l.sx, l.sy, AMBER))
+            << "runway " << l.rway << " edge light " << l.index << " drawn on another runway";
+    }
+    EXPECT_GE(hidden, 3);
 }
 
 int main(int argc, char** argv)
