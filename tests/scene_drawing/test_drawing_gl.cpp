@@ -1,6 +1,8 @@
-// The drawers in a real GL context under Xvfb with the KSBD window loaded from
-// the bundled world: what lies under the aircraft comes from the drawing, and
-// every terrain and wall texture is bound once per frame.
+// The scene's drawers in the simulator's window under Xvfb over the bundled
+// world: what lies under the aircraft comes from the drawing, every terrain
+// and wall texture is bound once per frame, and screenshots of the real
+// scene frame (KSBD, KSFO, PHNL and the fixture airport ZLIT at night) are
+// checked by pixel rules and kept beside the test.
 #include "flight/coordinates.h"
 #include "flight/flight_records.h"
 #include "shell/MENUS.h"
@@ -23,7 +25,6 @@
 #include "world/world_services.h"
 #include "tests/support/ksbd_world.h"
 #include "tests/support/screenshot.h"
-#include "toolkit/HL_TEXTURE.h"
 #include "world/weather_field.h"
 
 #include <gtest/gtest.h>
@@ -49,13 +50,6 @@ extern "C" void __wrap__Z11OGL_bindtexi(int index)
 namespace {
 int ksbd = -1, ksbd_reg = -1;
 
-// The simulator's window at KSBD with the scene's textures, once for the
-// whole run.
-void start_window()
-{
-    start_at_ksbd();
-}
-
 // Loads the bundled world's window round airport id as the start placement
 // does; gives its database index and its slot among the listed airports.
 void load_window_round(const char* id, int* w, int* a)
@@ -77,7 +71,7 @@ class SceneDrawing : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        start_window();
+        start_at_ksbd();
         load_window_round("KSBD", &ksbd, &ksbd_reg);
     }
 
@@ -196,75 +190,10 @@ TEST_F(SceneDrawing, TerrainAndWallTexturesBoundOncePerFrame)
     EXPECT_EQ(glGetError(), (GLenum)GL_NO_ERROR);
 }
 
+// ---------------------------------------------------------------------------
+// The real scene frame: scn2 in the full-screen view without a HUD, the eye
+// where a test puts it, under a clear sky at the hour it asks for.
 namespace {
-// The scene's drawers in the frame's order for an eye at (x, y, z) looking
-// along heading psi at pitch the, lit by a plain light under a sky of colour
-// sky; listed airport a (database index w), its buildings and the whole grid
-// in range.
-void draw_scene(int w, int a, const float eye[3], float psi, float the, const float sky[3], float brat)
-{
-    for (int k = 0; k < 3; ++k) con.VIEW_xyz[k] = eye[k];
-    scn.psi = psi;
-    scn.the = the;
-    scn.phi = 0;
-    glViewport(0, 0, 800, 600);
-    glClearColor(sky[0], sky[1], sky[2], 1);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    const float near = 2;
-    glFrustum(-0.75f * near, 0.75f * near, -0.75f * near * 0.75f, 0.75f * near * 0.75f, near, 60000);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glRotatef(scn.phi, 0, 0, 1);
-    glRotatef(scn.the, -1, 0, 0);
-    glRotatef(scn.psi, 0, 1, 0);
-    glTranslatef(-eye[0], -eye[1], -eye[2]);
-    glDepthFunc(GL_LESS);
-    glFogfv(GL_FOG_COLOR, sky);
-    glFogf(GL_FOG_START, 0);
-    glFogf(GL_FOG_END, 30000);
-    const float light_pos[4] = {0.3f, 1, 0.2f, 0};
-    const float light_rgb[4] = {brat, 0.9f * brat, 0.8f * brat, 1};
-    glLightfv(GL_LIGHT0, GL_POSITION, light_pos);
-    glLightfv(GL_LIGHT0, GL_AMBIENT, light_rgb);
-    glLightfv(GL_LIGHT0, GL_DIFFUSE, light_rgb);
-    glEnable(GL_LIGHT0);
-    ogl_brat_ter = brat;
-
-    for (int i = 0; i < GRID_I; ++i)
-        for (int j = 0; j < GRID_J; ++j) ter_inrange[i][j] = 1;
-    scn.i1_plot_bound_ter = scn.j1_plot_bound_ter = 0;
-    scn.i2_plot_bound_ter = GRID_I - 2;
-    scn.j2_plot_bound_ter = GRID_J - 2;
-    memset(apt_inrange, 0, sizeof apt_inrange);
-    apt_inrange[a] = 1;
-    for (int o = 5 * a; o < 5 * a + 5; ++o) obj_inrange[o] = 1;
-
-    OGL_setstate(1, 1, 1, 1);
-    plot_terrain();
-    glNormal3f(0, 1, 0);
-    OGL_setstate(1, 1, 1, 0);
-    for (int r = env.rwaymax[a]; r >= 0; --r)
-        if (env.tway[a][r] && rway_counts(w, r)) {
-            float ar = (float)(apt_len[w][r] / apt_width[w][r]);
-            plot_pavement(a, r, 1, ar, 48);
-            plot_pavement(a, r, 5, 3.0f, 48);
-            for (int m = 2; m <= 4; ++m) plot_pavement(a, r, m, 1.0f, 47);
-        }
-    for (int r = env.rwaymax[a]; r >= 0; --r)
-        if (rway_counts(w, r)) plot_runway(a, w, r, (float)(apt_len[w][r] / apt_width[w][r]));
-    OGL_setstate(1, 1, 1, 1);
-    glDisable(GL_CULL_FACE);
-    for (int r = env.rwaymax[a]; r >= 0; --r)
-        for (int s = 0; s < 2; ++s)
-            if (scn.sockinit[a][r][s] != 0) plot_windsock(a, r, s);
-    glEnable(GL_CULL_FACE);
-    OGL_setstate(1, 0, 0, 0);
-    plot_rway_lights();
-    plot_obstacles();
-}
-
 // The eye `back` metres before an end of runway r of listed airport a (the
 // start end, or the far end with far set) at height h, and the heading along
 // the runway from there.
@@ -298,161 +227,6 @@ bool greyish(rgb p)
 {
     return std::abs(p.r - p.g) < 25 && std::abs(p.g - p.b) < 25 && std::abs(p.r - p.b) < 25;
 }
-} // namespace
-
-// Down KSBD's first runway at dusk from 100 m before its start, 5 m up: the
-// grey band up the middle, its markings, two rows of edge lights, the ground
-// beside it and the sky above.
-TEST_F(SceneDrawing, RunwayAtDuskScreenshot)
-{
-    float eye[3], psi;
-    behind_runway_end(ksbd_reg, first_rway(ksbd), 0, 100, apt_h[ksbd] + 5, eye, &psi);
-    const float sky[3] = {0.75f, 0.45f, 0.35f};
-    scn.rway_lites_on = scn.city_lites_on = 1;
-    draw_scene(ksbd, ksbd_reg, eye, psi, -2, sky, 0.5f);
-    EXPECT_EQ(glGetError(), (GLenum)GL_NO_ERROR);
-
-    std::vector<unsigned char> shot;
-    take_screenshot(SHOT_DIR, "ksbd_runway_dusk", shot);
-    ASSERT_EQ(shot.size(), 800u * 600 * 3);
-    // Sky at the top, untouched.
-    rgb top = at(shot, 400, 590);
-    EXPECT_NEAR(top.r, 191, 3);
-    EXPECT_NEAR(top.g, 115, 3);
-    // The runway up the middle from the bottom: grey, with white markings near.
-    int grey = 0, white = 0;
-    for (int y = 0; y < 250; y += 10)
-        for (int x = 300; x < 500; x += 10) {
-            rgb p = at(shot, x, y);
-            grey += greyish(p);
-            white += greyish(p) && p.r > 100;
-        }
-    EXPECT_GT(grey, 400);
-    EXPECT_GT(white, 20);
-    // Ground beside it at the sides, neither grey nor sky.
-    rgb side = at(shot, 10, 290);
-    EXPECT_FALSE(greyish(side));
-    EXPECT_GT(side.g, side.r);
-    // Two rows of edge lights: lit points left and right of the middle
-    // between the band's near edge and the horizon.
-    int left = 0, right = 0;
-    for (int y = 270; y < 320; ++y)
-        for (int x = 0; x < 800; ++x) {
-            rgb p = at(shot, x, y);
-            if (p.r > 120 && p.g > 120 && p.b > 60 && p.b < p.r) (x < 400 ? left : right)++;
-        }
-    EXPECT_GT(left, 5);
-    EXPECT_GT(right, 5);
-}
-
-// Straight down from 3000 m over the runway's middle at noon: the grey
-// band's axis lies along the runway's true heading.
-TEST_F(SceneDrawing, RunwayFromAboveScreenshot)
-{
-    int r0 = first_rway(ksbd);
-    const float (*q)[3] = scn.markxyz[ksbd_reg][r0][0];
-    float mid[3] = {0, 0, 0};
-    for (int c = 0; c < 4; ++c)
-        for (int k = 0; k < 3; ++k) mid[k] += q[c][k] / 4;
-    const float eye[3] = {mid[0], apt_h[ksbd] + 3000, mid[2]};
-    const float sky[3] = {0.5f, 0.6f, 0.8f};
-    scn.rway_lites_on = scn.city_lites_on = 0;
-    draw_scene(ksbd, ksbd_reg, eye, 0, -90, sky, 1);
-    EXPECT_EQ(glGetError(), (GLenum)GL_NO_ERROR);
-
-    std::vector<unsigned char> shot;
-    take_screenshot(SHOT_DIR, "ksbd_from_above", shot);
-    ASSERT_EQ(shot.size(), 800u * 600 * 3);
-    // Principal axis of the runway's white markings (the apron beside it is plain).
-    double n = 0, sx = 0, sy = 0, sxx = 0, syy = 0, sxy = 0;
-    for (int y = 100; y < 500; ++y)
-        for (int x = 200; x < 600; ++x) {
-            rgb p = at(shot, x, y);
-            if (!greyish(p) || p.r < 140) continue;
-            n += 1, sx += x, sy += y, sxx += x * x, syy += y * y, sxy += x * y;
-        }
-    ASSERT_GT(n, 50);
-    double mx = sx / n, my = sy / n;
-    double cxx = sxx / n - mx * mx, cyy = syy / n - my * my, cxy = sxy / n - mx * my;
-    double axis = 0.5 * std::atan2(2 * cxy, cxx - cyy) * 57.29578;   // from screen x, counter-clockwise
-    double heading = 90 - axis;                                        // screen up is north
-    double diff = std::fmod(std::fabs(heading - apt_hdng[ksbd][r0]) + 360, 180);
-    EXPECT_LT(std::min(diff, 180 - diff), 3) << "band " << heading << ", runway " << apt_hdng[ksbd][r0];
-}
-
-// From 150 m up behind each end, looking down the runway: each end shows its
-// own number the right way up (06 and 24 at KSBD), so the two differ.
-TEST_F(SceneDrawing, NumbersAtBothEndsScreenshot)
-{
-    std::vector<unsigned char> shots[2];
-    for (int end = 0; end < 2; ++end) {
-        float eye[3], psi;
-        behind_runway_end(ksbd_reg, first_rway(ksbd), end, 100, apt_h[ksbd] + 150, eye, &psi);
-        const float sky[3] = {0.5f, 0.6f, 0.8f};
-        scn.rway_lites_on = scn.city_lites_on = 0;
-        draw_scene(ksbd, ksbd_reg, eye, psi, -45, sky, 1);
-        take_screenshot(SHOT_DIR, end ? "ksbd_far_end_number" : "ksbd_start_number", shots[end]);
-        ASSERT_EQ(shots[end].size(), 800u * 600 * 3);
-    }
-    // The numbers' box: light paint in both, not in the same places.
-    int white[2] = {0, 0}, differ = 0;
-    for (int y = 330; y < 400; ++y)   // rows from the bottom
-        for (int x = 340; x < 460; ++x) {
-            bool w[2];
-            for (int e = 0; e < 2; ++e) {
-                rgb p = at(shots[e], x, y);
-                w[e] = p.r > 150 && p.g > 130 && p.b > 110;
-                white[e] += w[e];
-            }
-            differ += w[0] != w[1];
-        }
-    EXPECT_GT(white[0], 300);
-    EXPECT_GT(white[1], 300);
-    EXPECT_GT(differ, 300);
-}
-
-// Other windows of the bundled world, each loaded by its test.
-class OtherWindows : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        start_window();
-        memset(obj_inrange, 0, sizeof obj_inrange);
-    }
-};
-
-// PHNL at noon from 1500 m, looking down to the south-east over the field:
-// sea and land.
-TEST_F(OtherWindows, PhnlAtNoonScreenshot)
-{
-    int w, a;
-    load_window_round("PHNL", &w, &a);
-    if (HasFatalFailure()) return;
-    int r0 = first_rway(w);
-    const float (*q)[3] = scn.markxyz[a][r0][0];
-    const float eye[3] = {q[0][0] - 2000, apt_h[w] + 1500, q[0][2] - 2000};
-    const float sky[3] = {0.5f, 0.6f, 0.85f};
-    scn.rway_lites_on = scn.city_lites_on = 0;
-    draw_scene(w, a, eye, 135, -35, sky, 1);
-    EXPECT_EQ(glGetError(), (GLenum)GL_NO_ERROR);
-    std::vector<unsigned char> shot;
-    take_screenshot(SHOT_DIR, "phnl_noon", shot);
-    ASSERT_EQ(shot.size(), 800u * 600 * 3);
-    int water = 0, land = 0;
-    for (int y = 0; y < 600; y += 2)
-        for (int x = 0; x < 800; x += 2) {
-            rgb p = at(shot, x, y);
-            water += p.b > p.r + 10 && p.b > p.g;
-            land += p.g > p.b && p.g >= p.r;
-        }
-    EXPECT_GT(water, 2000);
-    EXPECT_GT(land, 2000);
-}
-
-// ---------------------------------------------------------------------------
-// The real scene frame: scn2 in the full-screen view without a HUD, the eye
-// where a test puts it, under a clear sky at the hour it asks for.
-namespace {
 struct camera {
     float eye[3];
     float psi, the, zoom;
@@ -468,6 +242,8 @@ void scene_frame(camera& c, float hours, const char* name, std::vector<unsigned 
     flt.X = c.eye[0];
     flt.Y = c.eye[1];
     flt.Z = c.eye[2];
+    // The frame finds the ground under last frame's eye: that is this one.
+    for (int k = 0; k < 3; ++k) con.VIEW_xyz[k] = c.eye[k];
     flt.psi = fltwrap(c.psi, 0, 360);   // the range box is cut behind the heading
     scn.psi = c.psi;
     scn.the = c.the;
@@ -683,6 +459,233 @@ void expect_lit(const std::vector<tally>& ts, int lit)
 }
 } // namespace
 
+// Down KSBD's first runway at sunset under a clear sky from 100 m before its
+// start, 5 m up: the grey band up the middle, its white markings near, two
+// rows of edge lights, the ground beside it and the red sky above. (The
+// sunset tint is strongest at 18:00 and gone by 18:30.)
+TEST_F(SceneDrawing, RunwayAtDuskScreenshot)
+{
+    int r0 = first_rway(ksbd);
+    camera c;
+    behind_runway_end(ksbd_reg, r0, 0, 100, apt_h[ksbd] + 5, c.eye, &c.psi);
+    c.the = -2;
+    c.zoom = 1;
+    std::vector<unsigned char> shot;
+    scene_frame(c, 18, "ksbd_runway_dusk", shot);
+    EXPECT_EQ(glGetError(), (GLenum)GL_NO_ERROR);
+    ASSERT_EQ(shot.size(), 800u * 600 * 3);
+    // The sunset sky at the top: red.
+    rgb top = at(shot, 400, 570);
+    EXPECT_GT(top.r, top.g + 40);
+    EXPECT_GT(top.r, top.b + 40);
+    // The sunset light tints red and green and blue alike, so grey paint
+    // keeps green and blue equal while the ground beside keeps more green.
+    auto grey_paint = [](rgb p) { return std::abs(p.g - p.b) <= 6; };
+    // The runway up the middle from the bottom, with white markings near.
+    int grey = 0, white = 0;
+    for (int y = 0; y < 250; y += 10)
+        for (int x = 300; x < 500; x += 10) {
+            rgb p = at(shot, x, y);
+            grey += grey_paint(p);
+            white += grey_paint(p) && p.r > 120;
+        }
+    EXPECT_GT(grey, 400);
+    EXPECT_GT(white, 20);
+    // and up to the horizon.
+    for (int y = 250; y < 290; y += 5) EXPECT_TRUE(grey_paint(at(shot, 400, y))) << y;
+    // Ground beside it at the sides.
+    for (int x : {10, 790}) {
+        rgb side = at(shot, x, 250);
+        EXPECT_GT(side.g, side.b + 8) << x;
+    }
+    // Two rows of edge lights, each light showing its colour where it stands.
+    std::vector<lamp> all = airport_lamps(ksbd_reg, ksbd, c);
+    int rows[2] = {0, 0};
+    for (const lamp& l : all)
+        if (l.rway == r0 && l.group == 'e' && on_view(l) && isolated(all, l) && shows(shot, l.sx, l.sy, l.c))
+            ++rows[l.index >= 50];
+    EXPECT_GT(rows[0], 5);
+    EXPECT_GT(rows[1], 5);
+}
+
+// Straight down from 3000 m over the runway's middle at noon: the grey
+// band's axis lies along the runway's true heading, and the frame binds each
+// terrain texture once.
+TEST_F(SceneDrawing, RunwayFromAboveScreenshot)
+{
+    int r0 = first_rway(ksbd);
+    const float (*q)[3] = scn.markxyz[ksbd_reg][r0][0];
+    camera c = {{0, 0, 0}, 0, -90, 1, {}};
+    for (int k = 0; k < 4; ++k) {
+        c.eye[0] += q[k][0] / 4;
+        c.eye[2] += q[k][2] / 4;
+    }
+    c.eye[1] = apt_h[ksbd] + 3000;
+    std::vector<unsigned char> shot;
+    memset(binds, 0, sizeof binds);
+    scene_frame(c, 12, "ksbd_from_above", shot);
+    EXPECT_EQ(glGetError(), (GLenum)GL_NO_ERROR);
+    ASSERT_EQ(shot.size(), 800u * 600 * 3);
+    for (int t = 15; t <= 26; ++t) EXPECT_EQ(binds[t], 1) << t;
+    // Principal axis of the runway's white markings (the apron beside it is plain).
+    double n = 0, sx = 0, sy = 0, sxx = 0, syy = 0, sxy = 0;
+    for (int y = 100; y < 500; ++y)
+        for (int x = 200; x < 600; ++x) {
+            rgb p = at(shot, x, y);
+            if (!greyish(p) || p.r < 140) continue;
+            n += 1, sx += x, sy += y, sxx += x * x, syy += y * y, sxy += x * y;
+        }
+    ASSERT_GT(n, 50);
+    double mx = sx / n, my = sy / n;
+    double cxx = sxx / n - mx * mx, cyy = syy / n - my * my, cxy = sxy / n - mx * my;
+    double axis = 0.5 * std::atan2(2 * cxy, cxx - cyy) * 57.29578;   // from screen x, counter-clockwise
+    double heading = 90 - axis;                                        // screen up is north
+    double diff = std::fmod(std::fabs(heading - apt_hdng[ksbd][r0]) + 360, 180);
+    EXPECT_LT(std::min(diff, 180 - diff), 3) << "band " << heading << ", runway " << apt_hdng[ksbd][r0];
+}
+
+// From 150 m up behind each end at noon, looking down the runway: each end
+// shows its own number the right way up (06 and 24 at KSBD), so the two
+// differ.
+TEST_F(SceneDrawing, NumbersAtBothEndsScreenshot)
+{
+    std::vector<unsigned char> shots[2];
+    for (int end = 0; end < 2; ++end) {
+        camera c;
+        behind_runway_end(ksbd_reg, first_rway(ksbd), end, 100, apt_h[ksbd] + 150, c.eye, &c.psi);
+        c.the = -45;
+        c.zoom = 1;
+        scene_frame(c, 12, end ? "ksbd_far_end_number" : "ksbd_start_number", shots[end]);
+        ASSERT_EQ(shots[end].size(), 800u * 600 * 3);
+    }
+    // The numbers' box: light paint in both, not in the same places.
+    int white[2] = {0, 0}, differ = 0;
+    for (int y = 330; y < 400; ++y)   // rows from the bottom
+        for (int x = 340; x < 460; ++x) {
+            bool w[2];
+            for (int e = 0; e < 2; ++e) {
+                rgb p = at(shots[e], x, y);
+                w[e] = p.r > 150 && p.g > 130 && p.b > 110;
+                white[e] += w[e];
+            }
+            differ += w[0] != w[1];
+        }
+    EXPECT_GT(white[0], 300);
+    EXPECT_GT(white[1], 300);
+    EXPECT_GT(differ, 300);
+}
+
+// Other windows of the bundled world, each loaded by its test.
+class OtherWindows : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        start_at_ksbd();
+        memset(obj_inrange, 0, sizeof obj_inrange);
+    }
+};
+
+// PHNL at noon from 1500 m, looking down to the south-east over the field:
+// sea and land.
+TEST_F(OtherWindows, PhnlAtNoonScreenshot)
+{
+    int w, a;
+    load_window_round("PHNL", &w, &a);
+    if (HasFatalFailure()) return;
+    int r0 = first_rway(w);
+    const float (*q)[3] = scn.markxyz[a][r0][0];
+    camera c = {{q[0][0] - 2000, apt_h[w] + 1500, q[0][2] - 2000}, 135, -35, 1, {}};
+    std::vector<unsigned char> shot;
+    scene_frame(c, 12, "phnl_noon", shot);
+    EXPECT_EQ(glGetError(), (GLenum)GL_NO_ERROR);
+    ASSERT_EQ(shot.size(), 800u * 600 * 3);
+    int water = 0, land = 0;
+    for (int y = 0; y < 583; y += 2)
+        for (int x = 0; x < 800; x += 2) {
+            rgb p = at(shot, x, y);
+            water += p.b > p.r + 10 && p.b > p.g;
+            land += p.g > p.b && p.g >= p.r;
+        }
+    EXPECT_GT(water, 2000);
+    EXPECT_GT(land, 2000);
+}
+
+// KSFO at dusk from 1500 m up behind its first runway, looking along it
+// through the real frame: water in the bay, the runways' pavement, their
+// edge lights, and none of them where a runway crosses another's pavement.
+TEST_F(OtherWindows, KsfoAtDuskScreenshot)
+{
+    int w, a;
+    load_window_round("KSFO", &w, &a);
+    if (HasFatalFailure()) return;
+    camera c;
+    behind_runway_end(a, first_rway(w), 0, 1000, apt_h[w] + 1000, c.eye, &c.psi);
+    c.the = -35;
+    c.zoom = 1;
+    std::vector<unsigned char> shot;
+    scene_frame(c, 18.5f, "ksfo_dusk", shot);
+    ASSERT_EQ(shot.size(), 800u * 600 * 3);
+    ASSERT_EQ(scn.rway_lites_on, 1);
+    int water = 0, pavement = 0;
+    for (int y = 0; y < 583; y += 2)
+        for (int x = 0; x < 800; x += 2) {
+            rgb p = at(shot, x, y);
+            water += p.b > p.g + 10 && p.b > p.r;
+            pavement += greyish(p) && p.r > 40;
+        }
+    EXPECT_GT(water, 2000);
+    EXPECT_GT(pavement, 300);
+
+    // Two runways cross here.
+    int crossings = 0;
+    for (int r = 0; r <= env.rwaymax[a]; ++r)
+        for (int s = 0; s <= env.rwaymax[a]; ++s)
+            if (r != s && std::abs(fltwrap((float)(apt_hdng[w][r] - apt_hdng[w][s]), -90, 90)) > 30) ++crossings;
+    EXPECT_GT(crossings, 0);
+
+    std::vector<lamp> all = airport_lamps(a, w, c);
+    for (int r = 0; r <= env.rwaymax[a]; ++r) {
+        SCOPED_TRACE(r);
+        expect_lit(count_group(shot, all, r, 'e', 0), 1);
+    }
+    // Where each edge light stood before the build took those on other
+    // pavement away: evenly along its row between the row's two ends.
+    std::vector<lamp> gone;
+    for (int r = 0; r <= env.rwaymax[a]; ++r) {
+        const float (*p)[3] = scn.rwayxyz[a][r];
+        for (int row = 0; row < 2; ++row) {
+            int first = 50 * row, last = row ? env.rwaymax2[a][r] : env.rwaymax1[a][r];
+            for (int i = first + 1; i < last; ++i) {
+                float f = (float)(i - first) / (last - first), q[3];
+                for (int k = 0; k < 3; ++k) q[k] = p[first][k] + f * (p[last][k] - p[first][k]);
+                bool on_other = false;
+                for (int s = 0; s <= env.rwaymax[a]; ++s)
+                    if (s != r)
+                        for (int m = 0; m < 2; ++m) on_other = on_other || in_quad_xz(scn.markxyz[a][s][m], q[0], q[2]);
+                lamp l;
+                l.rway = r;
+                l.index = i;
+                if (on_other && to_screen(c, q, &l.sx, &l.sy) && on_view(l)) gone.push_back(l);
+            }
+        }
+    }
+    int hidden = 0;
+    for (const lamp& l : gone) {
+        bool clear = true;
+        for (const lamp& o : all) {
+            bool also_gone = false;
+            for (const lamp& g : gone) also_gone = also_gone || (g.rway == o.rway && g.index == o.index);
+            if (o.drawn && !also_gone && std::hypot(o.sx - l.sx, o.sy - l.sy) < 3.5f) clear = false;
+        }
+        if (!clear) continue;
+        ++hidden;
+        EXPECT_FALSE(shows(shot, l.sx, l.sy, EDGE) || shows(shot, l.sx, l.sy, AMBER))
+            << "runway " << l.rway << " edge light " << l.index << " drawn on another runway";
+    }
+    EXPECT_GE(hidden, 3);
+}
+
+
 // ---------------------------------------------------------------------------
 // ZLIT: a fixture airport of three parallel runways 4 km apart (the first
 // in the middle, so that the airport is in range from every end), 3000 m by
@@ -706,7 +709,7 @@ class Zlit : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        start_window();
+        start_at_ksbd();
         load_window_round("KSBD", &ksbd, &ksbd_reg);
         // On the high desert north of KSBD, beyond the database's airports.
         const float lat = 34.62f, lon = -117.45f;
@@ -867,81 +870,6 @@ TEST_F(Zlit, ByDayOnlyTheGlideSlopeLights)
         }
         expect_lit(t, g == 'g');
     }
-}
-
-// KSFO at dusk from 1500 m up behind its first runway, looking along it
-// through the real frame: water in the bay, the runways' pavement, their
-// edge lights, and none of them where a runway crosses another's pavement.
-TEST_F(OtherWindows, KsfoAtDuskScreenshot)
-{
-    int w, a;
-    load_window_round("KSFO", &w, &a);
-    if (HasFatalFailure()) return;
-    camera c;
-    behind_runway_end(a, first_rway(w), 0, 1000, apt_h[w] + 1000, c.eye, &c.psi);
-    c.the = -35;
-    c.zoom = 1;
-    std::vector<unsigned char> shot;
-    scene_frame(c, 18.5f, "ksfo_dusk", shot);
-    ASSERT_EQ(shot.size(), 800u * 600 * 3);
-    ASSERT_EQ(scn.rway_lites_on, 1);
-    int water = 0, pavement = 0;
-    for (int y = 0; y < 583; y += 2)
-        for (int x = 0; x < 800; x += 2) {
-            rgb p = at(shot, x, y);
-            water += p.b > p.g + 10 && p.b > p.r;
-            pavement += greyish(p) && p.r > 40;
-        }
-    EXPECT_GT(water, 2000);
-    EXPECT_GT(pavement, 300);
-
-    // Two runways cross here.
-    int crossings = 0;
-    for (int r = 0; r <= env.rwaymax[a]; ++r)
-        for (int s = 0; s <= env.rwaymax[a]; ++s)
-            if (r != s && std::abs(fltwrap((float)(apt_hdng[w][r] - apt_hdng[w][s]), -90, 90)) > 30) ++crossings;
-    EXPECT_GT(crossings, 0);
-
-    std::vector<lamp> all = airport_lamps(a, w, c);
-    for (int r = 0; r <= env.rwaymax[a]; ++r) {
-        SCOPED_TRACE(r);
-        expect_lit(count_group(shot, all, r, 'e', 0), 1);
-    }
-    // Where each edge light stood before the build took those on other
-    // pavement away: evenly along its row between the row's two ends.
-    std::vector<lamp> gone;
-    for (int r = 0; r <= env.rwaymax[a]; ++r) {
-        const float (*p)[3] = scn.rwayxyz[a][r];
-        for (int row = 0; row < 2; ++row) {
-            int first = 50 * row, last = row ? env.rwaymax2[a][r] : env.rwaymax1[a][r];
-            for (int i = first + 1; i < last; ++i) {
-                float f = (float)(i - first) / (last - first), q[3];
-                for (int k = 0; k < 3; ++k) q[k] = p[first][k] + f * (p[last][k] - p[first][k]);
-                bool on_other = false;
-                for (int s = 0; s <= env.rwaymax[a]; ++s)
-                    if (s != r)
-                        for (int m = 0; m < 2; ++m) on_other = on_other || in_quad_xz(scn.markxyz[a][s][m], q[0], q[2]);
-                lamp l;
-                l.rway = r;
-                l.index = i;
-                if (on_other && to_screen(c, q, &l.sx, &l.sy) && on_view(l)) gone.push_back(l);
-            }
-        }
-    }
-    int hidden = 0;
-    for (const lamp& l : gone) {
-        bool clear = true;
-        for (const lamp& o : all) {
-            bool also_gone = false;
-            for (const lamp& g : gone) also_gone = also_gone || (g.rway == o.rway && g.index == o.index);
-            if (o.drawn && !also_gone && std::hypot(o.sx - l.sx, o.sy - l.sy) < 3.5f) clear = false;
-        }
-        if (!clear) continue;
-        ++hidden;
-        EXPECT_FALSE(shows(shot, l.sx, l.sy, EDGE) || shows(shot, l.sx, l.sy, AMBER))
-            << "runway " << l.rway << " edge light " << l.index << " drawn on another runway";
-    }
-    EXPECT_GE(hidden, 3);
 }
 
 int main(int argc, char** argv)
