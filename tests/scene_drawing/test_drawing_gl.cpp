@@ -223,16 +223,19 @@ rgb at(const std::vector<unsigned char>& shot, int x, int y)
     const unsigned char* p = &shot[(y * 800 + x) * 3];
     return {p[0], p[1], p[2]};
 }
+
 bool greyish(rgb p)
 {
     return std::abs(p.r - p.g) < 25 && std::abs(p.g - p.b) < 25 && std::abs(p.r - p.b) < 25;
 }
+
 struct camera {
     float eye[3];
     float psi, the, zoom;
     float m[16];   // the frame's model-view transform, filled by scene_frame
 };
 
+// One frame of scn2 with the eye of camera c at the hour, read back as name.
 void scene_frame(camera& c, float hours, const char* name, std::vector<unsigned char>& shot)
 {
     set.view_type = 521;
@@ -382,9 +385,9 @@ std::vector<lamp> airport_lamps(int a, int w, const camera& c)
             int gls = env.lgt_gls[a][r][e];
             if (gls == 2 || gls == 3) {
                 const float* g = p[os + 276];
+                float gs = glide_path_angle(c.eye[1] - apt_h[w], std::hypot(c.eye[0] - g[0], c.eye[2] - g[2]));
                 int red[4];
-                glide_slope_reds(gls, glide_path_angle(c.eye[1] - apt_h[w], std::hypot(c.eye[0] - g[0], c.eye[2] - g[2])),
-                                 red);
+                glide_slope_reds(gls, gs, red);
                 for (int k = 0; k < 4; ++k) add(os + 276 + k, 'g', red[k] ? GS_RED : WHITE, other);
             }
         }
@@ -450,10 +453,12 @@ int seen(const std::vector<tally>& ts)
 void expect_lit(const std::vector<tally>& ts, int lit)
 {
     for (const tally& t : ts) {
+        SCOPED_TRACE(std::to_string(t.lit) + " of " + std::to_string(t.seen) + " show (" + std::to_string(t.c.r) +
+                     ", " + std::to_string(t.c.g) + ", " + std::to_string(t.c.b) + ")");
         if (lit) {
-            EXPECT_GE(t.lit * 10, t.seen * 9) << t.lit << " of " << t.seen << " show (" << t.c.r << ", " << t.c.g << ", " << t.c.b << ")";
+            EXPECT_GE(t.lit * 10, t.seen * 9);
         } else {
-            EXPECT_LE(t.lit * 10, t.seen) << t.lit << " of " << t.seen << " show (" << t.c.r << ", " << t.c.g << ", " << t.c.b << ")";
+            EXPECT_LE(t.lit * 10, t.seen);
         }
     }
 }
