@@ -10,6 +10,7 @@
 #include "shell/shell_records.h"
 #include "toolkit/DRPLANE.h"
 #include "toolkit/HL_MNW.h"
+#include "toolkit/HL_TEXTURE.h"
 #include "toolkit/HL_TYPES.h"
 #include "world/INITNAV.h"
 #include "world/world_services.h"
@@ -33,7 +34,18 @@ void start_at_ksbd()
     init_country_data();
     first_run_defaults();   // KSBD and its default weather
     load_region();
+    load_scene_textures();
     done_initing = 1;
+}
+
+void load_scene_textures()
+{
+    // The window's own textures (letters, cursor, panel faces) are the
+    // toolkit's; these are the ones the flight's reload brings in.
+    for (int k = 0; k < texture_table_count; ++k) {
+        const texture_entry& t = texture_table[k];
+        if (t.number >= 14 && t.number <= 78) OGL_texbmp(TEX_FROM_FOLDER, t.number, t.option, t.name);
+    }
 }
 
 void park_at_ksbd()
