@@ -13,6 +13,9 @@ plat_message_box_fn box_handler = nullptr;
 plat_event injected[64];
 int injected_head = 0, injected_count = 0;
 int injected_shift = -1, injected_alt = -1;
+// The modifiers held when the last key went down: a slow frame pumps the
+// key's release too, so the live state may no longer hold them.
+SDL_Keymod key_mods = KMOD_NONE;
 
 int video_init()
 {
@@ -207,6 +210,7 @@ int plat_poll_event(plat_event* ev)
         switch (e.type) {
         case SDL_KEYDOWN:
             ev->code = plat_vk_from_sdl(e.key.keysym.sym, e.key.keysym.scancode);
+            key_mods = (SDL_Keymod)e.key.keysym.mod;
             if (ev->code) ev->kind = PLAT_KEY_DOWN;
             break;
         case SDL_MOUSEMOTION:
@@ -240,13 +244,13 @@ int plat_poll_event(plat_event* ev)
 int plat_shift_down()
 {
     if (injected_shift >= 0) return injected_shift;
-    return (SDL_GetModState() & KMOD_SHIFT) != 0;
+    return (key_mods & KMOD_SHIFT) != 0;
 }
 
 int plat_alt_down()
 {
     if (injected_alt >= 0) return injected_alt;
-    return (SDL_GetModState() & KMOD_ALT) != 0;
+    return (key_mods & KMOD_ALT) != 0;
 }
 
 void plat_set_injected_keymods(int shift, int alt)
