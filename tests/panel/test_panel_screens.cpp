@@ -150,7 +150,9 @@ TEST_F(PanelScreens, FourEngineJetTapesAndEveryPage)
             EXPECT_TRUE(shows((int)x, (int)y + 25, 47));
             EXPECT_FALSE(shows((int)x, (int)y + 60, 47));
         }
-        if (page == 7) EXPECT_TRUE(any_shows((int)oseng + 727, 270, (int)oseng + 780, 277, 44));   // "ENGINE #2"
+        if (page == 7) {
+            EXPECT_TRUE(any_shows((int)oseng + 727, 270, (int)oseng + 780, 277, 44));   // "ENGINE #2"
+        }
     }
 }
 
