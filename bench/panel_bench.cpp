@@ -3,6 +3,7 @@
 // display: run it under Xvfb (Mesa's software renderer), e.g.
 //   xvfb-run -a -s "-screen 0 800x600x24" build/bench/panel_bench
 // The "allocations" counter must stay 0: the frame allocates nothing.
+#include "tests/support/allocations.h"
 #include "tests/support/trainer.h"
 
 #include "cockpit/P_INIT.h"
@@ -18,31 +19,6 @@
 
 #include <GL/gl.h>
 #include <benchmark/benchmark.h>
-
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
-namespace {
-std::atomic<long> allocations{0};
-}
-
-void* operator new(std::size_t n)
-{
-    ++allocations;
-    if (void* p = std::malloc(n ? n : 1)) return p;
-    throw std::bad_alloc();
-}
-
-void operator delete(void* p) noexcept
-{
-    std::free(p);
-}
-
-void operator delete(void* p, std::size_t) noexcept
-{
-    std::free(p);
-}
 
 namespace {
 void start()
@@ -78,14 +54,14 @@ void panel_for(bool jet)
 void panel_frame(benchmark::State& state, bool jet)
 {
     panel_for(jet);
-    long before = allocations;
+    long before = allocation_count();
     for (auto _ : state) {
         msc.elap_time += 0.02f;
         OGL_plot_background();
         update_panel();
         glFinish();
     }
-    state.counters["allocations"] = (double)(allocations - before);
+    state.counters["allocations"] = (double)(allocation_count() - before);
 }
 
 void BM_PanelTrainer(benchmark::State& state)

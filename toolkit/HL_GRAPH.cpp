@@ -329,6 +329,10 @@ void OGL_plot_background()
     program_tint(&r, &g, &b);
     glColor3f(r, g, b);
     OGL_setstate(o_fog, 1, o_lit, o_dep);
+    // Untinted, the texels are copied rather than multiplied by white: the
+    // same pixels, and the software renderer shades them faster.
+    const bool untinted = r == 1 && g == 1 && b == 1;
+    if (untinted) glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
     const int layout = program_backdrop_layout();
     const int open = mnw.topwin != 0 || !done_initing || layout == 0;
     for (int i = 0; i < 7; ++i) {
@@ -346,5 +350,6 @@ void OGL_plot_background()
             tile(i, 4, xa, 561, xb, 600, 0, 49 / 128.0f, s, 88 / 128.0f);
         }
     }
+    if (untinted) glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     OGL_setstate(o_fog, 0, o_lit, o_dep);
 }

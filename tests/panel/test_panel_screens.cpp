@@ -9,6 +9,7 @@
 #include "cockpit/P_INIT.h"
 #include "cockpit/P_UPDATE.h"
 #include "cockpit/cockpit_records.h"
+#include "cockpit/instrument_primitives.h"
 #include "flight/flight_records.h"
 #include "shell/shell_records.h"
 #include "toolkit/HL_GRAPH.h"
@@ -150,7 +151,9 @@ TEST_F(PanelScreens, FourEngineJetTapesAndEveryPage)
             EXPECT_TRUE(shows((int)x, (int)y + 25, 47));
             EXPECT_FALSE(shows((int)x, (int)y + 60, 47));
         }
-        if (page == 7) EXPECT_TRUE(any_shows((int)oseng + 727, 270, (int)oseng + 780, 277, 44));   // "ENGINE #2"
+        if (page == 7) {
+            EXPECT_TRUE(any_shows((int)oseng + 727, 270, (int)oseng + 780, 277, 44));   // "ENGINE #2"
+        }
     }
 }
 
@@ -159,12 +162,26 @@ TEST_F(PanelScreens, TwinPistonHelicopterAndTheShiftedRadioStack)
     pln.is_heli = 1;
     pln.numen = 2;
     pln.radiotype = 2;
+    pln.varpitchEQ = 1;   // so that the manifold-pressure dial is there
+    flt.mpr[0] = 12;
+    flt.mpr[1] = 26;
     frame();
     save("panel_helicopter_radiotype2");
     EXPECT_EQ(osrad, 156);
     // The tail number stays put; the marker lamps move with the stack.
     EXPECT_TRUE(any_shows(172, 319, 215, 326, 9));
     EXPECT_TRUE(shows((int)osrad + 510 + 5, 296, 15));
+    // Both engines on engine 0's manifold-pressure dial: a solid needle, and
+    // a hollow one whose middle shows the face between its two sides.
+    float x = en_x[2][0] + oseng, y = en_y[2];
+    for (int e = 0; e < 2; ++e) {
+        int a = dial_degree(std::round(flt.mpr[e] * ins.mprtoINS) + 180);
+        float s = lookup_sin[a], c = lookup_cos[a];
+        int mx = (int)std::lround(x + 12 * s), my = (int)std::lround(y + 12 * c);
+        int sx = (int)std::lround(x + 12 * s + 2 * c), sy = (int)std::lround(y + 12 * c - 2 * s);
+        EXPECT_EQ(shows(mx, my, 0), e == 0) << e;
+        EXPECT_TRUE(any_shows(sx - 1, sy - 1, sx + 1, sy + 1, 0)) << e;
+    }
 }
 
 TEST_F(PanelScreens, CustomPanelBitmap)
