@@ -1,6 +1,7 @@
 // The panel backdrop and the window table, built into the canvas without a
 // screen: pixels of rgb_array at known places.
 #include "panel_fixture.h"
+#include "tests/support/panel_frame.h"
 
 #include "cockpit/P_INIT.h"
 #include "cockpit/cockpit_records.h"
@@ -137,28 +138,7 @@ public:
         dir = std::filesystem::temp_directory_path() / ("panel_build_" + std::to_string(getpid()));
         std::filesystem::create_directories(dir);
         bmp = (dir / "Custom PANL.BMP").string();
-        FILE* f = fopen(bmp.c_str(), "wb");
-        const int w = 800, h = 333, row = w * 3;
-        unsigned char head[54] = {'B', 'M'};
-        auto put32 = [&](int off, int v) {
-            for (int k = 0; k < 4; ++k) head[off + k] = (unsigned char)(v >> (8 * k));
-        };
-        put32(2, 54 + row * h);
-        put32(10, 54);
-        put32(14, 40);
-        put32(18, w);
-        put32(22, h);
-        head[26] = 1;
-        head[28] = 24;
-        fwrite(head, 1, 54, f);
-        std::vector<unsigned char> line(row);
-        for (int x = 0; x < w; ++x) {
-            line[3 * x] = c[2];
-            line[3 * x + 1] = c[1];
-            line[3 * x + 2] = c[0];
-        }
-        for (int y = 0; y < h; ++y) fwrite(line.data(), 1, row, f);
-        fclose(f);
+        write_one_colour_panel(bmp.c_str(), c[0], c[1], c[2]);
         copy_bounded(pln.C_path, (dir / "Custom.acf").string().c_str(), 400);
     }
     ~CustomPanel() { std::filesystem::remove_all(dir); }

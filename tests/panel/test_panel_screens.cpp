@@ -191,29 +191,7 @@ TEST_F(PanelScreens, CustomPanelBitmap)
     ASSERT_EQ(system(cmd.c_str()), 0);
     // An 800 x 333 panel of one colour (40, 90, 160).
     std::string bmp = dir + "/Custom panl.BMP";
-    FILE* f = fopen(bmp.c_str(), "wb");
-    ASSERT_NE(f, nullptr);
-    const int w = 800, h = 333, row = w * 3, size = 54 + row * h;
-    unsigned char head[54] = {'B', 'M'};
-    auto put32 = [&](int off, int v) {
-        for (int k = 0; k < 4; ++k) head[off + k] = (unsigned char)(v >> (8 * k));
-    };
-    put32(2, size);
-    put32(10, 54);
-    put32(14, 40);
-    put32(18, w);
-    put32(22, h);
-    head[26] = 1;
-    head[28] = 24;
-    fwrite(head, 1, 54, f);
-    std::vector<unsigned char> line(row);
-    for (int x = 0; x < w; ++x) {
-        line[3 * x] = 160;
-        line[3 * x + 1] = 90;
-        line[3 * x + 2] = 40;
-    }
-    for (int y = 0; y < h; ++y) fwrite(line.data(), 1, row, f);
-    fclose(f);
+    ASSERT_TRUE(write_one_colour_panel(bmp.c_str(), 40, 90, 160));
     copy_bounded(pln.C_path, (dir + "/Custom.acf").c_str(), 400);
     frame();
     save("panel_custom");

@@ -6,6 +6,9 @@
 #include "toolkit/HL_MNW.h"
 #include "toolkit/HL_TYPES.h"
 
+#include <cstdio>
+#include <vector>
+
 void all_systems_working()
 {
     int* flags[] = {&rel.vacuum, &rel.ss_asi, &rel.ss_ahz, &rel.ss_alt, &rel.ss_tsi, &rel.ss_dgy, &rel.ss_vvi,
@@ -27,4 +30,31 @@ int panel_frame()
     plat_inject_event(&none);
     MACIBM_event_proc();
     return up_handled;
+}
+
+int write_one_colour_panel(const char* path, unsigned char r, unsigned char g, unsigned char b)
+{
+    FILE* f = fopen(path, "wb");
+    if (!f) return 0;
+    const int w = 800, h = 333, row = w * 3;
+    unsigned char head[54] = {'B', 'M'};
+    auto put32 = [&](int off, int v) {
+        for (int k = 0; k < 4; ++k) head[off + k] = (unsigned char)(v >> (8 * k));
+    };
+    put32(2, 54 + row * h);
+    put32(10, 54);
+    put32(14, 40);
+    put32(18, w);
+    put32(22, h);
+    head[26] = 1;
+    head[28] = 24;
+    fwrite(head, 1, 54, f);
+    std::vector<unsigned char> line(row);
+    for (int x = 0; x < w; ++x) {
+        line[3 * x] = b;
+        line[3 * x + 1] = g;
+        line[3 * x + 2] = r;
+    }
+    for (int y = 0; y < h; ++y) fwrite(line.data(), 1, row, f);
+    return fclose(f) == 0;
 }
