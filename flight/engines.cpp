@@ -1,5 +1,6 @@
 #include "engines.h"
 
+#include "angles.h"
 #include "flight_records.h"
 #include "force_accumulators.h"
 #include "force_buildup.h"
@@ -297,7 +298,7 @@ void aprop(int eng, float X, float Y, float Z)
             float rotationspeed = spin + inplane[bld - 1];
             float pitch = pitch0 + cyclic[bld - 1];
             flt.v_el[eng][el] = pythag(DVnormal, rotationspeed);
-            flt.deldir[eng][el] = std::atan2(-DVnormal, rotationspeed) * con.radtodeg;
+            flt.deldir[eng][el] = atan2_fast(-DVnormal, rotationspeed) * con.radtodeg;
             flt.alpha[eng][el] = flt.deldir[eng][el] + pitch;
             if (set.cycout) dump_blade(eng, el, bld, DVnormal, rotationspeed, pitch);
 

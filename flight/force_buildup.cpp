@@ -1,5 +1,6 @@
 #include "force_buildup.h"
 
+#include "angles.h"
 #include "contact.h"
 #include "element_coefficients.h"
 #include "engines.h"
@@ -164,7 +165,7 @@ void lifting_parts(const wash* washes, int washing, float* downwash_from)
             }
 
             flt.v_el[p][el] = std::sqrt(axial * axial + normal * normal);
-            flt.alpha[p][el] = std::atan2(normal, axial) * con.radtodeg + flt.downwash[p][el];
+            flt.alpha[p][el] = atan2_fast(normal, axial) * con.radtodeg + flt.downwash[p][el];
             flt.deldir[p][el] += flt.alpha[p][el];
             if (set.cycout) trace_downwash(p, el);
 
@@ -396,7 +397,7 @@ void set_a()
             float c = flt.vertcant[e] * con.degtorad;
             washes[e].sin_cant = std::sin(c);
             washes[e].cos_cant = std::cos(c);
-            washes[e].dir = std::atan2(flt.av * flt.sinalph - washes[e].sin_cant * flt.DVinc[e],
+            washes[e].dir = atan2_fast(flt.av * flt.sinalph - washes[e].sin_cant * flt.DVinc[e],
                                        flt.av * flt.cosalph + washes[e].cos_cant * flt.DVinc[e]) *
                             con.radtodeg;
         }
