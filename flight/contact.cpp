@@ -247,12 +247,20 @@ void surface_friction(int surf_type, float* rolling, float* braking, float* side
 
 float surface_bump(int surf_type, float x, float z)
 {
-    switch (known_surface(surf_type)) {
-    case 29: return 0.01f * (std::cos(4 * z) + std::sin(4 * x) + std::sin(x) + std::cos(z));
-    case 30: return 0.02f * (std::cos(4 * z) + std::sin(4 * x) + std::sin(2 * x) + std::cos(2 * z));
-    case 31: return 0.02f * (std::sin(4 * x) + std::cos(4 * z));
-    case 32: return 0.04f * (std::cos(4 * z) + std::sin(4 * x) + std::sin(x) + std::cos(z));
-    default: return 0;
+    int surf = known_surface(surf_type);
+    if (surf < 29) return 0;
+    // The double and quadruple angles from one sine and cosine of each
+    // coordinate: x and z are tens of kilometres, where every library call
+    // pays a long reduction of its argument.
+    double sx = std::sin(x), cx = std::cos(x), sz = std::sin(z), cz = std::cos(z);
+    double s2x = 2 * sx * cx, c2x = 1 - 2 * sx * sx;
+    double s2z = 2 * sz * cz, c2z = 1 - 2 * sz * sz;
+    float s4x = (float)(2 * s2x * c2x), c4z = (float)(1 - 2 * s2z * s2z);
+    switch (surf) {
+    case 29: return 0.01f * (c4z + s4x + (float)sx + (float)cz);
+    case 30: return 0.02f * (c4z + s4x + (float)s2x + (float)c2z);
+    case 31: return 0.02f * (s4x + c4z);
+    default: return 0.04f * (c4z + s4x + (float)sx + (float)cz);
     }
 }
 
