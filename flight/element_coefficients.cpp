@@ -219,7 +219,9 @@ void Fco_subsonic(float modcl, float modcd, float modcm, float& cl, float& cd, f
     // The high slot's weight at each station by the element's Reynolds
     // number in millions.
     float v = flt.v_el[en][el];
-    float Re_meg = v * atm.rho * pln.mac[en][el] / con.muair / 1000000;
+    // Divisors that do not depend on the element's flow are inverted apart
+    // from it, so that no division waits on the angle and speed.
+    float Re_meg = v * atm.rho * pln.mac[en][el] * (1 / (con.muair * 1000000));
     coeffs root = root_high_own ? mix(rl, rh, re_weight(en, 0, Re_meg)) : rl;
     coeffs tip = tip_high_own ? mix(tl, th, re_weight(en, 1, Re_meg)) : tl;
 
@@ -239,7 +241,7 @@ void Fco_subsonic(float modcl, float modcd, float modcm, float& cl, float& cd, f
 
     // A part of no span or no efficiency sheds no induced drag.
     float eAR = pln.e[en] * pln.AR[en];
-    float cdi = eAR > 0 ? l * l / (eAR * con.pi) : 0;
+    float cdi = eAR > 0 ? l * l * (1 / (eAR * con.pi)) : 0;
     int in_ground_effect = pln.is_heli ? en == 0 : en >= 4 && en <= 11;
     if (l > 0 && in_ground_effect) {
         cdi *= flt.CDIgrndeffect[en];
@@ -247,7 +249,7 @@ void Fco_subsonic(float modcl, float modcd, float modcm, float& cl, float& cd, f
     }
     d += cdi;
 
-    float M = atm.a > 0 ? v / atm.a : 0;
+    float M = atm.a > 0 ? v * (1 / atm.a) : 0;
     float Mpg = M < 0 ? 0 : M > 0.8f ? 0.8f : M;
     float pg = 1 / std::sqrt(1 - Mpg * Mpg);
     l *= pg;
