@@ -101,11 +101,70 @@ void set_yaw_rate(float R)
     flt.Rrad = R * con.degtorad;
 }
 
+// The aircraft's motion over the ground under it, the same for every point
+// of one contact phase: found once, not once per touching point.
+struct ground_motion {
+    double rel_x, rel_z;   // velocity relative to the deck, or to the ground
+    float v_g, beta_g, sin_beta_g;
+    int backwards;
+};
+
+ground_motion motion_now()
+{
+    // The deck's motion under the point, from its roll and pitch rates.
+    float deck_x = 0, deck_z = 0;
+    if (env.over_carr) {
+        deck_x = env.carr_phi_dot * con.degtorad * 21;
+        deck_z = env.carr_the_dot * con.degtorad * 21;
+    } else if (env.over_frig) {
+        deck_x = env.frig_phi_dot * con.degtorad * 7;
+        deck_z = env.frig_the_dot * con.degtorad * 7;
+    }
+    ground_motion g;
+    g.rel_x = flt.vX - deck_x, g.rel_z = flt.vZ - deck_z;
+    g.v_g = (float)std::sqrt(g.rel_x * g.rel_x + g.rel_z * g.rel_z);
+    float track = fltwrap((float)std::atan2(g.rel_x + 0.0, -g.rel_z + 0.0) * RAD_TO_DEG, 0, 360);
+    g.beta_g = fltwrap(flt.psi - track, -180, 180);
+    g.sin_beta_g = std::sin(g.beta_g * con.degtorad);
+    g.backwards = std::fabs(g.beta_g) > 90;
+    return g;
+}
+
+int contact_point(int w, float Xarm, float Yarm, float Zarm, float g_con, float g_dmp, float fco1, float fco2,
+                  const ground_motion* motion);
+
+// The arms of each wing tip, kept until the part's geometry changes: the
+// contact phase runs twice a frame, the geometry almost never changes.
+struct tip_arms {
+    float key[6];
+    int valid;
+    float X, Y, Z;
+};
+tip_arms tips[28];
+
+const tip_arms& tip_of(int p)
+{
+    tip_arms& t = tips[p];
+    float key[6] = {pln.Xarm[p], pln.Yarm[p], pln.Zarm[p], pln.semilen[p], pln.sweep1[p], pln.dihed[p]};
+    if (t.valid && std::memcmp(t.key, key, sizeof key) == 0) return t;
+    std::memcpy(t.key, key, sizeof key);
+    t.valid = 1;
+    float len = pln.semilen[p];
+    t.X = get_wing_Xarm(p, len);
+    t.Y = get_wing_Yarm(p, len);
+    t.Z = get_wing_Zarm(p, len);
+    return t;
+}
+
 // Wheels, skids, wing tips and body bottoms against the ground.
 void ground_contact(int* down)
 {
     float fric_roll, fric_brake, fric_side;
     surface_friction(env.surf_type, &fric_roll, &fric_brake, &fric_side);
+    ground_motion motion = motion_now();
+    const ground_motion* g = &motion;
+    auto handle_contact_point = [g](int w, float Xarm, float Yarm, float Zarm, float g_con, float g_dmp, float fco1,
+                                    float fco2) { return contact_point(w, Xarm, Yarm, Zarm, g_con, g_dmp, fco1, fco2, g); };
 
     if (pln.gear_type == 2) {
         down[3] = handle_contact_point(3, -pln.skidX, pln.skidY, pln.skidZ, pln.skidcon, pln.skiddmp, fric_side,
@@ -130,9 +189,8 @@ void ground_contact(int* down)
     }
     for (int p = 4; p <= 13; ++p) {
         if (!have_this_part(p)) continue;
-        float len = pln.semilen[p];
-        if (handle_contact_point(8, get_wing_Xarm(p, len), get_wing_Yarm(p, len), get_wing_Zarm(p, len),
-                                 pln.skidcon, pln.skiddmp, fric_side, fric_side))
+        const tip_arms& t = tip_of(p);
+        if (handle_contact_point(8, t.X, t.Y, t.Z, pln.skidcon, pln.skiddmp, fric_side, fric_side))
             down[8] = 1;
     }
     for (int p = 18; p <= 24; ++p) {
@@ -189,12 +247,20 @@ void surface_friction(int surf_type, float* rolling, float* braking, float* side
 
 float surface_bump(int surf_type, float x, float z)
 {
-    switch (known_surface(surf_type)) {
-    case 29: return 0.01f * (std::cos(4 * z) + std::sin(4 * x) + std::sin(x) + std::cos(z));
-    case 30: return 0.02f * (std::cos(4 * z) + std::sin(4 * x) + std::sin(2 * x) + std::cos(2 * z));
-    case 31: return 0.02f * (std::sin(4 * x) + std::cos(4 * z));
-    case 32: return 0.04f * (std::cos(4 * z) + std::sin(4 * x) + std::sin(x) + std::cos(z));
-    default: return 0;
+    int surf = known_surface(surf_type);
+    if (surf < 29) return 0;
+    // The double and quadruple angles from one sine and cosine of each
+    // coordinate: x and z are tens of kilometres, where every library call
+    // pays a long reduction of its argument.
+    double sx = std::sin(x), cx = std::cos(x), sz = std::sin(z), cz = std::cos(z);
+    double s2x = 2 * sx * cx, c2x = 1 - 2 * sx * sx;
+    double s2z = 2 * sz * cz, c2z = 1 - 2 * sz * sz;
+    float s4x = (float)(2 * s2x * c2x), c4z = (float)(1 - 2 * s2z * s2z);
+    switch (surf) {
+    case 29: return 0.01f * (c4z + s4x + (float)sx + (float)cz);
+    case 30: return 0.02f * (c4z + s4x + (float)s2x + (float)c2z);
+    case 31: return 0.02f * (s4x + c4z);
+    default: return 0.04f * (c4z + s4x + (float)sx + (float)cz);
     }
 }
 
@@ -206,6 +272,15 @@ void contact_world_xz(float Xarm, float Zarm, float* x, float* z)
 
 int handle_contact_point(int w, float Xarm, float Yarm, float Zarm, float g_con, float g_dmp, float fco1,
                          float fco2)
+{
+    return contact_point(w, Xarm, Yarm, Zarm, g_con, g_dmp, fco1, fco2, nullptr);
+}
+
+namespace {
+// One contact point; motion is the phase's ground motion, or null to find it
+// here, where a touch needs it.
+int contact_point(int w, float Xarm, float Yarm, float Zarm, float g_con, float g_dmp, float fco1, float fco2,
+                  const ground_motion* motion)
 {
     float x, z;
     contact_world_xz(Xarm, Zarm, &x, &z);
@@ -222,20 +297,11 @@ int handle_contact_point(int w, float Xarm, float Yarm, float Zarm, float g_con,
     // Leaving the ground faster than the spring pushes: the ground never pulls.
     if (nrml < 0) return 0;
 
-    // The deck's motion under the point, from its roll and pitch rates.
-    float deck_x = 0, deck_z = 0;
-    if (env.over_carr) {
-        deck_x = env.carr_phi_dot * con.degtorad * 21;
-        deck_z = env.carr_the_dot * con.degtorad * 21;
-    } else if (env.over_frig) {
-        deck_x = env.frig_phi_dot * con.degtorad * 7;
-        deck_z = env.frig_the_dot * con.degtorad * 7;
-    }
-    double rel_x = flt.vX - deck_x, rel_z = flt.vZ - deck_z;
-    float v_g = (float)std::sqrt(rel_x * rel_x + rel_z * rel_z);
-    float track = fltwrap((float)std::atan2(rel_x + 0.0, -rel_z + 0.0) * RAD_TO_DEG, 0, 360);
-    float beta_g = fltwrap(flt.psi - track, -180, 180);
-    int backwards = std::fabs(beta_g) > 90;
+    ground_motion here;
+    if (!motion) here = motion_now(), motion = &here;
+    double rel_x = motion->rel_x, rel_z = motion->rel_z;
+    float v_g = motion->v_g, beta_g = motion->beta_g;
+    int backwards = motion->backwards;
 
     // Friction fades in over the first metre per second.
     float dir = (backwards ? -1.0f : 1.0f) * fltlim(v_g, 0, 1);
@@ -256,7 +322,7 @@ int handle_contact_point(int w, float Xarm, float Yarm, float Zarm, float g_con,
         holding[w] = 0;
     }
 
-    float side_rat = fltlim(std::sin(beta_g * con.degtorad) * v_g + flt.Rrad * Zarm, -1, 1);
+    float side_rat = fltlim(motion->sin_beta_g * v_g + flt.Rrad * Zarm, -1, 1);
     float side = nrml * fco2 * side_rat;
     int tail_wheel = pln.ngearZ > pln.mgearZ;
     if (w == 0 && !tail_wheel && pln.nwsteer == 0) side = 0;   // a castering nose wheel
@@ -286,6 +352,7 @@ int handle_contact_point(int w, float Xarm, float Yarm, float Zarm, float g_con,
     flt.onground = 1;
     return 1;
 }
+} // namespace
 
 void contact_phase()
 {

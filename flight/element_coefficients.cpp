@@ -55,6 +55,111 @@ inline float line(float x1, float y1, float x2, float y2, float x)
     return x2 != x1 ? y1 + (y2 - y1) / (x2 - x1) * (x - x1) : y1;
 }
 
+// The part-wide factors of a look-up: the finite-wing factor on the angle,
+// the slat stretch, and the stall angle brought to the section's footing
+// (the section's angle is compared with it, not the element's).
+struct part_factors {
+    float kal, s, stall_at;
+    int slatted;
+};
+
+inline part_factors factors_of(int EN, int el)
+{
+    part_factors p;
+    p.s = 1 + (pln.slat_effect[EN] - 1) * flt.slat;
+    p.kal = pln.al_D_al0[EN];
+    p.slatted = pln.slat[EN][el];
+    p.stall_at = pln.alpha_max[EN] * pln.al_D_al0[EN] * p.s;
+    return p;
+}
+
+// Where an element's angle falls on one slot's curves: the angle rotated
+// about the slot's zero-lift angle, the table position and its weights,
+// shared by lift, drag and moment (and by every slot of the same zero-lift
+// angle).
+struct foil_pos {
+    float alpha, m;
+    int LO;
+    float wLO, wHI;
+};
+
+inline foil_pos position(float alpha, float al_zl, const part_factors& p)
+{
+    foil_pos q;
+    float a = (alpha - al_zl) * p.kal;
+    if (p.slatted) a = a / p.s;
+    a = a + al_zl;
+    q.alpha = a;
+    q.m = std::fabs(a);
+    float f = q.m <= 20 ? 10 * q.m : q.m - 20 + 200;
+    // Written so that an angle that is not a number lands on the cap too.
+    if (!(f < INDEX_CAP)) f = INDEX_CAP;
+    q.LO = (int)f;
+    int HI = q.LO + 1;
+    q.wLO = HI - f;
+    q.wHI = 1 - q.wLO;
+    return q;
+}
+
+// The slot's coefficients at a table position; positive is the sign of the
+// element's own angle, which picks the tables.
+inline coeffs values(const foil_pos& q, int positive, int EN, int RT, int Re, const part_factors& p)
+{
+    float alpha = q.alpha;
+    float l;
+    if (q.m < 10) {
+        l = afl.clM[EN][RT][Re] * alpha + afl.clB[EN][RT][Re];
+    } else {
+        const float* T = positive ? afl.clpos[EN][RT][Re] : afl.clneg[EN][RT][Re];
+        int lo = q.LO < 100 ? 100 : q.LO;
+        l = q.wLO * T[lo - 100] + q.wHI * T[lo + 1 - 100];
+    }
+    if (p.slatted) l = l * p.s;
+    const float* D = positive ? afl.cdpos[EN][RT][Re] : afl.cdneg[EN][RT][Re];
+    coeffs c;
+    c.cd = q.wLO * D[q.LO] + q.wHI * D[q.LO + 1];
+    c.cl = l;
+
+    float cmal2 = afl.cmal2[EN][RT][Re], cmal3 = afl.cmal3[EN][RT][Re];
+    float cm1 = afl.cm1[EN][RT][Re], cm2 = afl.cm2[EN][RT][Re];
+    float cm3 = afl.cm3[EN][RT][Re], cm4 = afl.cm4[EN][RT][Re];
+    if (cmal2 <= alpha && alpha <= cmal3) c.cm = line(cmal2, cm2, cmal3, cm3, alpha);
+    else if (cmal3 <= alpha && alpha <= 20) c.cm = line(cmal3, cm3, 20, cm4, alpha);
+    else if (-20 <= alpha && alpha <= cmal2) c.cm = line(-20, cm1, cmal2, cm2, alpha);
+    else if (alpha >= 20) c.cm = line(20, cm4, 90, -0.32f, alpha);
+    else c.cm = line(-90, 0.32f, -20, cm1, alpha);
+    return c;
+}
+
+// The four slots of an element without the trace: each distinct airfoil
+// looked up once, the table position found once per zero-lift angle. The
+// stall flag is the last slot's, as slot by slot.
+struct element_slots {
+    coeffs rl, tl, rh, th;
+};
+
+inline element_slots look_up(float alpha, int en, int el)
+{
+    part_factors p = factors_of(en, el);
+    int positive = alpha > 0;
+    float zl = afl.al_zl[en][0][0];
+    foil_pos q0 = position(alpha, zl, p);
+    element_slots s;
+    s.rl = values(q0, positive, en, 0, 0, p);
+    int stalled = q0.alpha > p.stall_at;
+    auto slot_at = [&](int RT, int Re) {
+        float z = afl.al_zl[en][RT][Re];
+        foil_pos q = z == zl ? q0 : position(alpha, z, p);
+        stalled = q.alpha > p.stall_at;
+        return values(q, positive, en, RT, Re, p);
+    };
+    s.tl = foil_share[en][0] ? slot_at(1, 0) : s.rl;
+    s.rh = foil_share[en][1] ? slot_at(0, 1) : s.rl;
+    s.th = !foil_share[en][2] ? s.tl : foil_share[en][3] ? slot_at(1, 1) : s.rh;
+    flt.stalled[en] = stalled;
+    return s;
+}
+
 // Lift fall-off of a control surface with its deflection.
 float deflection_factor(float d)
 {
@@ -69,48 +174,15 @@ float deflection_factor(float d)
 
 void anyfoil(float alpha, float& cl, float& cd, float& cm, int EN, int RT, int Re, int el)
 {
-    int positive = alpha > 0;
+    part_factors p = factors_of(EN, el);
     float al_zl = afl.al_zl[EN][RT][Re];
-
-    // Slats stretch the curves along alpha about the zero-lift angle.
-    float s = 1 + (pln.slat_effect[EN] - 1) * flt.slat;
-    alpha = (alpha - al_zl) * pln.al_D_al0[EN];
-    if (pln.slat[EN][el]) alpha = alpha / s;
-    alpha = alpha + al_zl;
-
-    // alpha is now an angle of the section's own curves, while the part's
-    // stall angle is kept as an element angle: bring it to the same footing.
-    flt.stalled[EN] = alpha > pln.alpha_max[EN] * pln.al_D_al0[EN] * s;
-
-    float m = std::fabs(alpha);
-    float f = m <= 20 ? 10 * m : m - 20 + 200;
-    // Written so that an angle that is not a number lands on the cap too.
-    if (!(f < INDEX_CAP)) f = INDEX_CAP;
-    int LO = (int)f, HI = LO + 1;
-    float wLO = HI - f, wHI = 1 - wLO;
-
-    float l;
-    if (m < 10) {
-        l = afl.clM[EN][RT][Re] * alpha + afl.clB[EN][RT][Re];
-    } else {
-        const float* T = positive ? afl.clpos[EN][RT][Re] : afl.clneg[EN][RT][Re];
-        int lo = LO < 100 ? 100 : LO;
-        l = wLO * T[lo - 100] + wHI * T[lo + 1 - 100];
-    }
-    if (pln.slat[EN][el]) l = l * s;
-    const float* D = positive ? afl.cdpos[EN][RT][Re] : afl.cdneg[EN][RT][Re];
-    cd = wLO * D[LO] + wHI * D[HI];
-    cl = l;
-
-    float cmal2 = afl.cmal2[EN][RT][Re], cmal3 = afl.cmal3[EN][RT][Re];
-    float cm1 = afl.cm1[EN][RT][Re], cm2 = afl.cm2[EN][RT][Re];
-    float cm3 = afl.cm3[EN][RT][Re], cm4 = afl.cm4[EN][RT][Re];
-    if (cmal2 <= alpha && alpha <= cmal3) cm = line(cmal2, cm2, cmal3, cm3, alpha);
-    else if (cmal3 <= alpha && alpha <= 20) cm = line(cmal3, cm3, 20, cm4, alpha);
-    else if (-20 <= alpha && alpha <= cmal2) cm = line(-20, cm1, cmal2, cm2, alpha);
-    else if (alpha >= 20) cm = line(20, cm4, 90, -0.32f, alpha);
-    else cm = line(-90, 0.32f, -20, cm1, alpha);
-    if (set.cycout) trace_anyfoil(RT, Re, pln.slat[EN][el], s, al_zl, alpha, cl, cd, cm);
+    foil_pos q = position(alpha, al_zl, p);
+    flt.stalled[EN] = q.alpha > p.stall_at;
+    coeffs c = values(q, alpha > 0, EN, RT, Re, p);
+    cl = c.cl;
+    cd = c.cd;
+    cm = c.cm;
+    if (set.cycout) trace_anyfoil(RT, Re, p.slatted, p.s, al_zl, q.alpha, cl, cd, cm);
 }
 
 void note_shared_foils()
@@ -132,15 +204,24 @@ void Fco_subsonic(float modcl, float modcd, float modcm, float& cl, float& cd, f
     int tip_own = foil_share[en][0];
     int root_high_own = foil_share[en][1];
     int tip_high_own = foil_share[en][2];
-    coeffs rl = slot(alpha, en, 0, 0, el);
-    coeffs tl = tip_own ? slot(alpha, en, 1, 0, el) : rl;
-    coeffs rh = root_high_own ? slot(alpha, en, 0, 1, el) : rl;
-    coeffs th = !tip_high_own ? tl : foil_share[en][3] ? slot(alpha, en, 1, 1, el) : rh;
+    coeffs rl, tl, rh, th;
+    if (set.cycout) {
+        // Slot by slot, so that each writes its own trace lines.
+        rl = slot(alpha, en, 0, 0, el);
+        tl = tip_own ? slot(alpha, en, 1, 0, el) : rl;
+        rh = root_high_own ? slot(alpha, en, 0, 1, el) : rl;
+        th = !tip_high_own ? tl : foil_share[en][3] ? slot(alpha, en, 1, 1, el) : rh;
+    } else {
+        element_slots s = look_up(alpha, en, el);
+        rl = s.rl, tl = s.tl, rh = s.rh, th = s.th;
+    }
 
     // The high slot's weight at each station by the element's Reynolds
     // number in millions.
     float v = flt.v_el[en][el];
-    float Re_meg = v * atm.rho * pln.mac[en][el] / con.muair / 1000000;
+    // Divisors that do not depend on the element's flow are inverted apart
+    // from it, so that no division waits on the angle and speed.
+    float Re_meg = v * atm.rho * pln.mac[en][el] * (1 / (con.muair * 1000000));
     coeffs root = root_high_own ? mix(rl, rh, re_weight(en, 0, Re_meg)) : rl;
     coeffs tip = tip_high_own ? mix(tl, th, re_weight(en, 1, Re_meg)) : tl;
 
@@ -160,7 +241,7 @@ void Fco_subsonic(float modcl, float modcd, float modcm, float& cl, float& cd, f
 
     // A part of no span or no efficiency sheds no induced drag.
     float eAR = pln.e[en] * pln.AR[en];
-    float cdi = eAR > 0 ? l * l / (eAR * con.pi) : 0;
+    float cdi = eAR > 0 ? l * l * (1 / (eAR * con.pi)) : 0;
     int in_ground_effect = pln.is_heli ? en == 0 : en >= 4 && en <= 11;
     if (l > 0 && in_ground_effect) {
         cdi *= flt.CDIgrndeffect[en];
@@ -168,7 +249,7 @@ void Fco_subsonic(float modcl, float modcd, float modcm, float& cl, float& cd, f
     }
     d += cdi;
 
-    float M = atm.a > 0 ? v / atm.a : 0;
+    float M = atm.a > 0 ? v * (1 / atm.a) : 0;
     float Mpg = M < 0 ? 0 : M > 0.8f ? 0.8f : M;
     float pg = 1 / std::sqrt(1 - Mpg * Mpg);
     l *= pg;

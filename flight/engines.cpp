@@ -1,5 +1,6 @@
 #include "engines.h"
 
+#include "angles.h"
 #include "flight_records.h"
 #include "force_accumulators.h"
 #include "force_buildup.h"
@@ -282,9 +283,15 @@ void aprop(int eng, float X, float Y, float Z)
 
     int els = intlim(pln.els[eng], 0, 8);
     float blades = pln.numblades[eng] * 0.25f;
+    // The sums run in locals, in the accumulators' own order, and go back to
+    // the record once the disc is done.
+    float faxil = flt.faxilprop, fside = flt.fsideprop, fnrml = flt.fnrmlprop;
+    float L = flt.L, M = flt.M, N = flt.N;
+    float Dtq = 0, thrust = 0;
+    int strips = pln.els[eng] < 1 ? 1 : pln.els[eng];   // as get_wing_rarm counts them
     for (int el = 0; el < els; ++el) {
         if (set.cycout) dump_prop_element(eng, el);
-        float radarm = get_wing_rarm(eng, el);
+        float radarm = (el + 0.5f) / strips * pln.semilen[eng];
         float ringthrust = 0;
         float dv_disc = flt.ringDVinc[eng][el] * 0.5f * translational;
         if (DVnormalGEO < 0) dv_disc *= 0.5f;
@@ -296,16 +303,16 @@ void aprop(int eng, float X, float Y, float Z)
         for (int bld = 1; bld <= 4; ++bld) {
             float rotationspeed = spin + inplane[bld - 1];
             float pitch = pitch0 + cyclic[bld - 1];
-            flt.v_el[eng][el] = pythag(DVnormal, rotationspeed);
-            flt.deldir[eng][el] = std::atan2(-DVnormal, rotationspeed) * con.radtodeg;
+            flt.v_el[eng][el] = (float)std::sqrt((double)DVnormal * DVnormal + (double)rotationspeed * rotationspeed);
+            flt.deldir[eng][el] = atan2_fast(-DVnormal, rotationspeed) * con.radtodeg;
             flt.alpha[eng][el] = flt.deldir[eng][el] + pitch;
             if (set.cycout) dump_blade(eng, el, bld, DVnormal, rotationspeed, pitch);
 
             float fa, fd, momt;
             F_el_force(0, 0, 0, fa, fd, momt, eng, el);
-            flt.Dtq[eng] += fd * radarm * blades;
+            Dtq += fd * radarm * blades;
             float T = fa * blades;
-            flt.thrust[eng] += T;
+            thrust += T;
             ringthrust += T;
 
             float Xp = X, Yp = Y, Zp = Z;
@@ -323,12 +330,23 @@ void aprop(int eng, float X, float Y, float Z)
                     Xp -= reach;
                 }
             }
-            addFsprop(s_sc * T, Yp, Zp);
-            addFaprop(c_sc * c_vc * T, Xp, Yp);
-            addFnprop(c_sc * s_vc * T, Xp, Zp);
+            float fs = s_sc * T, fa_ = c_sc * c_vc * T, fn = c_sc * s_vc * T;
+            fside += fs;
+            L += fs * Yp;
+            N -= fs * Zp;
+            faxil += fa_;
+            M -= fa_ * Yp;
+            N -= fa_ * Xp;
+            fnrml += fn;
+            L -= fn * Xp;
+            M -= fn * Zp;
         }
         flt.ringDVinc[eng][el] = dv_total(flt.ringDVinc[eng][el], ringthrust, pln.ringarea[eng][el], DVnormalGEO);
     }
+    flt.faxilprop = faxil, flt.fsideprop = fside, flt.fnrmlprop = fnrml;
+    flt.L = L, flt.M = M, flt.N = N;
+    flt.Dtq[eng] = Dtq;
+    flt.thrust[eng] = thrust;
     flt.DVinc[eng] = dv_total(flt.DVinc[eng], flt.thrust[eng], pln.discarea[eng], DVnormalGEO);
 
     if (set.cycout) propforcerep();
