@@ -236,6 +236,22 @@ TEST_F(GelvaniFolder, UnknownObstacleTypeStopsTheListWithANotice)
     EXPECT_NE(alerts[0].find("unknown type"), std::string::npos);
 }
 
+TEST_F(GelvaniFolder, ObstaclesPastTheTableAreLeftOutWithANotice)
+{
+    for (int k = 0; k < OBJ_SLOTS; ++k) place(k, 2, 33.5f, -118.5f, 300, "?");
+    ASSERT_EQ(write_terrain(), 1);
+    read_terrain();   // a full table is no fault
+    EXPECT_TRUE(alerts.empty());
+    std::vector<unsigned char> b = read_bytes(square_file());
+    // One record more than the table holds, before the end mark.
+    b.insert(b.end() - 4, b.begin() + 76805, b.begin() + 76805 + 24);
+    write_bytes(square_file(), b);
+    read_terrain();
+    EXPECT_EQ(obj_type[OBJ_SLOTS - 1], 2);
+    ASSERT_EQ(alerts.size(), 1u);
+    EXPECT_NE(alerts[0].find("more than 60000"), std::string::npos);
+}
+
 TEST_F(GelvaniFolder, CoastlineKeepsThePointsInsideTheSquare)
 {
     write_text(nav_dir() + "coastlines/+033-119.cst",
