@@ -4,6 +4,7 @@
 #include "aircraft_editor/editor.h"
 #include "aircraft_editor/fabrex_records.h"
 #include "aircraft_editor/smoothing.h"
+#include "toolkit/part_geometry.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_MNW.h"
 #include "toolkit/HL_TYPES.h"
@@ -243,5 +244,82 @@ TEST_F(Editor, OpenScreensMarkClicksAndTheTailRotorFollowsTheMainRotor)
     EXPECT_FLOAT_EQ(pln.sidecant[1], -90);
     mnw.topwin = 0;
     pln.is_heli = 0;
+    to_array = 0;
+}
+
+namespace {
+// One frame of the cross-section editor for the fuselage with the mouse at
+// the point (x, y) ft of station s, or at the screen point when s < 0.
+const float GRID_Y = 300;
+void grid_frame(int s, float x, float y, int click, int drag)
+{
+    const float scale = 61.0f / pln.body_r[18];
+    if (s >= 0) {
+        mnw.mx = 66.0f * s + 10 + 1 + x * scale;
+        mnw.my = GRID_Y - 3 + y * scale;
+    } else {
+        mnw.mx = x;
+        mnw.my = y;
+    }
+    mnw.mouse_clicked = click;
+    mnw.now_dragging = drag;
+    edit_body_grid(18, GRID_Y);
+    mnw.mouse_clicked = mnw.now_dragging = 0;
+}
+} // namespace
+
+TEST_F(Editor, CrossSectionEditorDragsSwapsLimitsCopiesAndClosesEnds)
+{
+    to_array = 1;   // draw into the canvas: no GL here
+    const int S = f_body_s_dim(18), R = f_body_r_dim(18);
+    ASSERT_GE(S, 6);
+    pln.body_r[18] = 2;
+    nosetype = tailtype = 0;
+    circle_body(18, 1, 0);
+
+    // The top point dragged below the bottom one: the heights swap, the top stays higher.
+    grid_frame(2, 0, 1, 1, 1);
+    grid_frame(2, 0, -1.5f, 0, 1);
+    EXPECT_NEAR(pln.body_Y[18][2][0], -1, 0.05);
+    EXPECT_NEAR(pln.body_Y[18][2][R / 2], -1.5, 0.05);
+
+    // The side point dragged left of the centre line is held at X 0, and its mirror with it.
+    grid_frame(3, 1, 0, 1, 1);
+    grid_frame(3, -0.02f, 0, 0, 1);
+    EXPECT_NEAR(pln.body_X[18][3][R / 4], 0, 0.05);
+    EXPECT_EQ(pln.body_X[18][3][R - R / 4], -pln.body_X[18][3][R / 4]);
+    // A value beyond the grid is held at its edge.
+    pln.body_X[18][4][R / 4] = 5;
+    grid_frame(-1, -100, -100, 0, 0);
+    EXPECT_EQ(pln.body_X[18][4][R / 4], 2);
+
+    // Copy row: left part of station 3's column to station 2, right part to 4,
+    // station 0's column changes nothing.
+    const struct {
+        float mx;
+        int dst;
+    } copies[] = {{66 * 3 + 10 + 5, 2}, {66 * 3 + 10 + 50, 4}, {15, -1}};
+    for (const auto& c : copies) {
+        circle_body(18, 1, 0);
+        for (int r = 0; r < R; ++r) pln.body_Y[18][3][r] += 0.5f;
+        planestruct before = pln;
+        grid_frame(-1, c.mx, GRID_Y - 70, 1, 0);
+        for (int s = 0; s < S; ++s)
+            for (int r = 0; r < R; ++r) {
+                float want = s == c.dst ? before.body_Y[18][3][r] : before.body_Y[18][s][r];
+                EXPECT_NEAR(pln.body_Y[18][s][r], want, 1e-5) << "mx " << c.mx << " s " << s << " r " << r;
+                EXPECT_EQ(pln.body_Z[18][s][r], before.body_Z[18][s][r]);
+            }
+    }
+
+    // A closed nose collapses to one point at the mouse height while dragged.
+    circle_body(18, 1, 0);
+    nosetype = 1;
+    grid_frame(0, 0.3f, 0.5f, 1, 1);
+    for (int r = 0; r < R; ++r) {
+        EXPECT_EQ(pln.body_X[18][0][r], 0) << r;
+        EXPECT_NEAR(pln.body_Y[18][0][r], 0.5, 0.05) << r;
+    }
+    nosetype = 0;
     to_array = 0;
 }
