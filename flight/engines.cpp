@@ -288,10 +288,9 @@ void aprop(int eng, float X, float Y, float Z)
     float faxil = flt.faxilprop, fside = flt.fsideprop, fnrml = flt.fnrmlprop;
     float L = flt.L, M = flt.M, N = flt.N;
     float Dtq = 0, thrust = 0;
-    int strips = pln.els[eng] < 1 ? 1 : pln.els[eng];   // as get_wing_rarm counts them
     for (int el = 0; el < els; ++el) {
         if (set.cycout) dump_prop_element(eng, el);
-        float radarm = (el + 0.5f) / strips * pln.semilen[eng];
+        float radarm = get_wing_rarm(eng, el);
         float ringthrust = 0;
         float dv_disc = flt.ringDVinc[eng][el] * 0.5f * translational;
         if (DVnormalGEO < 0) dv_disc *= 0.5f;

@@ -52,24 +52,49 @@ inline void addFngear(float fnrml, float X, float Z)
 }
 
 // Aerodynamics: the components are in flight-path axes; the totals stay in
-// them, the moments are taken in aircraft axes.
-inline void addFaero(float faxil_path, float fside_path, float fnrml_path, float X, float Y, float Z)
+// them, the moments are taken in aircraft axes. The sums can run in locals
+// over many elements (aero_sums) and go back to flt when done.
+struct aero_sums {
+    float fa, fs, fn, L, M, N;
+    float cosbeta, sinbeta, cosalph, sinalph;
+};
+
+inline aero_sums aero_sums_from_record()
 {
-    flt.faxilaero += faxil_path;
-    flt.fsideaero += fside_path;
-    flt.fnrmlaero += fnrml_path;
+    return {flt.faxilaero, flt.fsideaero, flt.fnrmlaero, flt.L,       flt.M,
+            flt.N,         flt.cosbeta,   flt.sinbeta,   flt.cosalph, flt.sinalph};
+}
+
+inline void aero_sums_to_record(const aero_sums& t)
+{
+    flt.faxilaero = t.fa, flt.fsideaero = t.fs, flt.fnrmlaero = t.fn;
+    flt.L = t.L, flt.M = t.M, flt.N = t.N;
+}
+
+inline void add_aero(aero_sums& t, float faxil_path, float fside_path, float fnrml_path, float X, float Y, float Z)
+{
+    t.fa += faxil_path;
+    t.fs += fside_path;
+    t.fn += fnrml_path;
 
     // Into aircraft axes: through the sideslip, then the angle of attack.
-    float a1 = faxil_path * flt.cosbeta + fside_path * flt.sinbeta;
-    float s1 = fside_path * flt.cosbeta - faxil_path * flt.sinbeta;
+    float a1 = faxil_path * t.cosbeta + fside_path * t.sinbeta;
+    float s1 = fside_path * t.cosbeta - faxil_path * t.sinbeta;
     float n1 = fnrml_path;
-    float a = a1 * flt.cosalph + n1 * flt.sinalph;
-    float n = n1 * flt.cosalph - a1 * flt.sinalph;
+    float a = a1 * t.cosalph + n1 * t.sinalph;
+    float n = n1 * t.cosalph - a1 * t.sinalph;
     float s = s1;
 
-    flt.L += -n * X + s * Y;
-    flt.M += -a * Y - n * Z;
-    flt.N += -a * X - s * Z;
+    t.L += -n * X + s * Y;
+    t.M += -a * Y - n * Z;
+    t.N += -a * X - s * Z;
+}
+
+inline void addFaero(float faxil_path, float fside_path, float fnrml_path, float X, float Y, float Z)
+{
+    aero_sums t = aero_sums_from_record();
+    add_aero(t, faxil_path, fside_path, fnrml_path, X, Y, Z);
+    aero_sums_to_record(t);
 }
 
 // 0..1 with a period of pi seconds of msc.elap_time, shifted by offset (s).

@@ -126,46 +126,10 @@ struct wash {
     float dir, sin_cant, cos_cant;
 };
 
-// The aerodynamic sums of the lifting parts, run in locals over every
-// element and given back to the record before any trace line reads them.
-struct aero_sums {
-    float fa, fs, fn, L, M, N;
-    float cosbeta, sinbeta, cosalph, sinalph;
-};
-
-aero_sums sums_from_record()
-{
-    return {flt.faxilaero, flt.fsideaero, flt.fnrmlaero, flt.L,       flt.M,
-            flt.N,         flt.cosbeta,   flt.sinbeta,   flt.cosalph, flt.sinalph};
-}
-
-void sums_to_record(const aero_sums& a)
-{
-    flt.faxilaero = a.fa, flt.fsideaero = a.fs, flt.fnrmlaero = a.fn;
-    flt.L = a.L, flt.M = a.M, flt.N = a.N;
-}
-
-// addFaero on the local sums, step for step.
-inline void add_aero(aero_sums& t, float faxil_path, float fside_path, float fnrml_path, float X, float Y, float Z)
-{
-    t.fa += faxil_path;
-    t.fs += fside_path;
-    t.fn += fnrml_path;
-    float a1 = faxil_path * t.cosbeta + fside_path * t.sinbeta;
-    float s1 = fside_path * t.cosbeta - faxil_path * t.sinbeta;
-    float n1 = fnrml_path;
-    float a = a1 * t.cosalph + n1 * t.sinalph;
-    float n = n1 * t.cosalph - a1 * t.sinalph;
-    float s = s1;
-    t.L += -n * X + s * Y;
-    t.M += -a * Y - n * Z;
-    t.N += -a * X - s * Z;
-}
-
 void lifting_parts(const wash* washes, int washing, float* downwash_from)
 {
     float stall_pulse = -1;
-    aero_sums sums = sums_from_record();
+    aero_sums sums = aero_sums_from_record();   // in locals over every element
     for (int p = 4; p <= 17; ++p) {
         if (!have_this_part(p)) continue;
         const part_frame& f = frame_of(p);
@@ -229,7 +193,7 @@ void lifting_parts(const wash* washes, int washing, float* downwash_from)
             sums.M += momt * cos_di;
             sums.N -= momt * sin_di;
             if (set.cycout) {
-                sums_to_record(sums);
+                aero_sums_to_record(sums);
                 aeroforcerep();
             }
 
@@ -242,7 +206,7 @@ void lifting_parts(const wash* washes, int washing, float* downwash_from)
             downwash_from[p] += k * wash_per_cl * cl / f.els;
         }
     }
-    sums_to_record(sums);
+    aero_sums_to_record(sums);
 }
 
 // The downwash each surface sheds reaches the next half-step's elements.

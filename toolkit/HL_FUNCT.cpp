@@ -113,14 +113,8 @@ float closer_assymp(float nowval, float termval, float speedrat)
     return (float)((double)nowval * (1.0 - speedrat) + (double)termval * speedrat);
 }
 
-int intmin2(int x1, int x2) { return x1 < x2 ? x1 : x2; }
-int intmax2(int x1, int x2) { return x1 > x2 ? x1 : x2; }
 int intmin3(int x1, int x2, int x3) { return intmin2(intmin2(x1, x2), x3); }
 int intmax3(int x1, int x2, int x3) { return intmax2(intmax2(x1, x2), x3); }
-float fltmin2(float x1, float x2) { return x1 < x2 ? x1 : x2; }
-float fltmax2(float x1, float x2) { return x1 > x2 ? x1 : x2; }
-float fltmin3(float x1, float x2, float x3) { return fltmin2(fltmin2(x1, x2), x3); }
-float fltmax3(float x1, float x2, float x3) { return fltmax2(fltmax2(x1, x2), x3); }
 float fltmin4(float x1, float x2, float x3, float x4) { return fltmin2(fltmin2(x1, x2), fltmin2(x3, x4)); }
 float fltmax4(float x1, float x2, float x3, float x4) { return fltmax2(fltmax2(x1, x2), fltmax2(x3, x4)); }
 
@@ -129,11 +123,6 @@ float signsqr(float in) { return in > 0 ? in * in : -(in * in); }
 float signsqrt(float in) { return in > 0 ? (float)std::sqrt((double)in) : (float)-std::sqrt(-(double)in); }
 float pythag(float p, float q) { return (float)std::sqrt((double)p * p + (double)q * q); }
 float pythag3(float p, float q, float r) { return (float)std::sqrt((double)p * p + (double)q * q + (double)r * r); }
-
-float interp(float x1, float y1, float x2, float y2, float x)
-{
-    return (float)((double)y1 + ((double)y2 - y1) / ((double)x2 - x1) * ((double)x - x1));
-}
 
 void flt_switch(float* a, float* b)
 {

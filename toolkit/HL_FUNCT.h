@@ -31,14 +31,15 @@ int intnear(int in, int nearest);
 float fallout(float in, float lo, float hi);
 float closer_assymp(float nowval, float termval, float speedrat);
 
-int intmin2(int x1, int x2);
-int intmax2(int x1, int x2);
+inline int intmin2(int x1, int x2) { return x1 < x2 ? x1 : x2; }
+inline int intmax2(int x1, int x2) { return x1 > x2 ? x1 : x2; }
 int intmin3(int x1, int x2, int x3);
 int intmax3(int x1, int x2, int x3);
-float fltmin2(float x1, float x2);
-float fltmax2(float x1, float x2);
-float fltmin3(float x1, float x2, float x3);
-float fltmax3(float x1, float x2, float x3);
+// Inline: the ground search runs these for every contact point.
+inline float fltmin2(float x1, float x2) { return x1 < x2 ? x1 : x2; }
+inline float fltmax2(float x1, float x2) { return x1 > x2 ? x1 : x2; }
+inline float fltmin3(float x1, float x2, float x3) { return fltmin2(fltmin2(x1, x2), x3); }
+inline float fltmax3(float x1, float x2, float x3) { return fltmax2(fltmax2(x1, x2), x3); }
 float fltmin4(float x1, float x2, float x3, float x4);
 float fltmax4(float x1, float x2, float x3, float x4);
 
@@ -47,7 +48,10 @@ float signsqr(float in);
 float signsqrt(float in);
 float pythag(float p, float q);
 float pythag3(float p, float q, float r);
-float interp(float x1, float y1, float x2, float y2, float x);
+inline float interp(float x1, float y1, float x2, float y2, float x)
+{
+    return (float)((double)y1 + ((double)y2 - y1) / ((double)x2 - x1) * ((double)x - x1));
+}
 
 void flt_switch(float* a, float* b);
 void chr_switch(char* a, char* b);

@@ -21,13 +21,6 @@ float latsign(int en)
     return 1.0f;
 }
 
-float get_wing_rarm(int en, int el)
-{
-    // A part saved with no elements still has one strip, not a division by zero.
-    int els = pln.els[en] < 1 ? 1 : pln.els[en];
-    return (el + 0.5f) / els * pln.semilen[en];
-}
-
 float get_wing_Xarm(int en, float len)
 {
     return pln.Xarm[en] + latsign(en) * len * std::cos(pln.sweep1[en] * con.degtorad) * std::cos(pln.dihed[en] * con.degtorad);

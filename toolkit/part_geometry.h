@@ -5,11 +5,19 @@
 // 23/24 misc bodies, 25..27 wheel fairings (skids 26, 27).
 #pragma once
 
+#include "plane_record.h"
+
 // Side of a part: -1 left, +1 right or centre.
 float latsign(int en);
 
-// Spanwise distance of element el's centre from the part's root.
-float get_wing_rarm(int en, int el);
+// Spanwise distance of element el's centre from the part's root. Inline:
+// the propeller model asks it for every ring twice a frame.
+inline float get_wing_rarm(int en, int el)
+{
+    // A part saved with no elements still has one strip, not a division by zero.
+    int els = pln.els[en] < 1 ? 1 : pln.els[en];
+    return (el + 0.5f) / els * pln.semilen[en];
+}
 
 // Body-axis position of the point `len` along the span of a lifting part.
 float get_wing_Xarm(int en, float len);

@@ -103,12 +103,3 @@ void convert_ij_cw(int i, int j, int tri, int* i1, int* j1, int* i2, int* j2, in
     }
 }
 
-int inside_cw_reg(float x1, float z1, float x2, float z2, float x, float z, float dis)
-{
-    if (std::fabs(x2 - x1) > std::fabs(z2 - z1)) {
-        float zl = interp(x1, z1, x2, z2, x);
-        return x2 < x1 ? z - dis < zl : z + dis > zl;
-    }
-    float xl = interp(z1, x1, z2, x2, z);
-    return z2 < z1 ? x + dis > xl : x - dis < xl;
-}

@@ -3,6 +3,10 @@
 // simulator's own grid, its ground height and textures: world/terrain_grid.h.
 #pragma once
 
+#include "HL_FUNCT.h"
+
+#include <cmath>
+
 // Rotations by a whole-degree heading 0..360 through the sine/cosine tables.
 float rx2d(float x, float y, int hdng);
 float ry2d(float x, float y, int hdng);
@@ -23,5 +27,13 @@ void convert_ij_cw(int i, int j, int tri, int* i1, int* j1, int* i2, int* j2, in
                    int dj);
 
 // 1 when (x, z) lies on the clockwise side of the edge (x1, z1) -> (x2, z2),
-// or within dis of it.
-int inside_cw_reg(float x1, float z1, float x2, float z2, float x, float z, float dis);
+// or within dis of it. Inline: the ground search tests every contact point.
+inline int inside_cw_reg(float x1, float z1, float x2, float z2, float x, float z, float dis)
+{
+    if (std::fabs(x2 - x1) > std::fabs(z2 - z1)) {
+        float zl = interp(x1, z1, x2, z2, x);
+        return x2 < x1 ? z - dis < zl : z + dis > zl;
+    }
+    float xl = interp(z1, x1, z2, x2, z);
+    return z2 < z1 ? x + dis > xl : x - dis < xl;
+}

@@ -8,7 +8,6 @@
 #include "toolkit/terrain_helpers.h"
 #include "world/world_records.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -20,35 +19,6 @@ const int JMAX = GRID_J - 2;
 const int TEX_WATER = 15;
 const int TEX_FLAT = 19;
 const int TEX_STEEP = 23;
-
-// The toolkit's min, max and edge test written out here, where every contact
-// point of every half-step runs them.
-inline float min3(float a, float b, float c)
-{
-    float m = a < b ? a : b;
-    return m < c ? m : c;
-}
-
-inline float max3(float a, float b, float c)
-{
-    float m = a > b ? a : b;
-    return m > c ? m : c;
-}
-
-inline float line_at(float x1, float y1, float x2, float y2, float x)
-{
-    return (float)((double)y1 + ((double)y2 - y1) / ((double)x2 - x1) * ((double)x - x1));
-}
-
-inline int inside_edge(float x1, float z1, float x2, float z2, float x, float z, float dis)
-{
-    if (std::fabs(x2 - x1) > std::fabs(z2 - z1)) {
-        float zl = line_at(x1, z1, x2, z2, x);
-        return x2 < x1 ? z - dis < zl : z + dis > zl;
-    }
-    float xl = line_at(z1, x1, z2, x2, z);
-    return z2 < z1 ? x + dis > xl : x - dis < xl;
-}
 
 // Triangle 0 of a cell is (i, j), (i, j+1), (i+1, j+1); triangle 1 is
 // (i, j), (i+1, j+1), (i+1, j); each corner list runs clockwise.
@@ -62,11 +32,11 @@ int in_triangle(int i, int j, int tri, float x, float z)
     // the bounds test only saves the three divisions (grid triangles have no
     // angle sharp enough for the edge tolerance to reach past this margin).
     const float margin = 10 * tol;
-    if (x < min3(a[0], b[0], c[0]) - margin || x > max3(a[0], b[0], c[0]) + margin ||
-        z < min3(a[2], b[2], c[2]) - margin || z > max3(a[2], b[2], c[2]) + margin)
+    if (x < fltmin3(a[0], b[0], c[0]) - margin || x > fltmax3(a[0], b[0], c[0]) + margin ||
+        z < fltmin3(a[2], b[2], c[2]) - margin || z > fltmax3(a[2], b[2], c[2]) + margin)
         return 0;
-    return inside_edge(a[0], a[2], b[0], b[2], x, z, tol) && inside_edge(b[0], b[2], c[0], c[2], x, z, tol) &&
-           inside_edge(c[0], c[2], a[0], a[2], x, z, tol);
+    return inside_cw_reg(a[0], a[2], b[0], b[2], x, z, tol) && inside_cw_reg(b[0], b[2], c[0], c[2], x, z, tol) &&
+           inside_cw_reg(c[0], c[2], a[0], a[2], x, z, tol);
 }
 
 // Cell (i, j) holds (x, z): 1 with the triangle in *tri.
@@ -136,9 +106,9 @@ float find_local_h(float x, float z, int* i, int* j, int us)
     int found = 0;
     for (int r = 0; !found; ++r) {
         int ilo = i0 - r, ihi = i0 + r, jlo = j0 - r, jhi = j0 + r;
-        for (int ci = std::max(ilo, 0); ci <= std::min(ihi, IMAX) && !found; ++ci) {
+        for (int ci = intmax2(ilo, 0); ci <= intmin2(ihi, IMAX) && !found; ++ci) {
             if (ci == ilo || ci == ihi) {
-                for (int cj = std::max(jlo, 0); cj <= std::min(jhi, JMAX) && !found; ++cj)
+                for (int cj = intmax2(jlo, 0); cj <= intmin2(jhi, JMAX) && !found; ++cj)
                     if (in_cell(ci, cj, x, z, &tri)) fi = ci, fj = cj, found = 1;
             } else {
                 // Inner cells of the ring were searched by the smaller rings.

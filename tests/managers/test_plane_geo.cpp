@@ -100,7 +100,9 @@ TEST_F(PlaneGeo, TemplatesForTheTrainersParts)
             n0 += g == 0;
         }
         EXPECT_GT(n250 + n150, 0) << name;
-        if (std::string(name) == "start fuse.bmp") EXPECT_GT(n0, 0) << name;   // the silhouette, not the whole bitmap
+        if (std::string(name) == "start fuse.bmp") {
+            EXPECT_GT(n0, 0) << name;   // the silhouette, not the whole bitmap
+        }
     }
     // The wing carries ailerons: some of it is marked.
     std::string wing = read("start wng1.bmp");
