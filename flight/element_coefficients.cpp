@@ -25,13 +25,6 @@ struct coeffs {
     float cl, cd, cm;
 };
 
-coeffs slot(float alpha, int en, int RT, int Re, int el)
-{
-    coeffs c;
-    anyfoil(alpha, c.cl, c.cd, c.cm, en, RT, Re, el);
-    return c;
-}
-
 coeffs mix(const coeffs& a, const coeffs& b, float w)
 {
     return {a.cl + (b.cl - a.cl) * w, a.cd + (b.cd - a.cd) * w, a.cm + (b.cm - a.cm) * w};
@@ -131,9 +124,9 @@ inline coeffs values(const foil_pos& q, int positive, int EN, int RT, int Re, co
     return c;
 }
 
-// The four slots of an element without the trace: each distinct airfoil
-// looked up once, the table position found once per zero-lift angle. The
-// stall flag is the last slot's, as slot by slot.
+// The four slots of an element: each distinct airfoil looked up once, the
+// table position found once per zero-lift angle, each look-up traced when the
+// one-cycle dump asks. The stall flag is the last slot's, as slot by slot.
 struct element_slots {
     coeffs rl, tl, rh, th;
 };
@@ -144,15 +137,17 @@ inline element_slots look_up(float alpha, int en, int el)
     int positive = alpha > 0;
     float zl = afl.al_zl[en][0][0];
     foil_pos q0 = position(alpha, zl, p);
-    element_slots s;
-    s.rl = values(q0, positive, en, 0, 0, p);
-    int stalled = q0.alpha > p.stall_at;
+    int stalled = 0;
     auto slot_at = [&](int RT, int Re) {
         float z = afl.al_zl[en][RT][Re];
         foil_pos q = z == zl ? q0 : position(alpha, z, p);
         stalled = q.alpha > p.stall_at;
-        return values(q, positive, en, RT, Re, p);
+        coeffs c = values(q, positive, en, RT, Re, p);
+        if (set.cycout) trace_anyfoil(RT, Re, p.slatted, p.s, z, q.alpha, c.cl, c.cd, c.cm);
+        return c;
     };
+    element_slots s;
+    s.rl = slot_at(0, 0);
     s.tl = foil_share[en][0] ? slot_at(1, 0) : s.rl;
     s.rh = foil_share[en][1] ? slot_at(0, 1) : s.rl;
     s.th = !foil_share[en][2] ? s.tl : foil_share[en][3] ? slot_at(1, 1) : s.rh;
@@ -201,20 +196,10 @@ void Fco_subsonic(float modcl, float modcd, float modcm, float& cl, float& cd, f
 
     // Each distinct airfoil is looked up once (the tip's high-Reynolds file
     // is often the root's), and only distinct slots are blended.
-    int tip_own = foil_share[en][0];
     int root_high_own = foil_share[en][1];
     int tip_high_own = foil_share[en][2];
-    coeffs rl, tl, rh, th;
-    if (set.cycout) {
-        // Slot by slot, so that each writes its own trace lines.
-        rl = slot(alpha, en, 0, 0, el);
-        tl = tip_own ? slot(alpha, en, 1, 0, el) : rl;
-        rh = root_high_own ? slot(alpha, en, 0, 1, el) : rl;
-        th = !tip_high_own ? tl : foil_share[en][3] ? slot(alpha, en, 1, 1, el) : rh;
-    } else {
-        element_slots s = look_up(alpha, en, el);
-        rl = s.rl, tl = s.tl, rh = s.rh, th = s.th;
-    }
+    element_slots s = look_up(alpha, en, el);
+    const coeffs &rl = s.rl, &tl = s.tl, &rh = s.rh, &th = s.th;
 
     // The high slot's weight at each station by the element's Reynolds
     // number in millions.
