@@ -48,21 +48,6 @@ int fltbox(float x, float y, float x1, float y1, float x2, float y2)
     return x >= x1 && x <= x2 && y >= y1 && y <= y2;
 }
 
-int intlim(int in, int min, int max)
-{
-    if (in < min) return min;
-    if (in > max) return max;
-    return in;
-}
-
-float fltlim(float in, float min, float max)
-{
-    if (in != in) in = 0;
-    if (in < min) return min;
-    if (in > max) return max;
-    return in;
-}
-
 int intwrap(int in, int min, int max)
 {
     if (in < min) return in + (max - min + 1);

@@ -17,8 +17,20 @@ int intrange(int x, int x1, int x2);
 int fltrange(float x, float x1, float x2);
 int fltbox(float x, float y, float x1, float y1, float x2, float y2);
 
-int intlim(int in, int min, int max);
-float fltlim(float in, float min, float max);
+// Inline: the flight step limits every element's values with these.
+inline int intlim(int in, int min, int max)
+{
+    if (in < min) return min;
+    if (in > max) return max;
+    return in;
+}
+inline float fltlim(float in, float min, float max)
+{
+    if (in != in) in = 0;
+    if (in < min) return min;
+    if (in > max) return max;
+    return in;
+}
 int intwrap(int in, int min, int max);
 float fltwrap(float in, float min, float max);
 // Half away from zero. Takes a float so that it never meets the C library's
