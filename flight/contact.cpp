@@ -284,7 +284,16 @@ int contact_point(int w, float Xarm, float Yarm, float Zarm, float g_con, float 
 {
     float x, z;
     contact_world_xz(Xarm, Zarm, &x, &z);
-    double ground = find_local_h(x, z, &env.i_aircraft, &env.j_aircraft, 1) + surface_bump(env.surf_type, x, z);
+    float terrain = find_local_h(x, z, &env.i_aircraft, &env.j_aircraft, 1);
+    float rise = Zarm * flt.sinthe + Xarm * flt.sinphi - Yarm * flt.costhe * flt.cosphi;
+    // A point higher above the terrain than any bump reaches (0.16 m) touches
+    // nothing: the bump's trigonometry is not paid for it.
+    if ((float)(terrain - flt.Y) + rise < -0.5f) {
+        holding[w] = 0;
+        pln.condef[w] = 0;
+        return 0;
+    }
+    double ground = terrain + surface_bump(env.surf_type, x, z);
     float def = (float)(ground - flt.Y) + Zarm * flt.sinthe + Xarm * flt.sinphi - Yarm * flt.costhe * flt.cosphi;
     pln.condef[w] = def;
     float closing = (float)-flt.vY + Zarm * flt.Qrad + Xarm * flt.Prad;

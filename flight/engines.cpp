@@ -302,13 +302,19 @@ void aprop(int eng, float X, float Y, float Z)
         for (int bld = 1; bld <= 4; ++bld) {
             float rotationspeed = spin + inplane[bld - 1];
             float pitch = pitch0 + cyclic[bld - 1];
-            flt.v_el[eng][el] = (float)std::sqrt((double)DVnormal * DVnormal + (double)rotationspeed * rotationspeed);
+            double speed = std::sqrt((double)DVnormal * DVnormal + (double)rotationspeed * rotationspeed);
+            flt.v_el[eng][el] = (float)speed;
             flt.deldir[eng][el] = atan2_fast(-DVnormal, rotationspeed) * con.radtodeg;
             flt.alpha[eng][el] = flt.deldir[eng][el] + pitch;
             if (set.cycout) dump_blade(eng, el, bld, DVnormal, rotationspeed, pitch);
 
+            // The flow direction's sine and cosine from the velocity; a
+            // blade at rest takes no force whatever its direction.
+            double per_speed = speed > 0 ? 1 / speed : 0;
+            float s_flow = (float)(-DVnormal * per_speed);
+            float c_flow = speed > 0 ? (float)(rotationspeed * per_speed) : 1;
             float fa, fd, momt;
-            F_el_force(0, 0, 0, fa, fd, momt, eng, el);
+            F_el_force_turned(0, 0, 0, s_flow, c_flow, fa, fd, momt, eng, el);
             Dtq += fd * radarm * blades;
             float T = fa * blades;
             thrust += T;

@@ -338,12 +338,17 @@ void accelerations()
 
 float F_el_force(float modcl, float modcd, float modcm, float& lift, float& drag, float& momt, int en, int el)
 {
+    float d = flt.deldir[en][el] * con.degtorad;
+    return F_el_force_turned(modcl, modcd, modcm, std::sin(d), std::cos(d), lift, drag, momt, en, el);
+}
+
+float F_el_force_turned(float modcl, float modcd, float modcm, float sd, float cdl, float& lift, float& drag,
+                        float& momt, int en, int el)
+{
     float cl, cd, cm;
     if (flt.machno < 1) Fco_subsonic(modcl, modcd, modcm, cl, cd, cm, en, el);
     else Fco_supersonic(modcl, modcd, modcm, cl, cd, cm, en, el);
 
-    float d = flt.deldir[en][el] * con.degtorad;
-    float sd = std::sin(d), cdl = std::cos(d);
     float cl_path = cl * cdl + cd * sd;
     float cd_path = cd * cdl - cl * sd;
 
