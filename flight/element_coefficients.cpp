@@ -25,6 +25,29 @@ struct coeffs {
     float cl, cd, cm;
 };
 
+// 1/x for an x that seldom changes (a constant, a part's shape, the speed of
+// sound): every element takes it, the division is made only when x changes.
+struct reciprocal {
+    float x = 0, r = INFINITY;
+    float of(float v)
+    {
+        if (!(v == x)) x = v, r = 1 / v;
+        return r;
+    }
+};
+reciprocal per_viscosity, per_sound_speed, per_induced[28];
+
+// An element's place along the span, (el + 0.5) / els, for every count.
+struct span_places {
+    float w[9][8];
+    span_places()
+    {
+        for (int els = 1; els <= 8; ++els)
+            for (int el = 0; el < 8; ++el) w[els][el] = (el + 0.5f) / els;
+    }
+};
+const span_places span;
+
 coeffs mix(const coeffs& a, const coeffs& b, float w)
 {
     return {a.cl + (b.cl - a.cl) * w, a.cd + (b.cd - a.cd) * w, a.cm + (b.cm - a.cm) * w};
@@ -131,6 +154,7 @@ struct element_slots {
     coeffs rl, tl, rh, th;
 };
 
+template <bool TRACE>
 inline element_slots look_up(float alpha, int en, int el)
 {
     part_factors p = factors_of(en, el);
@@ -143,7 +167,7 @@ inline element_slots look_up(float alpha, int en, int el)
         foil_pos q = z == zl ? q0 : position(alpha, z, p);
         stalled = q.alpha > p.stall_at;
         coeffs c = values(q, positive, en, RT, Re, p);
-        if (set.cycout) trace_anyfoil(RT, Re, p.slatted, p.s, z, q.alpha, c.cl, c.cd, c.cm);
+        if (TRACE) trace_anyfoil(RT, Re, p.slatted, p.s, z, q.alpha, c.cl, c.cd, c.cm);
         return c;
     };
     element_slots s;
@@ -190,7 +214,11 @@ void note_shared_foils()
     }
 }
 
-void Fco_subsonic(float modcl, float modcd, float modcm, float& cl, float& cd, float& cm, int en, int el)
+namespace {
+// The element's coefficients; the traced copy serves the one-cycle dump, so
+// that the untraced one has no call in it to keep its values around.
+template <bool TRACE>
+void subsonic(float modcl, float modcd, float modcm, float& cl, float& cd, float& cm, int en, int el)
 {
     float alpha = flt.alpha[en][el];
 
@@ -198,7 +226,7 @@ void Fco_subsonic(float modcl, float modcd, float modcm, float& cl, float& cd, f
     // is often the root's), and only distinct slots are blended.
     int root_high_own = foil_share[en][1];
     int tip_high_own = foil_share[en][2];
-    element_slots s = look_up(alpha, en, el);
+    element_slots s = look_up<TRACE>(alpha, en, el);
     const coeffs &rl = s.rl, &tl = s.tl, &rh = s.rh, &th = s.th;
 
     // The high slot's weight at each station by the element's Reynolds
@@ -206,13 +234,13 @@ void Fco_subsonic(float modcl, float modcd, float modcm, float& cl, float& cd, f
     float v = flt.v_el[en][el];
     // Divisors that do not depend on the element's flow are inverted apart
     // from it, so that no division waits on the angle and speed.
-    float Re_meg = v * atm.rho * pln.mac[en][el] * (1 / (con.muair * 1000000));
+    float Re_meg = v * atm.rho * pln.mac[en][el] * per_viscosity.of(con.muair * 1000000);
     coeffs root = root_high_own ? mix(rl, rh, re_weight(en, 0, Re_meg)) : rl;
     coeffs tip = tip_high_own ? mix(tl, th, re_weight(en, 1, Re_meg)) : tl;
 
     int els = pln.els[en] < 1 ? 1 : pln.els[en];
-    coeffs c = mix(root, tip, (el + 0.5f) / els);
-    if (set.cycout) {
+    coeffs c = mix(root, tip, els <= 8 && el >= 0 && el < 8 ? span.w[els][el] : (el + 0.5f) / els);
+    if (TRACE) {
         // The Reynolds rows as the blend used them: a shared file stands in its slot.
         float r_lo[3] = {rl.cl, rl.cd, rl.cm}, t_lo[3] = {tl.cl, tl.cd, tl.cm};
         float r_hi[3] = {rh.cl, rh.cd, rh.cm}, t_hi[3] = {th.cl, th.cd, th.cm}, b[3] = {c.cl, c.cd, c.cm};
@@ -226,7 +254,7 @@ void Fco_subsonic(float modcl, float modcd, float modcm, float& cl, float& cd, f
 
     // A part of no span or no efficiency sheds no induced drag.
     float eAR = pln.e[en] * pln.AR[en];
-    float cdi = eAR > 0 ? l * l * (1 / (eAR * con.pi)) : 0;
+    float cdi = eAR > 0 ? l * l * per_induced[en].of(eAR * con.pi) : 0;
     int in_ground_effect = pln.is_heli ? en == 0 : en >= 4 && en <= 11;
     if (l > 0 && in_ground_effect) {
         cdi *= flt.CDIgrndeffect[en];
@@ -234,7 +262,7 @@ void Fco_subsonic(float modcl, float modcd, float modcm, float& cl, float& cd, f
     }
     d += cdi;
 
-    float M = atm.a > 0 ? v * (1 / atm.a) : 0;
+    float M = atm.a > 0 ? v * per_sound_speed.of(atm.a) : 0;
     float Mpg = M < 0 ? 0 : M > 0.8f ? 0.8f : M;
     float pg = 1 / std::sqrt(1 - Mpg * Mpg);
     l *= pg;
@@ -252,6 +280,48 @@ void Fco_subsonic(float modcl, float modcd, float modcm, float& cl, float& cd, f
     cl = l;
     cd = d;
     cm = m;
+}
+} // namespace
+
+void Fco_subsonic(float modcl, float modcd, float modcm, float& cl, float& cd, float& cm, int en, int el)
+{
+    if (set.cycout) subsonic<true>(modcl, modcd, modcm, cl, cd, cm, en, el);
+    else subsonic<false>(modcl, modcd, modcm, cl, cd, cm, en, el);
+}
+
+namespace {
+template <bool TRACE>
+float element_force(float modcl, float modcd, float modcm, float sd, float cdl, float& lift, float& drag, float& momt,
+                    int en, int el)
+{
+    float cl, cd, cm;
+    if (flt.machno < 1) subsonic<TRACE>(modcl, modcd, modcm, cl, cd, cm, en, el);
+    else Fco_supersonic(modcl, modcd, modcm, cl, cd, cm, en, el);
+
+    float cl_path = cl * cdl + cd * sd;
+    float cd_path = cd * cdl - cl * sd;
+
+    float v = flt.v_el[en][el];
+    float q = 0.5f * atm.rho * v * v * pln.s[en][el];
+    lift = cl_path * q;
+    drag = cd_path * q;
+    momt = cm * q * pln.mac[en][el];
+    if (TRACE) trace_element_force(en, el, cl, cd, cm, cl_path, cd_path, lift, drag, momt);
+    return cl;
+}
+} // namespace
+
+float F_el_force(float modcl, float modcd, float modcm, float& lift, float& drag, float& momt, int en, int el)
+{
+    float d = flt.deldir[en][el] * con.degtorad;
+    return F_el_force_turned(modcl, modcd, modcm, std::sin(d), std::cos(d), lift, drag, momt, en, el);
+}
+
+float F_el_force_turned(float modcl, float modcd, float modcm, float sd, float cdl, float& lift, float& drag,
+                        float& momt, int en, int el)
+{
+    if (set.cycout) return element_force<true>(modcl, modcd, modcm, sd, cdl, lift, drag, momt, en, el);
+    return element_force<false>(modcl, modcd, modcm, sd, cdl, lift, drag, momt, en, el);
 }
 
 void Fco_supersonic(float modcl, float modcd, float modcm, float& cl, float& cd, float& cm, int en, int el)

@@ -30,3 +30,15 @@ float induce_alpha(float clmod, int EN);
 // 13 spoiler, 14 speedbrake, 15 drag-rudder; rat its chord ratio, def its
 // deflection in degrees (positive lowers lift). str names it in the trace.
 void set_con_eff(int en, int con_type, float rat, float def, float& cl, float& cd, float& cm, const char* str);
+
+// One element's lift and drag (N, along and across the free stream after the
+// element's flow-direction change flt.deldir) and pitching moment (N m), with
+// the coefficient increments given; returns the element's cl before that
+// rotation. Serves the wings and the propeller and rotor blades alike.
+float F_el_force(float modcl, float modcd, float modcm, float& lift, float& drag, float& momt, int en, int el);
+
+// The same with the sine and cosine of flt.deldir given: a blade's flow
+// direction is the angle of its velocity components, whose ratios to the
+// speed are its sine and cosine without a call.
+float F_el_force_turned(float modcl, float modcd, float modcm, float sin_d, float cos_d, float& lift, float& drag,
+                        float& momt, int en, int el);

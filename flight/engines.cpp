@@ -1,6 +1,7 @@
 #include "engines.h"
 
 #include "angles.h"
+#include "element_coefficients.h"
 #include "flight_records.h"
 #include "force_accumulators.h"
 #include "force_buildup.h"

@@ -94,6 +94,7 @@ void add_control(increments& inc, int p, int type, float rat, float def, const c
     if (induces) inc.induced += induce_alpha(cl, p);
 }
 
+template <bool TRACE>
 increments control_increments(int p, int el)
 {
     increments inc = {0, 0, 0, 0};
@@ -115,7 +116,7 @@ increments control_increments(int p, int el)
         inc.cd += pln.cdflap[row];
         inc.cm += pln.cmflap[row];
         inc.induced += induce_alpha(pln.clflap[row], p);
-        if (set.cycout) trace_flaps(pln.clflap[row], pln.cdflap[row], pln.cmflap[row]);
+        if (TRACE) trace_flaps(pln.clflap[row], pln.cdflap[row], pln.cmflap[row]);
     }
     return inc;
 }
@@ -126,6 +127,9 @@ struct wash {
     float dir, sin_cant, cos_cant;
 };
 
+// The traced copy serves the one-cycle dump, so that the untraced one has no
+// call in its loop to keep its values around.
+template <bool TRACE>
 void lifting_parts(const wash* washes, int washing, float* downwash_from)
 {
     float stall_pulse = -1;
@@ -133,7 +137,7 @@ void lifting_parts(const wash* washes, int washing, float* downwash_from)
     for (int p = 4; p <= 17; ++p) {
         if (!have_this_part(p)) continue;
         const part_frame& f = frame_of(p);
-        if (set.cycout) trace_part(p);
+        if (TRACE) trace_part(p);
         float sin_di = is_left(p) ? -f.sin_dihed : f.sin_dihed;
         float cos_di = f.cos_dihed;
 
@@ -152,7 +156,7 @@ void lifting_parts(const wash* washes, int washing, float* downwash_from)
             float axial = std::cos(a0) * Vinplane - flt.Qrad * Y - flt.Rrad * X;
             float normal = std::sin(a0) * Vinplane + (flt.Qrad * Z + flt.Prad * X) * cos_di +
                            (flt.Prad * Y - flt.Rrad * Z) * sin_di;
-            if (set.cycout) trace_element(el, X, Y, Z, alpha0, Vinplane, axial, normal);
+            if (TRACE) trace_element(el, X, Y, Z, alpha0, Vinplane, axial, normal);
 
             for (int e = 0; e < washing; ++e) {
                 if (!pln.in_propwash[p][e][el]) continue;
@@ -162,13 +166,13 @@ void lifting_parts(const wash* washes, int washing, float* downwash_from)
                 // The fin stands in the wash whatever the engine's cant.
                 axial += p == 12 || p == 13 ? dv : washes[e].cos_cant * dv;
                 normal -= washes[e].sin_cant * dv;
-                if (set.cycout) trace_propwash(e, washes[e].dir, share, dv, axial, normal);
+                if (TRACE) trace_propwash(e, washes[e].dir, share, dv, axial, normal);
             }
 
             flt.v_el[p][el] = std::sqrt(axial * axial + normal * normal);
             flt.alpha[p][el] = atan2_fast(normal, axial) * con.radtodeg + flt.downwash[p][el];
             flt.deldir[p][el] += flt.alpha[p][el];
-            if (set.cycout) trace_downwash(p, el);
+            if (TRACE) trace_downwash(p, el);
 
             if (p == 10 || p == 11) {
                 float def_inc = 0, trim_inc = 0;
@@ -180,19 +184,19 @@ void lifting_parts(const wash* washes, int washing, float* downwash_from)
                     trim_inc = flt.elv_trim * pln.hstbtrimmax * (pln.Zarm[10] < 0 ? 1.0f : -1.0f);
                     flt.alpha[p][el] += trim_inc;
                 }
-                if (set.cycout) trace_stab(def_inc, trim_inc, p, el);
+                if (TRACE) trace_stab(def_inc, trim_inc, p, el);
             }
 
-            increments inc = control_increments(p, el);
+            increments inc = control_increments<TRACE>(p, el);
             flt.alpha[p][el] += inc.induced;
-            if (set.cycout) trace_induced(inc.induced, p, el);
+            if (TRACE) trace_induced(inc.induced, p, el);
 
             float lift, drag, momt;
             float cl = F_el_force(inc.cl, inc.cd, inc.cm, lift, drag, momt, p, el);
             add_aero(sums, -drag, -lift * sin_di, lift * cos_di, X, Y, Z);
             sums.M += momt * cos_di;
             sums.N -= momt * sin_di;
-            if (set.cycout) {
+            if (TRACE) {
                 aero_sums_to_record(sums);
                 aeroforcerep();
             }
@@ -336,31 +340,6 @@ void accelerations()
 }
 } // namespace
 
-float F_el_force(float modcl, float modcd, float modcm, float& lift, float& drag, float& momt, int en, int el)
-{
-    float d = flt.deldir[en][el] * con.degtorad;
-    return F_el_force_turned(modcl, modcd, modcm, std::sin(d), std::cos(d), lift, drag, momt, en, el);
-}
-
-float F_el_force_turned(float modcl, float modcd, float modcm, float sd, float cdl, float& lift, float& drag,
-                        float& momt, int en, int el)
-{
-    float cl, cd, cm;
-    if (flt.machno < 1) Fco_subsonic(modcl, modcd, modcm, cl, cd, cm, en, el);
-    else Fco_supersonic(modcl, modcd, modcm, cl, cd, cm, en, el);
-
-    float cl_path = cl * cdl + cd * sd;
-    float cd_path = cd * cdl - cl * sd;
-
-    float v = flt.v_el[en][el];
-    float q = 0.5f * atm.rho * v * v * pln.s[en][el];
-    lift = cl_path * q;
-    drag = cd_path * q;
-    momt = cm * q * pln.mac[en][el];
-    if (set.cycout) trace_element_force(en, el, cl, cd, cm, cl_path, cd_path, lift, drag, momt);
-    return cl;
-}
-
 void set_a()
 {
     if (!sidefail) sidefail = intrand(28, 29);
@@ -414,7 +393,8 @@ void set_a()
     }
 
     float downwash_from[28] = {0};
-    lifting_parts(washes, washing, downwash_from);
+    if (set.cycout) lifting_parts<true>(washes, washing, downwash_from);
+    else lifting_parts<false>(washes, washing, downwash_from);
     downwash_map(downwash_from);
 
     fuselage();
