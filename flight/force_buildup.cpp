@@ -216,12 +216,16 @@ void lifting_parts(const wash* washes, int washing, float* downwash_from)
 // The downwash each surface sheds reaches the next half-step's elements.
 void downwash_map(const float* downwash_from)
 {
+    // Only the surfaces that shed any wash, in order: a zero adds nothing.
+    int shedding[8], n = 0;
+    for (int q = 4; q <= 11; ++q)
+        if (downwash_from[q] != 0) shedding[n++] = q;
     for (int p = 4; p <= 11; ++p) {
         int els = intlim(pln.els[p], 0, 8);
         for (int el = 0; el < els; ++el) {
             float sum = 0;
-            for (int q = 4; q <= 11; ++q)
-                if (pln.in_downwash[p][q][el]) sum += downwash_from[q];
+            for (int k = 0; k < n; ++k)
+                if (pln.in_downwash[p][shedding[k]][el]) sum += downwash_from[shedding[k]];
             flt.downwash[p][el] = -sum;
         }
     }

@@ -64,19 +64,6 @@ void find_normal_vects(float* a, float* b, float* n)
     n[2] = (float)(z / len);
 }
 
-void convert_ij_dxy(int i, int j, int tri, int* i1, int* j1, int* i2, int* j2, int* i3, int* j3)
-{
-    if (tri == 0) {
-        *i1 = i, *j1 = j + 1;
-        *i2 = i + 1, *j2 = j + 1;
-        *i3 = i, *j3 = j;
-    } else {
-        *i1 = i + 1, *j1 = j;
-        *i2 = i, *j2 = j;
-        *i3 = i + 1, *j3 = j + 1;
-    }
-}
-
 void convert_ij_cw(int i, int j, int tri, int* i1, int* j1, int* i2, int* j2, int* i3, int* j3, int div, int di,
                    int dj)
 {

@@ -21,7 +21,19 @@ void xfrm_VVECT(float xi, float yi, float zi, float* xyzout);
 void find_normal_vects(float* a, float* b, float* n);
 
 // Corners of triangle tri of cell (i, j) of the terrain grid.
-void convert_ij_dxy(int i, int j, int tri, int* i1, int* j1, int* i2, int* j2, int* i3, int* j3);
+// Inline: the ground height under every contact point takes it.
+inline void convert_ij_dxy(int i, int j, int tri, int* i1, int* j1, int* i2, int* j2, int* i3, int* j3)
+{
+    if (tri == 0) {
+        *i1 = i, *j1 = j + 1;
+        *i2 = i + 1, *j2 = j + 1;
+        *i3 = i, *j3 = j;
+    } else {
+        *i1 = i + 1, *j1 = j;
+        *i2 = i, *j2 = j;
+        *i3 = i + 1, *j3 = j + 1;
+    }
+}
 // The same for a cell of di x dj points, cut along either diagonal.
 void convert_ij_cw(int i, int j, int tri, int* i1, int* j1, int* i2, int* j2, int* i3, int* j3, int div, int di,
                    int dj);
