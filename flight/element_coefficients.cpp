@@ -179,16 +179,6 @@ inline element_slots look_up(float alpha, int en, int el)
     return s;
 }
 
-// Lift fall-off of a control surface with its deflection.
-float deflection_factor(float d)
-{
-    static const float at[7] = {10, 15, 20, 30, 40, 50, 60};
-    static const float factor[7] = {1.0f, 0.98f, 0.86f, 0.68f, 0.6f, 0.55f, 0.5f};
-    if (d <= at[0]) return factor[0];
-    for (int k = 1; k < 7; ++k)
-        if (d <= at[k]) return factor[k - 1] + (factor[k] - factor[k - 1]) * (d - at[k - 1]) / (at[k] - at[k - 1]);
-    return factor[6];
-}
 } // namespace
 
 void anyfoil(float alpha, float& cl, float& cd, float& cm, int EN, int RT, int Re, int el)
@@ -350,47 +340,8 @@ void supersonic_flatplate(float alpha, float& cl, float& cd, float machno, float
     cd += std::sin(a) * Cp * foil_rat;
 }
 
-float induce_alpha(float clmod, int EN)
-{
-    if (flt.machno > 1) return 0;
-    return clmod / (fltlim(pln.AR[EN], 2, 20) * con.pi) * con.radtodeg;
-}
-
 void set_con_eff(int en, int con_type, float rat, float def, float& cl, float& cd, float& cm, const char* str)
 {
-    float r = rat > 0 ? rat : 0;
-    cl = std::sqrt(r) * 0.1097f / 1.5f;
-    cd = r * 0.003f / 0.25f;
-    cm = (0.75f - 0.5f * r) * cl;
-
-    switch (con_type) {
-    case 13:  // spoiler
-        cl *= 2;
-        cd *= 2;
-        cm *= 0.5f;
-        break;
-    case 14:  // speedbrake
-        cl *= 0.5f;
-        cd *= 2;
-        cm = 0;
-        break;
-    case 15:  // drag-rudder
-        cl = 0;
-        cd *= 4;
-        cm = 0;
-        break;
-    default:  // aileron, elevator, rudder
-        break;
-    }
-
-    float d = def;
-    cl *= -d;
-    cd *= std::fabs(d);
-    cm *= d;
-
-    cl *= deflection_factor(std::fabs(d));
-    if (flt.stalled[en]) cl *= 0.2f;
-    if (pln.con_smooth == 1) cl *= 0.7f;
-    else if (pln.con_smooth == 2) cl *= 0.85f;
+    control_effect(en, con_type, rat, def, cl, cd, cm);
     if (set.cycout) trace_control(str, rat, def, cl, cd, cm);
 }

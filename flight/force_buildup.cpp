@@ -84,10 +84,12 @@ struct increments {
     float cl, cd, cm, induced;
 };
 
+template <bool TRACE>
 void add_control(increments& inc, int p, int type, float rat, float def, const char* name, int induces)
 {
     float cl, cd, cm;
-    set_con_eff(p, type, rat, def, cl, cd, cm, name);
+    control_effect(p, type, rat, def, cl, cd, cm);
+    if (TRACE) trace_control(name, rat, def, cl, cd, cm);
     inc.cl += cl;
     inc.cd += cd;
     inc.cm += cm;
@@ -100,16 +102,16 @@ increments control_increments(int p, int el)
     increments inc = {0, 0, 0, 0};
     int left = p == 4 || p == 6 || p == 8;
     if (pln.ailn[p][el])
-        add_control(inc, p, 12, pln.ailn_crat, left ? flt.lailndef : flt.railndef, "AILERON", 1);
+        add_control<TRACE>(inc, p, 12, pln.ailn_crat, left ? flt.lailndef : flt.railndef, "AILERON", 1);
     if (pln.splr[p][el])
-        add_control(inc, p, 13, pln.splr_crat, left ? flt.lsplrdef : flt.rsplrdef, "SPOILER", 0);
+        add_control<TRACE>(inc, p, 13, pln.splr_crat, left ? flt.lsplrdef : flt.rsplrdef, "SPOILER", 0);
     if (pln.sbrk[p][el] && flt.sbrk > 0)
-        add_control(inc, p, 14, pln.sbrk_crat, flt.sbrk * pln.sbrk_def * 0.5f, "SPEEDBRAKE", 0);
+        add_control<TRACE>(inc, p, 14, pln.sbrk_crat, flt.sbrk * pln.sbrk_def * 0.5f, "SPEEDBRAKE", 0);
     if (pln.drud[p][el])
-        add_control(inc, p, 15, pln.drud_crat, left ? flt.ldruddef : flt.rdruddef, "DRAG-RUDDER", 0);
+        add_control<TRACE>(inc, p, 15, pln.drud_crat, left ? flt.ldruddef : flt.rdruddef, "DRAG-RUDDER", 0);
     if (pln.elev[p][el] && pln.hstabtype == 0)
-        add_control(inc, p, 12, pln.elev_crat, p == 10 ? flt.lhstbdef : flt.rhstbdef, "ELEVATOR", 1);
-    if (pln.rudd[p][el]) add_control(inc, p, 12, pln.rudd_crat, flt.ruddef, "RUDDER", 1);
+        add_control<TRACE>(inc, p, 12, pln.elev_crat, p == 10 ? flt.lhstbdef : flt.rhstbdef, "ELEVATOR", 1);
+    if (pln.rudd[p][el]) add_control<TRACE>(inc, p, 12, pln.rudd_crat, flt.ruddef, "RUDDER", 1);
     if (pln.flap[p][el] && flt.flap > 0.01f && flaps_work(p)) {
         int row = intlim(round(flt.flap * 50), 0, 50);
         inc.cl += pln.clflap[row];
