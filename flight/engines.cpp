@@ -243,6 +243,30 @@ void apropengine(int eng)
     flt.N += std::sin(cant) * trq * pln.propdir[idx];
 }
 
+namespace {
+// A blade position's flow: the velocity through the disc and in its plane,
+// the speed, the flow direction (degrees) and its sine and cosine.
+struct blade_flow {
+    float normal, rotation, v, deldir, sin_dir, cos_dir;
+};
+
+blade_flow flow_of_blade(float DVnormal, float rotationspeed)
+{
+    blade_flow b;
+    b.normal = DVnormal;
+    b.rotation = rotationspeed;
+    double speed = std::sqrt((double)DVnormal * DVnormal + (double)rotationspeed * rotationspeed);
+    b.v = (float)speed;
+    b.deldir = atan2_fast(-DVnormal, rotationspeed) * con.radtodeg;
+    // The direction's sine and cosine from the velocity; a blade at rest
+    // takes no force whatever its direction.
+    double per_speed = speed > 0 ? 1 / speed : 0;
+    b.sin_dir = (float)(-DVnormal * per_speed);
+    b.cos_dir = speed > 0 ? (float)(rotationspeed * per_speed) : 1;
+    return b;
+}
+} // namespace
+
 void aprop(int eng, float X, float Y, float Z)
 {
     int cw = pln.propdir[eng] > 0;
@@ -289,33 +313,36 @@ void aprop(int eng, float X, float Y, float Z)
     float faxil = flt.faxilprop, fside = flt.fsideprop, fnrml = flt.fnrmlprop;
     float L = flt.L, M = flt.M, N = flt.N;
     float Dtq = 0, thrust = 0;
+
+    // Every blade's flow first: no blade's flow hangs on another's forces (a
+    // ring's wash is its own, renewed once its blades are done), so the flows
+    // run back to back instead of each waiting on the look-up before it.
+    blade_flow flows[8][4];
+    for (int el = 0; el < els; ++el) {
+        float dv_disc = flt.ringDVinc[eng][el] * 0.5f * translational;
+        if (DVnormalGEO < 0) dv_disc *= 0.5f;
+        float DVnormal = DVnormalGEO + dv_disc;
+        float spin = flt.tac[eng] * get_wing_rarm(eng, el);
+        for (int b = 0; b < 4; ++b) flows[el][b] = flow_of_blade(DVnormal, spin + inplane[b]);
+    }
+
     for (int el = 0; el < els; ++el) {
         if (set.cycout) dump_prop_element(eng, el);
         float radarm = get_wing_rarm(eng, el);
         float ringthrust = 0;
-        float dv_disc = flt.ringDVinc[eng][el] * 0.5f * translational;
-        if (DVnormalGEO < 0) dv_disc *= 0.5f;
-        float DVnormal = DVnormalGEO + dv_disc;
-        float spin = flt.tac[eng] * radarm;
         float pitch0 = flt.proppitch[eng] + pln.anginc[eng][el];
         float reach = 0.3f * radarm;
 
         for (int bld = 1; bld <= 4; ++bld) {
-            float rotationspeed = spin + inplane[bld - 1];
+            const blade_flow& b = flows[el][bld - 1];
             float pitch = pitch0 + cyclic[bld - 1];
-            double speed = std::sqrt((double)DVnormal * DVnormal + (double)rotationspeed * rotationspeed);
-            flt.v_el[eng][el] = (float)speed;
-            flt.deldir[eng][el] = atan2_fast(-DVnormal, rotationspeed) * con.radtodeg;
+            flt.v_el[eng][el] = b.v;
+            flt.deldir[eng][el] = b.deldir;
             flt.alpha[eng][el] = flt.deldir[eng][el] + pitch;
-            if (set.cycout) dump_blade(eng, el, bld, DVnormal, rotationspeed, pitch);
+            if (set.cycout) dump_blade(eng, el, bld, b.normal, b.rotation, pitch);
 
-            // The flow direction's sine and cosine from the velocity; a
-            // blade at rest takes no force whatever its direction.
-            double per_speed = speed > 0 ? 1 / speed : 0;
-            float s_flow = (float)(-DVnormal * per_speed);
-            float c_flow = speed > 0 ? (float)(rotationspeed * per_speed) : 1;
             float fa, fd, momt;
-            F_el_force_turned(0, 0, 0, s_flow, c_flow, fa, fd, momt, eng, el);
+            F_el_force_turned(0, 0, 0, b.sin_dir, b.cos_dir, fa, fd, momt, eng, el);
             Dtq += fd * radarm * blades;
             float T = fa * blades;
             thrust += T;

@@ -129,8 +129,87 @@ struct wash {
     float dir, sin_cant, cos_cant;
 };
 
-// The traced copy serves the one-cycle dump, so that the untraced one has no
-// call in its loop to keep its values around.
+// An element's flow: its speed and angle (flt.v_el, flt.alpha, flt.deldir)
+// from the aircraft's motion, the propellers' wash, the downwash and the
+// stabiliser's setting. No element's flow hangs on another's forces.
+template <bool TRACE>
+void element_flow(int p, int el, const part_frame& f, float sin_di, float cos_di, float Vinplane, const wash* washes,
+                  int washing)
+{
+    float X = f.X[el], Y = f.Y[el], Z = f.Z[el];
+    float alpha0 = flt.Alpha * cos_di + pln.anginc[p][el] - flt.Beta * sin_di;
+    flt.deldir[p][el] = -alpha0;
+
+    float a0 = alpha0 * con.degtorad;
+    float axial = std::cos(a0) * Vinplane - flt.Qrad * Y - flt.Rrad * X;
+    float normal = std::sin(a0) * Vinplane + (flt.Qrad * Z + flt.Prad * X) * cos_di +
+                   (flt.Prad * Y - flt.Rrad * Z) * sin_di;
+    if (TRACE) trace_element(el, X, Y, Z, alpha0, Vinplane, axial, normal);
+
+    for (int e = 0; e < washing; ++e) {
+        if (!pln.in_propwash[p][e][el]) continue;
+        float share = wash_share(washes[e].dir, pln.lo_washdir[p][e], pln.max_washdir[p][e], pln.hi_washdir[p][e]);
+        if (share == 0) continue;
+        float dv = share * flt.DVinc[e];
+        // The fin stands in the wash whatever the engine's cant.
+        axial += p == 12 || p == 13 ? dv : washes[e].cos_cant * dv;
+        normal -= washes[e].sin_cant * dv;
+        if (TRACE) trace_propwash(e, washes[e].dir, share, dv, axial, normal);
+    }
+
+    flt.v_el[p][el] = std::sqrt(axial * axial + normal * normal);
+    flt.alpha[p][el] = atan2_fast(normal, axial) * con.radtodeg + flt.downwash[p][el];
+    flt.deldir[p][el] += flt.alpha[p][el];
+    if (TRACE) trace_downwash(p, el);
+
+    if (p == 10 || p == 11) {
+        float def_inc = 0, trim_inc = 0;
+        if (pln.hstabtype == 1) {
+            def_inc = -(p == 10 ? flt.lhstbdef : flt.rhstbdef);
+            flt.alpha[p][el] += def_inc;
+        }
+        if (pln.hstbtrimmax > 0.01f) {
+            trim_inc = flt.elv_trim * pln.hstbtrimmax * (pln.Zarm[10] < 0 ? 1.0f : -1.0f);
+            flt.alpha[p][el] += trim_inc;
+        }
+        if (TRACE) trace_stab(def_inc, trim_inc, p, el);
+    }
+}
+
+// An element's forces at its flow, with its control surfaces, into the sums;
+// its lift sheds downwash. A control's effect hangs on the part's stall flag,
+// which the part's previous element left.
+template <bool TRACE>
+void element_forces(int p, int el, const part_frame& f, float sin_di, float cos_di, float wash_per_cl,
+                    float& stall_pulse, aero_sums& sums, float* downwash_from)
+{
+    increments inc = control_increments<TRACE>(p, el);
+    flt.alpha[p][el] += inc.induced;
+    if (TRACE) trace_induced(inc.induced, p, el);
+
+    float lift, drag, momt;
+    float cl = F_el_force(inc.cl, inc.cd, inc.cm, lift, drag, momt, p, el);
+    add_aero(sums, -drag, -lift * sin_di, lift * cos_di, f.X[el], f.Y[el], f.Z[el]);
+    sums.M += momt * cos_di;
+    sums.N -= momt * sin_di;
+    if (TRACE) {
+        aero_sums_to_record(sums);
+        aeroforcerep();
+    }
+
+    // A stalled surface sheds a pulsing wake.
+    float k = 1;
+    if (flt.stalled[p]) {
+        if (stall_pulse < 0) stall_pulse = std::fabs(std::sin(2 * msc.elap_time));
+        k = stall_pulse;
+    }
+    downwash_from[p] += k * wash_per_cl * cl / f.els;
+}
+
+// The traced copy serves the one-cycle dump, element by element; the
+// untraced one has no call in its flow loop to keep its values around, and
+// finds every element's flow first, so that the flows run back to back
+// instead of each waiting on the look-up before it.
 template <bool TRACE>
 void lifting_parts(const wash* washes, int washing, float* downwash_from)
 {
@@ -149,67 +228,15 @@ void lifting_parts(const wash* washes, int washing, float* downwash_from)
         // A swept surface sheds less downwash per unit of lift.
         float wash_per_cl = pln.spec_wash[p] * std::cos(pln.sweepnow[p] * con.degtorad);
 
-        for (int el = 0; el < f.els; ++el) {
-            float X = f.X[el], Y = f.Y[el], Z = f.Z[el];
-            float alpha0 = flt.Alpha * cos_di + pln.anginc[p][el] - flt.Beta * sin_di;
-            flt.deldir[p][el] = -alpha0;
-
-            float a0 = alpha0 * con.degtorad;
-            float axial = std::cos(a0) * Vinplane - flt.Qrad * Y - flt.Rrad * X;
-            float normal = std::sin(a0) * Vinplane + (flt.Qrad * Z + flt.Prad * X) * cos_di +
-                           (flt.Prad * Y - flt.Rrad * Z) * sin_di;
-            if (TRACE) trace_element(el, X, Y, Z, alpha0, Vinplane, axial, normal);
-
-            for (int e = 0; e < washing; ++e) {
-                if (!pln.in_propwash[p][e][el]) continue;
-                float share = wash_share(washes[e].dir, pln.lo_washdir[p][e], pln.max_washdir[p][e], pln.hi_washdir[p][e]);
-                if (share == 0) continue;
-                float dv = share * flt.DVinc[e];
-                // The fin stands in the wash whatever the engine's cant.
-                axial += p == 12 || p == 13 ? dv : washes[e].cos_cant * dv;
-                normal -= washes[e].sin_cant * dv;
-                if (TRACE) trace_propwash(e, washes[e].dir, share, dv, axial, normal);
+        if (TRACE) {
+            for (int el = 0; el < f.els; ++el) {
+                element_flow<TRACE>(p, el, f, sin_di, cos_di, Vinplane, washes, washing);
+                element_forces<TRACE>(p, el, f, sin_di, cos_di, wash_per_cl, stall_pulse, sums, downwash_from);
             }
-
-            flt.v_el[p][el] = std::sqrt(axial * axial + normal * normal);
-            flt.alpha[p][el] = atan2_fast(normal, axial) * con.radtodeg + flt.downwash[p][el];
-            flt.deldir[p][el] += flt.alpha[p][el];
-            if (TRACE) trace_downwash(p, el);
-
-            if (p == 10 || p == 11) {
-                float def_inc = 0, trim_inc = 0;
-                if (pln.hstabtype == 1) {
-                    def_inc = -(p == 10 ? flt.lhstbdef : flt.rhstbdef);
-                    flt.alpha[p][el] += def_inc;
-                }
-                if (pln.hstbtrimmax > 0.01f) {
-                    trim_inc = flt.elv_trim * pln.hstbtrimmax * (pln.Zarm[10] < 0 ? 1.0f : -1.0f);
-                    flt.alpha[p][el] += trim_inc;
-                }
-                if (TRACE) trace_stab(def_inc, trim_inc, p, el);
-            }
-
-            increments inc = control_increments<TRACE>(p, el);
-            flt.alpha[p][el] += inc.induced;
-            if (TRACE) trace_induced(inc.induced, p, el);
-
-            float lift, drag, momt;
-            float cl = F_el_force(inc.cl, inc.cd, inc.cm, lift, drag, momt, p, el);
-            add_aero(sums, -drag, -lift * sin_di, lift * cos_di, X, Y, Z);
-            sums.M += momt * cos_di;
-            sums.N -= momt * sin_di;
-            if (TRACE) {
-                aero_sums_to_record(sums);
-                aeroforcerep();
-            }
-
-            // A stalled surface sheds a pulsing wake.
-            float k = 1;
-            if (flt.stalled[p]) {
-                if (stall_pulse < 0) stall_pulse = std::fabs(std::sin(2 * msc.elap_time));
-                k = stall_pulse;
-            }
-            downwash_from[p] += k * wash_per_cl * cl / f.els;
+        } else {
+            for (int el = 0; el < f.els; ++el) element_flow<TRACE>(p, el, f, sin_di, cos_di, Vinplane, washes, washing);
+            for (int el = 0; el < f.els; ++el)
+                element_forces<TRACE>(p, el, f, sin_di, cos_di, wash_per_cl, stall_pulse, sums, downwash_from);
         }
     }
     aero_sums_to_record(sums);
