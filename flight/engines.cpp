@@ -308,10 +308,8 @@ void aprop(int eng, float X, float Y, float Z)
 
     int els = intlim(pln.els[eng], 0, 8);
     float blades = pln.numblades[eng] * 0.25f;
-    // The sums run in locals, in the accumulators' own order, and go back to
-    // the record once the disc is done.
-    float faxil = flt.faxilprop, fside = flt.fsideprop, fnrml = flt.fnrmlprop;
-    float L = flt.L, M = flt.M, N = flt.N;
+    // The sums run in locals and go back to the record once the disc is done.
+    force_sums sums = prop_sums_from_record();
     float Dtq = 0, thrust = 0;
 
     // Every blade's flow first: no blade's flow hangs on another's forces (a
@@ -363,21 +361,13 @@ void aprop(int eng, float X, float Y, float Z)
                     Xp -= reach;
                 }
             }
-            float fs = s_sc * T, fa_ = c_sc * c_vc * T, fn = c_sc * s_vc * T;
-            fside += fs;
-            L += fs * Yp;
-            N -= fs * Zp;
-            faxil += fa_;
-            M -= fa_ * Yp;
-            N -= fa_ * Xp;
-            fnrml += fn;
-            L -= fn * Xp;
-            M -= fn * Zp;
+            add_side(sums, s_sc * T, Yp, Zp);
+            add_axial(sums, c_sc * c_vc * T, Xp, Yp);
+            add_normal(sums, c_sc * s_vc * T, Xp, Zp);
         }
         flt.ringDVinc[eng][el] = dv_total(flt.ringDVinc[eng][el], ringthrust, pln.ringarea[eng][el], DVnormalGEO);
     }
-    flt.faxilprop = faxil, flt.fsideprop = fside, flt.fnrmlprop = fnrml;
-    flt.L = L, flt.M = M, flt.N = N;
+    prop_sums_to_record(sums);
     flt.Dtq[eng] = Dtq;
     flt.thrust[eng] = thrust;
     flt.DVinc[eng] = dv_total(flt.DVinc[eng], flt.thrust[eng], pln.discarea[eng], DVnormalGEO);

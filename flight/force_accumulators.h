@@ -3,52 +3,100 @@
 
 #include "flight_records.h"
 
-// Each adds one force (N) to its running total in flt and its moments, by
-// the arms (m from the centre of gravity; X right, Y up, Z aft), to flt.L,
-// flt.M, flt.N. Axial is positive forward, side right, normal up. Inline:
-// the build-up calls them for every element and blade position.
-// Propulsion, in aircraft axes:
+// Each adds one force (N) to its running total and its moments, by the arms
+// (m from the centre of gravity; X right, Y up, Z aft), to L, M, N. Axial is
+// positive forward, side right, normal up. The sums can run in locals over
+// many elements and blade positions and go back to flt when done.
+struct force_sums {
+    float fa, fs, fn, L, M, N;
+};
+
+inline void add_axial(force_sums& t, float faxil, float X, float Y)
+{
+    t.fa += faxil;
+    t.M -= faxil * Y;
+    t.N -= faxil * X;
+}
+
+inline void add_side(force_sums& t, float fside, float Y, float Z)
+{
+    t.fs += fside;
+    t.L += fside * Y;
+    t.N -= fside * Z;
+}
+
+inline void add_normal(force_sums& t, float fnrml, float X, float Z)
+{
+    t.fn += fnrml;
+    t.L -= fnrml * X;
+    t.M -= fnrml * Z;
+}
+
+// Propulsion, in aircraft axes.
+inline force_sums prop_sums_from_record()
+{
+    return {flt.faxilprop, flt.fsideprop, flt.fnrmlprop, flt.L, flt.M, flt.N};
+}
+
+inline void prop_sums_to_record(const force_sums& t)
+{
+    flt.faxilprop = t.fa, flt.fsideprop = t.fs, flt.fnrmlprop = t.fn;
+    flt.L = t.L, flt.M = t.M, flt.N = t.N;
+}
+
+// Gear and contact, in heading axes.
+inline force_sums gear_sums_from_record()
+{
+    return {flt.faxilgear, flt.fsidegear, flt.fnrmlgear, flt.L, flt.M, flt.N};
+}
+
+inline void gear_sums_to_record(const force_sums& t)
+{
+    flt.faxilgear = t.fa, flt.fsidegear = t.fs, flt.fnrmlgear = t.fn;
+    flt.L = t.L, flt.M = t.M, flt.N = t.N;
+}
+
+// One force straight into the record.
 inline void addFaprop(float faxil, float X, float Y)
 {
-    flt.faxilprop += faxil;
-    flt.M -= faxil * Y;
-    flt.N -= faxil * X;
+    force_sums t = prop_sums_from_record();
+    add_axial(t, faxil, X, Y);
+    prop_sums_to_record(t);
 }
 
 inline void addFsprop(float fside, float Y, float Z)
 {
-    flt.fsideprop += fside;
-    flt.L += fside * Y;
-    flt.N -= fside * Z;
+    force_sums t = prop_sums_from_record();
+    add_side(t, fside, Y, Z);
+    prop_sums_to_record(t);
 }
 
 inline void addFnprop(float fnrml, float X, float Z)
 {
-    flt.fnrmlprop += fnrml;
-    flt.L -= fnrml * X;
-    flt.M -= fnrml * Z;
+    force_sums t = prop_sums_from_record();
+    add_normal(t, fnrml, X, Z);
+    prop_sums_to_record(t);
 }
 
-// Gear and contact, in heading axes:
 inline void addFagear(float faxil, float X, float Y)
 {
-    flt.faxilgear += faxil;
-    flt.M -= faxil * Y;
-    flt.N -= faxil * X;
+    force_sums t = gear_sums_from_record();
+    add_axial(t, faxil, X, Y);
+    gear_sums_to_record(t);
 }
 
 inline void addFsgear(float fside, float Y, float Z)
 {
-    flt.fsidegear += fside;
-    flt.L += fside * Y;
-    flt.N -= fside * Z;
+    force_sums t = gear_sums_from_record();
+    add_side(t, fside, Y, Z);
+    gear_sums_to_record(t);
 }
 
 inline void addFngear(float fnrml, float X, float Z)
 {
-    flt.fnrmlgear += fnrml;
-    flt.L -= fnrml * X;
-    flt.M -= fnrml * Z;
+    force_sums t = gear_sums_from_record();
+    add_normal(t, fnrml, X, Z);
+    gear_sums_to_record(t);
 }
 
 // Aerodynamics: the components are in flight-path axes; the totals stay in
