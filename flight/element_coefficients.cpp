@@ -37,7 +37,8 @@ struct reciprocal {
 };
 reciprocal per_viscosity, per_sound_speed, per_induced[28];
 
-// An element's place along the span, (el + 0.5) / els, for every count.
+// An element's place along the span, (el + 0.5) / els, made once for
+// every count a part can have.
 struct span_places {
     float w[9][8];
     span_places()
@@ -47,6 +48,11 @@ struct span_places {
     }
 };
 const span_places span;
+
+inline float span_place(int el, int els)
+{
+    return els >= 1 && els <= 8 && el >= 0 && el < 8 ? span.w[els][el] : (el + 0.5f) / els;
+}
 
 coeffs mix(const coeffs& a, const coeffs& b, float w)
 {
@@ -229,7 +235,7 @@ void subsonic(float modcl, float modcd, float modcm, float& cl, float& cd, float
     coeffs tip = tip_high_own ? mix(tl, th, re_weight(en, 1, Re_meg)) : tl;
 
     int els = pln.els[en] < 1 ? 1 : pln.els[en];
-    coeffs c = mix(root, tip, els <= 8 && el >= 0 && el < 8 ? span.w[els][el] : (el + 0.5f) / els);
+    coeffs c = mix(root, tip, span_place(el, els));
     if (TRACE) {
         // The Reynolds rows as the blend used them: a shared file stands in its slot.
         float r_lo[3] = {rl.cl, rl.cd, rl.cm}, t_lo[3] = {tl.cl, tl.cd, tl.cm};
