@@ -65,6 +65,10 @@ void clear_flight_world()
     env.aptmax = env.navmax = -1;
     env.i_aircraft = 89;
     env.j_aircraft = 79;
+    // No program folder, as in a test of its own: a test that loaded the
+    // trainer leaves the real one, whose squares would replace the flat
+    // fixture world when a start loads the window.
+    app_path[0] = 0;
 }
 
 void fixture_world(float h)

@@ -182,6 +182,9 @@ void TrainerFlight::SetUp()
     msc.rway_sel = 0;
     set_fltvars(9);
     every_system_working();
+    // A frame of the controls with no autopilot mode, as runs between any two
+    // flights of the simulator: the modes' memory of the last test is gone.
+    update_controls();
 }
 
 void TrainerFlight::fly(float seconds)
