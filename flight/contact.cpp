@@ -2,6 +2,7 @@
 
 #include "flight_records.h"
 #include "force_accumulators.h"
+#include "part_frames.h"
 #include "water_contact.h"
 #include "shell/shell_records.h"
 #include "toolkit/HL_FUNCT.h"
@@ -133,29 +134,6 @@ ground_motion motion_now()
 int contact_point(int w, float Xarm, float Yarm, float Zarm, float g_con, float g_dmp, float fco1, float fco2,
                   const ground_motion* motion);
 
-// The arms of each wing tip, kept until the part's geometry changes: the
-// contact phase runs twice a frame, the geometry almost never changes.
-struct tip_arms {
-    float key[6];
-    int valid;
-    float X, Y, Z;
-};
-tip_arms tips[28];
-
-const tip_arms& tip_of(int p)
-{
-    tip_arms& t = tips[p];
-    float key[6] = {pln.Xarm[p], pln.Yarm[p], pln.Zarm[p], pln.semilen[p], pln.sweep1[p], pln.dihed[p]};
-    if (t.valid && std::memcmp(t.key, key, sizeof key) == 0) return t;
-    std::memcpy(t.key, key, sizeof key);
-    t.valid = 1;
-    float len = pln.semilen[p];
-    t.X = get_wing_Xarm(p, len);
-    t.Y = get_wing_Yarm(p, len);
-    t.Z = get_wing_Zarm(p, len);
-    return t;
-}
-
 // Wheels, skids, wing tips and body bottoms against the ground.
 void ground_contact(int* down)
 {
@@ -189,8 +167,8 @@ void ground_contact(int* down)
     }
     for (int p = 4; p <= 13; ++p) {
         if (!have_this_part(p)) continue;
-        const tip_arms& t = tip_of(p);
-        if (handle_contact_point(8, t.X, t.Y, t.Z, pln.skidcon, pln.skiddmp, fric_side, fric_side))
+        const part_frame& f = frame_of(p);
+        if (handle_contact_point(8, f.tipX, f.tipY, f.tipZ, pln.skidcon, pln.skiddmp, fric_side, fric_side))
             down[8] = 1;
     }
     for (int p = 18; p <= 24; ++p) {
@@ -294,7 +272,7 @@ int contact_point(int w, float Xarm, float Yarm, float Zarm, float g_con, float 
         return 0;
     }
     double ground = terrain + surface_bump(env.surf_type, x, z);
-    float def = (float)(ground - flt.Y) + Zarm * flt.sinthe + Xarm * flt.sinphi - Yarm * flt.costhe * flt.cosphi;
+    float def = (float)(ground - flt.Y) + rise;
     pln.condef[w] = def;
     float closing = (float)-flt.vY + Zarm * flt.Qrad + Xarm * flt.Prad;
     float nrml = fltlim(def * g_con + closing * g_dmp, -99.9f, 5 * pln.m_max * con.g);

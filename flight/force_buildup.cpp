@@ -7,6 +7,7 @@
 #include "flight_records.h"
 #include "force_accumulators.h"
 #include "force_dump.h"
+#include "part_frames.h"
 #include "cockpit/cockpit_records.h"
 #include "shell/shell_records.h"
 #include "toolkit/HL_FUNCT.h"
@@ -16,44 +17,11 @@
 #include "world/world_records.h"
 
 #include <cmath>
-#include <cstring>
 
 namespace {
 // Which side's flaps keep working after an asymmetric-flap failure (28 the
 // right, 29 the left); drawn once a run.
 int sidefail = 0;
-
-// The element arms of a lifting part and the sine and cosine of its
-// dihedral, kept until the part's geometry changes: the build-up runs twice
-// a frame over every element, the geometry almost never changes.
-struct part_frame {
-    float key[6];
-    int els;
-    int valid;
-    float X[8], Y[8], Z[8];
-    float sin_dihed, cos_dihed;
-};
-part_frame frames[28];
-
-const part_frame& frame_of(int p)
-{
-    part_frame& f = frames[p];
-    float key[6] = {pln.Xarm[p], pln.Yarm[p], pln.Zarm[p], pln.semilen[p], pln.sweep1[p], pln.dihed[p]};
-    int els = intlim(pln.els[p], 0, 8);
-    if (f.valid && f.els == els && std::memcmp(f.key, key, sizeof key) == 0) return f;
-    std::memcpy(f.key, key, sizeof key);
-    f.els = els;
-    f.valid = 1;
-    for (int el = 0; el < els; ++el) {
-        float r = get_wing_rarm(p, el);
-        f.X[el] = get_wing_Xarm(p, r);
-        f.Y[el] = get_wing_Yarm(p, r);
-        f.Z[el] = get_wing_Zarm(p, r);
-    }
-    f.sin_dihed = std::sin(pln.dihed[p] * con.degtorad);
-    f.cos_dihed = std::cos(pln.dihed[p] * con.degtorad);
-    return f;
-}
 
 int is_left(int p)
 {
@@ -88,8 +56,8 @@ template <bool TRACE>
 void add_control(increments& inc, int p, int type, float rat, float def, const char* name, int induces)
 {
     float cl, cd, cm;
-    control_effect(p, type, rat, def, cl, cd, cm);
-    if (TRACE) trace_control(name, rat, def, cl, cd, cm);
+    if (TRACE) set_con_eff(p, type, rat, def, cl, cd, cm, name);
+    else control_effect(p, type, rat, def, cl, cd, cm);
     inc.cl += cl;
     inc.cd += cd;
     inc.cm += cm;
@@ -207,7 +175,7 @@ void element_forces(int p, int el, const part_frame& f, float sin_di, float cos_
 }
 
 // The traced copy serves the one-cycle dump, element by element; the
-// untraced one has no call in its flow loop to keep its values around, and
+// untraced one has no trace call in its loops to keep its values around, and
 // finds every element's flow first, so that the flows run back to back
 // instead of each waiting on the look-up before it.
 template <bool TRACE>
