@@ -1,10 +1,11 @@
 // One whole flight step of the bundled trainer with every force source live:
 // rolling for take-off at full throttle, so that the propeller, its wash, the
 // wings and tail, the bodies and the wheels on the ground all work in the
-// same step.
+// same step. The "allocations" counter must stay 0: the step allocates nothing.
 #include "world/world_services.h"
 #include "tests/support/flat_window.h"
 
+#include "tests/support/allocations.h"
 #include "tests/support/trainer.h"
 #include "cockpit/cockpit_records.h"
 #include "flight/FLTCALC.h"
@@ -24,29 +25,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <new>
-
-// Every allocation through new is counted: the flight step must make none.
-// The replacements pair malloc with free, which the compiler cannot see.
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-static long allocations;
-
-void* operator new(std::size_t n)
-{
-    ++allocations;
-    if (void* p = std::malloc(n ? n : 1)) return p;
-    throw std::bad_alloc();
-}
-
-void operator delete(void* p) noexcept
-{
-    std::free(p);
-}
-
-void operator delete(void* p, std::size_t) noexcept
-{
-    ::operator delete(p);
-}
 
 namespace {
 int alerts;
@@ -104,9 +82,9 @@ void roll_for_takeoff(benchmark::State& state, float prd)
     int airborne = 0;
     for (auto _ : state) {
         mnw.time_elapsed += msc.prd;
-        long before = allocations;
+        long before = allocation_count();
         update_flight();
-        allocated += allocations - before;
+        allocated += allocation_count() - before;
         if (++n % restart == 0) {
             state.PauseTiming();
             airborne += !flt.onground;
