@@ -290,9 +290,11 @@ int database_heights(const char* runways_csv, std::vector<height_point>* heights
             if (apt_len[a][r] > 0)
                 runways->push_back({apt_lat[a][r], apt_lon[a][r], apt_width[a][r], apt_len[a][r], apt_hdng[a][r], apt_h[a]});
     }
-    // A navaid without an elevation in the source data reads 0: it says nothing.
+    // A navaid without an elevation in the source data reads 0: it says
+    // nothing. Only the source's NDBs and VORs count: the landing systems
+    // made from the runways add no height of their own.
     for (int n = 0; n <= env.navmax && n < NAV_CAP; ++n)
-        if (nav_h[n] > 0) heights->push_back({nav_lat[n], nav_lon[n], nav_h[n]});
+        if (nav_h[n] > 0 && (nav_type[n] == 2 || nav_type[n] == 3)) heights->push_back({nav_lat[n], nav_lon[n], nav_h[n]});
     std::vector<runway_end_height> ends;
     if (!read_runway_end_heights(runways_csv, &ends)) return 0;
     for (const runway_end_height& e : ends) heights->push_back({e.lat, e.lon, (float)(e.elev_ft * con.fttomtrs)});

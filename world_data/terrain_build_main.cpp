@@ -3,6 +3,7 @@
 // The database is read from the program folder's "additional nav data"; the
 // squares and their coastline files go there too. Existing squares are kept.
 #include "terrain_build.h"
+#include "world_import.h"
 
 #include "platform/window.h"
 #include "toolkit/HL_FILE.h"
@@ -16,9 +17,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <set>
-#include <sstream>
 #include <string>
 #include <utility>
 
@@ -65,26 +64,15 @@ int main(int argc, char** argv)
 
     // The squares: each home's window widened by its margin.
     std::set<std::pair<int, int>> squares;
-    std::ifstream regions(argv[3]);
-    if (!regions) {
-        fprintf(stderr, "terrain build: cannot read %s\n", argv[3]);
-        return 1;
-    }
-    std::string line;
-    while (std::getline(regions, line)) {
-        if (line.empty() || line[0] == '#') continue;
-        std::istringstream in(line);
-        std::string id;
-        int margin = 0;
-        if (!(in >> id >> margin)) continue;
-        int a = find_airport(id.c_str());
+    std::vector<home_region> homes;
+    if (!read_home_regions(argv[3], &homes)) return 1;
+    for (const home_region& h : homes) {
+        int a = find_airport(h.id.c_str());
         if (a < 0) {
-            fprintf(stderr, "terrain build: home airport %s is not in the database\n", id.c_str());
+            fprintf(stderr, "terrain build: home airport %s is not in the database\n", h.id.c_str());
             return 1;
         }
-        int lat_sou = round(apt_lat[a][0] - 1), lon_wes = round(apt_lon[a][0] - 1.5f);
-        for (int la = lat_sou - margin; la <= lat_sou + 1 + margin; ++la)
-            for (int lo = lon_wes - margin; lo <= lon_wes + 2 + margin; ++lo) squares.insert({la, lo});
+        home_squares(apt_lat[a][0], apt_lon[a][0], h.margin, &squares);
     }
     if ((int)squares.size() > MAX_SQUARES) {
         fprintf(stderr, "terrain build: %d squares asked for, at most %d are made\n", (int)squares.size(), MAX_SQUARES);

@@ -1,8 +1,11 @@
 // The importer of the bundled world database.
 #include "world_import.h"
 
+#include "ils_build.h"
 #include "toolkit/HL_FILE.h"
+#include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_TYPES.h"
+#include "toolkit/codes.h"
 #include "toolkit/nav_lines.h"
 #include "world/INITNAV.h"
 
@@ -15,6 +18,7 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -390,6 +394,8 @@ struct runway {
     char side;
     int hdng;
     int lite;
+    int lighted;
+    double displaced_ft[2];   // landing thresholds of the first and second end
 };
 
 struct airport {
@@ -434,15 +440,6 @@ double distance_ft(double lat1, double lon1, double lat2, double lon2)
     double dlon = wrap360(lon2 - lon1 + 180) - 180;
     double east = dlon * cos((lat1 + lat2) / 2 * M_PI / 180);
     return std::hypot(east, lat2 - lat1) * FT_PER_DEGREE;
-}
-
-// The point d feet from (lat, lon) along heading h.
-void move_along(double* lat, double* lon, double h, double d)
-{
-    double rad = h * M_PI / 180;
-    double dlat = cos(rad) * d / FT_PER_DEGREE;
-    *lon += sin(rad) * d / (FT_PER_DEGREE * cos(*lat * M_PI / 180));
-    *lat += dlat;
 }
 
 const double RUNWAY_MAX_FT = 50000;
@@ -512,8 +509,15 @@ int convert_runway(const record& r, const airport& apt, runway* out)
         w.lon = apt.lon;
     }
     // Each end: no glide-slope or approach lights; runway edge lights when lit.
-    int end_lights = field(r, "lighted") == "1" ? 121 : 111;
+    w.lighted = field(r, "lighted") == "1";
+    int end_lights = w.lighted ? 121 : 111;
     w.lite = surface * 1000000 + end_lights * 1000 + end_lights;
+    // The first end is the low one, whichever end named the runway.
+    for (int e = 0; e < 2; ++e) {
+        double d = 0;
+        int has = number(field(r, e == 0 ? "le_displaced_threshold_ft" : "he_displaced_threshold_ft"), &d);
+        w.displaced_ft[e] = has && d > 0 && d < len / 2 ? d : 0;
+    }
     *out = w;
     return 1;
 }
@@ -654,12 +658,7 @@ int write_airports(const std::string& path, const std::vector<airport>& list)
 
 // ---- Navaids ----
 
-struct navaid {
-    int type;   // 2 NDB, 3 VOR
-    double lat, lon, elev_ft;
-    int f12;
-    std::string id, name;
-};
+typedef navaid_line navaid;
 
 // VORs (with or without DME or TACAN) and NDBs; the frequency in the units of
 // the record line: VOR in 10 kHz, NDB in kHz.
@@ -718,7 +717,8 @@ int write_navaids(const std::string& path, const std::vector<navaid>& list)
     if (!ouf_open(path.c_str(), 206, DATA_VERSION)) return 0;
     ouf << DATA_VERSION << " version code 2\n";
     for (const navaid& n : list)
-        dump_nav_line(n.type, (float)n.lat, (float)n.lon, (float)n.elev_ft, n.f12, 0, n.id.c_str(), n.name.c_str());
+        dump_nav_line(n.type, (float)n.lat, (float)n.lon, (float)n.elev_ft, n.f12, n.hdng, n.id.c_str(),
+                      n.name.c_str());
     ouf << "99\n";
     return ouf_close();
 }
@@ -731,15 +731,135 @@ int write_fixes(const std::string& path)
     ouf << "99\n";
     return ouf_close();
 }
+
+// ---- Instrument landing systems ----
+
+const double ILS_MIN_LENGTH_FT = 6000;
+
+// Which airports get them: the large ones, and the medium ones inside a home
+// region's squares.
+int wants_ils(const airport& a, const std::set<std::pair<int, int>>& homes)
+{
+    if (a.size_rank == 0) return 1;
+    return a.size_rank == 1 && homes.count({(int)std::floor(a.lat), (int)std::floor(a.lon)});
+}
+
+// Both ends of every paved, lighted runway of at least 6,000 ft at those
+// airports; the large airports first, then the longer runways, so that where
+// the channels run out the smaller fields go without. Each end that gets one
+// is lit for it: a four-light glide-slope indicator and approach lights.
+int add_ils(std::vector<airport>* airports, const std::set<std::pair<int, int>>& homes, std::vector<navaid>* navaids)
+{
+    struct wanted {
+        ils_site site;
+        size_t apt, rwy;
+        int rank;
+    };
+    std::vector<wanted> list;
+    for (size_t a = 0; a < airports->size(); ++a) {
+        const airport& apt = (*airports)[a];
+        if (!wants_ils(apt, homes)) continue;
+        for (size_t r = 0; r < apt.runways.size(); ++r) {
+            const runway& w = apt.runways[r];
+            int surface = w.lite / 1000000;
+            if (!w.lighted || (surface != 1 && surface != 2) || w.length_ft < ILS_MIN_LENGTH_FT) continue;
+            ils_runway ir = {w.lat, w.lon, w.hdng, (double)nearest(w.length_ft), w.num, w.side,
+                             {w.displaced_ft[0], w.displaced_ft[1]}};
+            for (int e = 0; e < 2; ++e)
+                list.push_back({{apt.id, apt.name, (double)nearest(apt.elev_ft), ir, e}, a, r, apt.size_rank});
+        }
+    }
+    std::stable_sort(list.begin(), list.end(), [](const wanted& x, const wanted& y) {
+        if (x.rank != y.rank) return x.rank < y.rank;
+        return x.site.runway.length_ft > y.site.runway.length_ft;
+    });
+
+    std::vector<ils_site> sites;
+    for (const wanted& w : list) sites.push_back(w.site);
+    std::set<std::string> ids, names;
+    for (const navaid& n : *navaids) {
+        ids.insert(n.id);
+        names.insert(n.name);
+    }
+    std::vector<navaid> made_navaids;
+    int room = NAV_READ_CAP - (int)navaids->size();
+    std::vector<int> made = make_ils(sites, &ids, &names, room, &made_navaids);
+
+    int count = 0;
+    for (size_t k = 0; k < list.size(); ++k) {
+        if (!made[k]) continue;
+        int& lite = (*airports)[list[k].apt].runways[list[k].rwy].lite;
+        int typ, gls[2], rwy[2], app[2];
+        code_to_lgts(&typ, gls, rwy, app, lite);
+        gls[list[k].site.end] = 3;
+        app[list[k].site.end] = 4;
+        lite = lgts_to_code(typ, gls, rwy, app);
+        ++count;
+    }
+    navaids->insert(navaids->end(), made_navaids.begin(), made_navaids.end());
+    std::stable_sort(navaids->begin(), navaids->end(), [](const navaid& a, const navaid& b) { return a.type < b.type; });
+    return count;
+}
+
+int find_airport(const std::vector<airport>& list, const std::string& id)
+{
+    for (size_t a = 0; a < list.size(); ++a)
+        if (list[a].id == id) return (int)a;
+    return -1;
+}
 } // namespace
 
-int import_world(const char* source_dir, const char* out_dir, import_counts* counts)
+int read_home_regions(const char* path, std::vector<home_region>* out)
+{
+    std::ifstream f(path);
+    if (!f) {
+        fprintf(stderr, "cannot read the home regions %s\n", path);
+        return 0;
+    }
+    out->clear();
+    std::string line;
+    while (std::getline(f, line)) {
+        if (line.empty() || line[0] == '#') continue;
+        char id[16];
+        int margin;
+        if (sscanf(line.c_str(), "%15s %d", id, &margin) == 2) out->push_back({id, margin});
+    }
+    return 1;
+}
+
+void home_squares(float lat, float lon, int margin, std::set<std::pair<int, int>>* squares)
+{
+    int lat_sou = round(lat - 1), lon_wes = round(lon - 1.5f);
+    for (int la = lat_sou - margin; la <= lat_sou + 1 + margin; ++la)
+        for (int lo = lon_wes - margin; lo <= lon_wes + 2 + margin; ++lo) squares->insert({la, lo});
+}
+
+void move_along(double* lat, double* lon, double h, double d)
+{
+    double rad = h * M_PI / 180;
+    double dlat = cos(rad) * d / FT_PER_DEGREE;
+    *lon += sin(rad) * d / (FT_PER_DEGREE * cos(*lat * M_PI / 180));
+    *lat += dlat;
+}
+
+int import_world(const char* source_dir, const char* regions, const char* out_dir, import_counts* counts)
 {
     import_counts c = {};
     std::vector<airport> airports;
     std::vector<navaid> navaids;
     if (!load_airports(source_dir, &airports) || !load_navaids(source_dir, &navaids)) return 0;
     limit_airports(&airports);
+    c.vors = (int)std::count_if(navaids.begin(), navaids.end(), [](const navaid& n) { return n.type == 3; });
+    c.ndbs = (int)std::count_if(navaids.begin(), navaids.end(), [](const navaid& n) { return n.type == 2; });
+
+    std::set<std::pair<int, int>> homes;
+    std::vector<home_region> home_list;
+    if (regions && !read_home_regions(regions, &home_list)) return 0;
+    for (const home_region& h : home_list) {
+        int a = find_airport(airports, h.id);
+        if (a >= 0) home_squares((float)airports[a].runways[0].lat, (float)airports[a].runways[0].lon, h.margin, &homes);
+    }
+    c.ils = add_ils(&airports, homes, &navaids);
 
     std::string out = out_dir;
     if (!write_airports(out + "/apt_dat", airports) || !write_navaids(out + "/nav_dat", navaids) ||
@@ -749,7 +869,6 @@ int import_world(const char* source_dir, const char* out_dir, import_counts* cou
     }
     c.airports = (int)airports.size();
     c.navaids = (int)navaids.size();
-    for (const navaid& n : navaids) (n.type == 3 ? c.vors : c.ndbs)++;
     for (const airport& a : airports)
         if (a.id == FIRST_RUN_AIRPORT) c.first_run_airport_kept = 1;
     if (counts) *counts = c;

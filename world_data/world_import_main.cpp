@@ -1,5 +1,5 @@
 // Writes the bundled world database into the program folder at build time:
-//   world_import <source folder> <"additional nav data" folder>
+//   world_import <source folder> <home regions file> <"additional nav data" folder>
 #include "world_import.h"
 
 #include "platform/window.h"
@@ -15,18 +15,18 @@ void quiet_box(const char*, const char*)
 
 int main(int argc, char** argv)
 {
-    if (argc != 3) {
-        fprintf(stderr, "usage: world_import <source folder> <output folder>\n");
+    if (argc != 4) {
+        fprintf(stderr, "usage: world_import <source folder> <home regions file> <output folder>\n");
         return 2;
     }
     plat_set_message_box_handler(quiet_box);
     import_counts counts;
-    if (!import_world(argv[1], argv[2], &counts)) return 1;
+    if (!import_world(argv[1], argv[2], argv[3], &counts)) return 1;
     if (!counts.first_run_airport_kept) {
         fprintf(stderr, "world import: the first-run airport %s is missing from the database\n", FIRST_RUN_AIRPORT);
         return 1;
     }
-    printf("World database: %d airports, %d navaids (%d VORs, %d NDBs)\n", counts.airports, counts.navaids,
-           counts.vors, counts.ndbs);
+    printf("World database: %d airports, %d navaids (%d VORs, %d NDBs, ILS at %d runway ends)\n", counts.airports,
+           counts.navaids, counts.vors, counts.ndbs, counts.ils);
     return 0;
 }

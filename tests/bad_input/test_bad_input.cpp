@@ -135,7 +135,7 @@ protected:
         std::ofstream(src / "navaids.csv") << "ident,name,type\n";
         place(damaged, src / as);
         import_counts counts{};
-        return import_world(src.string().c_str(), dir.string().c_str(), &counts);
+        return import_world(src.string().c_str(), nullptr, dir.string().c_str(), &counts);
     }
 };
 

@@ -35,4 +35,10 @@ protected:
     void fly(float seconds);
     // In the air at height h (m) over the field's centre, heading psi, speed v (m/s).
     void start_in_air(float h, float psi, float v);
+    // The bundled world database and terrain round airport `id`, and the
+    // aircraft put where the location menu's runway item puts it: start type
+    // `typestart` (7 take-off, 8 VFR final, 9 ILS final) at the runway end
+    // numbered `num` with side letter `side` ('x' none). Returns the
+    // airport's index with its runway in *rway, or -1.
+    int start_at_bundled_runway(const char* id, int num, char side, int typestart, int* rway);
 };

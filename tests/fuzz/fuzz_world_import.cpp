@@ -27,6 +27,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                                                                        : "world/runways.csv";
     fuzz_put(name, data, size);
     import_counts counts{};
-    fuzz_read([&] { import_world(src.c_str(), fuzz_folder().c_str(), &counts); });
+    fuzz_read([&] { import_world(src.c_str(), nullptr, fuzz_folder().c_str(), &counts); });
     return 0;
 }

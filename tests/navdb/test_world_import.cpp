@@ -65,7 +65,7 @@ protected:
 
     int run_import(import_counts* counts) const
     {
-        return import_world(source.string().c_str(), (dir / "additional nav data").string().c_str(), counts);
+        return import_world(source.string().c_str(), nullptr, (dir / "additional nav data").string().c_str(), counts);
     }
 
     // The handful of source rows, each showing one rule.
