@@ -3,6 +3,7 @@
 // trainer down the needles to the runway.
 #include "controls_support.h"
 
+#include "cockpit/atc.h"
 #include "cockpit/cockpit_records.h"
 #include "cockpit/cockpit_services.h"
 #include "flight/contact.h"
@@ -19,6 +20,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 namespace {
 // A point in the frame of runway k of airport a: metres along its first
@@ -135,4 +137,28 @@ TEST_F(TrainerFlight, IlsFinalAtLosAngelesFlownDownTheNeedlesOntoTheRunway)
         EXPECT_LT(std::fabs(rwy.along(x, z)), apt_len[a][k] / 2.0f);
         EXPECT_LT(std::fabs(rwy.across(x, z)), apt_width[a][k] / 2.0f);
     }
+}
+
+// The controller's "request I L S" list over the region round Los Angeles
+// offers each runway end of the field, and asked from "ILS Final" for 25L
+// clears the approach straight away.
+TEST_F(TrainerFlight, AtcOffersTheFieldsIlsAndClearsTheApproachFromIlsFinal)
+{
+    int k = 0;
+    int a = start_at_bundled_runway("KLAX", 25, 'L', 9, &k);
+    ASSERT_GE(a, 0);
+    atc.menu_level = 6;
+    std::vector<std::string> offered;
+    for (int n = 0; n <= env.navmax; ++n)
+        if (use_nav(n) && std::string(nav_name[n]).find("Los Angeles International") != std::string::npos)
+            offered.push_back(nav_name[n]);
+    std::sort(offered.begin(), offered.end());
+    std::vector<std::string> ends = {"06R", "07L", "07R", "24L", "25L", "25R"};
+    ASSERT_EQ(offered.size(), ends.size());
+    for (size_t e = 0; e < ends.size(); ++e) EXPECT_EQ(offered[e], "Rwy " + ends[e] + " Los Angeles International Airp");
+
+    controller_respond("request I L S Rwy 25L Los Angeles International Airp");
+    EXPECT_EQ(atc.ils_vec_in_progress, 0);
+    EXPECT_EQ(atc.plan_phase, 7);   // cleared, contact tower
+    EXPECT_EQ(atc.plan_index, a);
 }

@@ -4,6 +4,7 @@
 
 #include "world_data/world_import.h"
 
+#include <cmath>
 #include <cstring>
 #include <iterator>
 
@@ -227,6 +228,98 @@ TEST_F(WorldImport, FilesAreTheScenerySavesLayout)
     EXPECT_EQ(fixes, header() + "99\n");
 }
 
+// Which runway ends get a landing system, where its parts stand, what they
+// are called and on which channel they send, and how the runway is lit.
+TEST_F(WorldImport, LandingSystemsAtTheLongLitHardRunwaysOfLargeAndHomeAirports)
+{
+    write("airports.json",
+          "[\n" + airport_json("KBIG", "large_airport", "Big Field", "40.0", "-100.0", "1000", "yes", "KBIG") + ",\n" +
+              airport_json("KSML", "large_airport", "Short Large", "40.5", "-100.0", "1000", "yes", "KSML") + ",\n" +
+              airport_json("KHOM", "medium_airport", "Home Base", "45.0", "-100.0", "500", "yes", "KHOM") + ",\n" +
+              airport_json("KMED", "medium_airport", "Home Town", "45.3", "-100.5", "600", "yes", "KMED") + ",\n" +
+              airport_json("KFAR", "medium_airport", "Far Field", "30.0", "-90.0", "20", "yes", "KFAR") + "\n]\n");
+    write("runways.csv",
+          std::string(kRunwayHeader) +
+              // 09/27, its 27 threshold displaced by 500 ft.
+              "1,2,\"KBIG\",8000,150,\"ASP\",1,0,\"09\",,,,90,,\"27\",,,,270,500\n" +
+              runway("KBIG", "9000", "150", "GRASS", 1, 0, "18", "", "", "", "180", "36", "", "", "") +
+              runway("KBIG", "7000", "150", "ASP", 0, 0, "04", "", "", "", "40", "22", "", "", "") +
+              runway("KSML", "5999", "150", "ASP", 1, 0, "09", "", "", "", "90", "27", "", "", "") +
+              runway("KHOM", "3000", "75", "ASP", 1, 0, "04", "", "", "", "40", "22", "", "", "") +
+              runway("KMED", "6500", "150", "CON", 1, 0, "18", "", "", "", "180", "36", "", "", "") +
+              runway("KFAR", "10000", "150", "ASP", 1, 0, "13", "", "", "", "130", "31", "", "", ""));
+    write("navaids.csv", std::string(kNavaidHeader) + navaid("SEA", "Seattle", "VOR-DME", "116800", "354"));
+    std::string regions = (source / "regions.txt").string();
+    {
+        std::ofstream f(regions);
+        f << "# home and margin\nKHOM 0\n";
+    }
+    import_counts counts;
+    ASSERT_TRUE(import_world(source.string().c_str(), regions.c_str(), (dir / "additional nav data").string().c_str(),
+                             &counts));
+    EXPECT_EQ(counts.ils, 4);
+    init_country_data();
+
+    // The large airport's long runway first, then the home region's medium
+    // airport; channels again beyond 150 nm.
+    struct Loc {
+        const char* name;
+        const char* id;
+        int f12, hdng;
+    } want[] = {
+        {"Rwy 09 Big Field", "IBIG", 10810, 90},
+        {"Rwy 27 Big Field", "IBIW", 10815, 270},
+        {"Rwy 18 Home Town", "IMED", 10810, 180},
+        {"Rwy 36 Home Town", "IMEN", 10815, 0},
+    };
+    ASSERT_EQ(env.navmax, 16 + 2);   // the VOR and 16 parts, then the carrier's slots
+    EXPECT_EQ(nav_type[0], 3);
+    for (int k = 0; k < 4; ++k) {
+        SCOPED_TRACE(want[k].name);
+        int n = 1 + k;
+        EXPECT_EQ(nav_type[n], 4);
+        EXPECT_STREQ(nav_name[n], want[k].name);
+        EXPECT_STREQ(nav_id[n], want[k].id);
+        EXPECT_EQ(nav_f12[n], want[k].f12);
+        EXPECT_EQ(nav_hdng[n], want[k].hdng);
+        for (int t = 1; t < 4; ++t) {   // glide slope, outer and middle marker, in that order of types
+            int m = n + 4 * t;
+            EXPECT_EQ(nav_type[m], t == 1 ? 6 : t + 5);
+            EXPECT_STREQ(nav_id[m], want[k].id);
+            EXPECT_EQ(nav_hdng[m], want[k].hdng);
+            EXPECT_EQ(nav_f12[m], t == 1 ? want[k].f12 : 7500);
+        }
+    }
+    EXPECT_STREQ(nav_name[5], "Rwy 09 Big Field GS");
+    EXPECT_STREQ(nav_name[9], "Rwy 09 Big Field OM");
+
+    // Runway 27 of Big Field, in feet east and north of its middle: the
+    // localizer 1,000 ft past the west end, the glide slope 1,000 ft past
+    // the displaced threshold and 400 ft to the left (south), the markers
+    // 3,500 ft and 5 nm before that threshold; all at the field's elevation.
+    const double ft_lat = 60 * 6076.1155, ft_lon = ft_lat * std::cos(40 * M_PI / 180);
+    struct Part {
+        int n;
+        double east, north;
+    } parts[] = {{2, -5000, 0}, {6, 2500, -400}, {10, 3500 + 5 * 6076.1155, 0}, {14, 7000, 0}};
+    for (const Part& p : parts) {
+        SCOPED_TRACE(nav_type[p.n]);
+        EXPECT_NEAR((nav_lon[p.n] + 100) * ft_lon, p.east, 1);
+        EXPECT_NEAR((nav_lat[p.n] - 40) * ft_lat, p.north, 1);
+        EXPECT_NEAR(nav_h[p.n], 1000 * 0.3048f, 1e-3);
+    }
+
+    // Both ends lit for it: four-light glide-slope indicators and approach
+    // lights; the grass, unlit, short and far runways as before.
+    EXPECT_EQ(apt_lite[0][1], 1324324);
+    EXPECT_EQ(apt_lite[0][0], 3121121);
+    EXPECT_EQ(apt_lite[0][2], 1111111);
+    EXPECT_EQ(apt_lite[1][0], 1121121);
+    EXPECT_EQ(apt_lite[2][0], 1121121);
+    EXPECT_EQ(apt_lite[3][0], 2324324);
+    EXPECT_EQ(apt_lite[4][0], 1121121);
+}
+
 TEST_F(WorldImport, MissingSourceFails)
 {
     write_sources();
@@ -252,7 +345,9 @@ TEST_F(NavFolder, BundledDatabaseLoadsWithTheFirstRunAirport)
     ASSERT_GE(first_run, 0);
     EXPECT_GT(apt_len[first_run][0], 3000);
     for (int n = 0; n <= env.navmax - 2; ++n) {
-        ASSERT_TRUE(nav_type[n] == 2 || nav_type[n] == 3) << n;
+        // NDBs, VORs and the landing systems made from the runways.
+        ASSERT_TRUE(nav_type[n] == 2 || nav_type[n] == 3 || nav_type[n] == 4 || (nav_type[n] >= 6 && nav_type[n] <= 8))
+            << n;
         if (nav_type[n] == 3) {
             ASSERT_TRUE(nav_f12[n] >= 10800 && nav_f12[n] <= 11795) << nav_id[n];
         }
