@@ -14,14 +14,12 @@
 #include "platform/window.h"
 #include "shell/INITGEN.h"
 #include "shell/shell_records.h"
-#include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_JOY.h"
 #include "toolkit/HL_MNW.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/plane_record.h"
 #include "world/INITNAV.h"
 #include "world/world_records.h"
-#include "world/world_services.h"
 
 #include <cmath>
 #include <cstring>
@@ -211,30 +209,7 @@ void TrainerFlight::start_in_air(float h, float psi, float v)
 
 int TrainerFlight::start_at_bundled_runway(const char* id, int num, char side, int typestart, int* rway)
 {
-    init_country_data();   // the trainer's load pointed app_path at the program folder
-    int a = -1;
-    for (int n = 0; n <= env.aptmax && a < 0; ++n)
-        if (strncmp(apt_id[n], id, 4) == 0) a = n;
-    if (a < 0) return -1;
-    char other = side == 'L' ? 'R' : side == 'R' ? 'L' : side;
-    int sel = -1;
-    for (int k = 0; k < 3 && sel < 0; ++k) {
-        if (apt_len[a][k] < 1) continue;
-        if (apt_num[a][k] == num && apt_lr[a][k] == side) sel = 2 * k;
-        else if (intwrap(apt_num[a][k] + 18, 1, 36) == num && apt_lr[a][k] == other) sel = 2 * k + 1;
-    }
-    if (sel < 0) return -1;
-    *rway = sel / 2;
-    env.lat_sou = round(apt_lat[a][0] - 1);
-    env.lon_wes = round(apt_lon[a][0] - 1.5f);
-    load_region();
-    msc.typestart = typestart;
-    msc.loc_apt_wrl = a;
-    msc.rway_sel = sel;
-    set_fltvars(9);
-    // the flight step's own position, for the station search before it runs
-    flt.lat = lat_with_z((float)flt.Z);
-    flt.lon = lon_with_xz((float)flt.X, (float)flt.Z);
+    int a = start_at_bundled_runway_of(id, num, side, typestart, rway);
     every_system_working();
     flt.heat = 1;
     return a;

@@ -10,14 +10,17 @@
 #include "cockpit/P_INIT.h"
 #include "cockpit/P_UPDATE.h"
 #include "cockpit/cockpit_records.h"
+#include "cockpit/cockpit_services.h"
 #include "cockpit/flight_instruments.h"
 #include "cockpit/hud.h"
 #include "flight/flight_records.h"
+#include "flight/timed_managers.h"
 #include "shell/INITGEN.h"
 #include "shell/shell_records.h"
 #include "toolkit/HL_GRAPH.h"
 #include "toolkit/HL_MNW.h"
 #include "toolkit/plane_record.h"
+#include "world/INITNAV.h"
 #include "world/world_records.h"
 #include "world/world_services.h"
 
@@ -28,6 +31,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -289,4 +293,41 @@ TEST_F(InstrumentScreens, FlatHudOverTheBlackScene)
     EXPECT_TRUE(near_shows(420, 443 + 30, 1, 47));          // ILS bar 2 dots right
     EXPECT_TRUE(shows(shot, 300, 400, col_rgb[29]));       // the black scene between
     EXPECT_TRUE(near_shows(200, 400, 1, 18));               // the HUD frame
+}
+
+// "ILS Final" at Los Angeles 25L over the bundled world, NAV 1 tuned to the
+// runway's localizer: the course and glide-slope needles stand centred and
+// the flag shows TO.
+TEST_F(InstrumentScreens, IlsFinalAtLosAngelesBothNeedlesCentred)
+{
+    int k = 0;
+    int a = start_at_bundled_runway_of("KLAX", 25, 'L', 9, &k);
+    ASSERT_GE(a, 0);
+    all_systems_working();
+    ASSERT_EQ(pln.supptype, 1);
+    int loc = -1;
+    for (int n = 0; n <= env.navmax && loc < 0; ++n)
+        if (nav_type[n] == 4 && strcmp(nav_name[n], "Rwy 25L Los Angeles International Airp") == 0) loc = n;
+    ASSERT_GE(loc, 0);
+    nav.nf[0] = nav.nf[1] = nav_f12[loc];
+    nav.obs[0] = nav.obs[1] = 250;   // the course, magnetic
+    setnav(0);
+    setnav(1);
+    mod_evt();
+    ASSERT_EQ(nav.goodnav[0], 1);
+    ASSERT_EQ(nav.ilsgs[0], 3);
+    flt.vind = 1.2f * msc.est_Vs * con.msctokts;
+    flt.hind = (float)flt.Y;
+    frame();
+    save("instruments_ils_final_klax");
+    // The course needle runs down through the centre, the glide-slope needle
+    // across it; both white.
+    float x = ins.x_loc[4], y = ins.y_loc[4];
+    for (float d : {-15.0f, -8.0f, 8.0f, 15.0f}) {
+        SCOPED_TRACE(d);
+        EXPECT_TRUE(near_shows(x, y + d, 1, 0));
+        EXPECT_TRUE(near_shows(x + d, y, 1, 0));
+    }
+    EXPECT_TRUE(any_shows((int)x + 27, (int)y - 3, (int)x + 45, (int)y + 4, 8));   // the flag, red
+    EXPECT_EQ(nav.ntf[0], 1);
 }

@@ -12,3 +12,9 @@ void standard_day();
 // Failures as the start-up leaves them: every item in the random mode at
 // level 0, so that none fails.
 void startup_failures();
+// The bundled world database and terrain round airport `id`, and the
+// aircraft put where the location menu's runway item puts it: start type
+// `typestart` (7 take-off, 8 VFR final, 9 ILS final) at the runway end
+// numbered `num` with side letter `side` ('x' none). Returns the airport's
+// index with its runway in *rway, or -1. Needs the trainer loaded.
+int start_at_bundled_runway_of(const char* id, int num, char side, int typestart, int* rway);
