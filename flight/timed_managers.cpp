@@ -418,7 +418,7 @@ const tex_load other_textures[] = {
 
 void reload_textures()
 {
-    int freeze = atm.temp_SL <= 32, tropic = flt.lat < 30;
+    int freeze = terrain_snowy(atm.temp_SL), tropic = terrain_tropical(flt.lat);
     int path_changed = strcmp(old_path, pln.C_path) != 0, res_changed = ogl_res != old_res;
     if (freeze == old_freeze && tropic == old_tropic && !res_changed && !path_changed) return;
     if (res_changed || path_changed) load_plane_geo(1, 0);

@@ -577,6 +577,14 @@ void flying_item(int id)
 }
 } // namespace
 
+// Closing the window from the desktop is Quit: the session's preferences are
+// kept. During start-up they are not complete yet, and the run just ends.
+void program_window_closed()
+{
+    if (done_initing) quit();
+    else gdone = 1;
+}
+
 int reset_path_item()
 {
     return 409 + apt_listed;

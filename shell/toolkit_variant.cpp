@@ -84,8 +84,8 @@ int program_item_checked(int c)
 
 const char* texture_file_name(int number, const char* name)
 {
-    const bool cold = atm.temp_SL < 32;
-    const bool tropic = std::fabs(flt.lat) < 30;
+    const bool cold = terrain_snowy(atm.temp_SL);
+    const bool tropic = terrain_tropical(flt.lat);
     if (cold) name = renamed(snow_names, snow_names_count, number, name);
     if (tropic) name = renamed(tropic_names, tropic_names_count, number, name);
     if (cold && tropic) name = renamed(snow_tropic_names, snow_tropic_names_count, number, name);

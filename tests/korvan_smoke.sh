@@ -2,7 +2,8 @@
 # A first run of the simulator as a person would make it: answer each notice
 # with Enter, pick the bundled aircraft the chooser offers, let it fly frames,
 # then close it as the desktop would (SDL turns SIGTERM into a quit) and
-# expect exit status 0. Runs in its own settings folder.
+# expect exit status 0 and the preferences saved, as Quit saves them. Runs in
+# its own settings folder.
 exe="$1"
 cd "$(dirname "$exe")" || exit 1
 XDG_CONFIG_HOME=$(mktemp -d)
@@ -34,4 +35,6 @@ rc=$?
 [ "$rc" -eq 0 ] || { echo "Korvan exited with status $rc"; exit 1; }
 [ -f Error.out ] || { echo "no Error.out written"; exit 1; }
 grep -q "Trainer" Korvan.out || { echo "the bundled trainer was not loaded:"; cat Error.out; exit 1; }
+prefs="$XDG_CONFIG_HOME/korvan/Korvan 4.prf"
+grep -q "Trainer" "$prefs" 2>/dev/null || { echo "closing the window did not save the preferences with the aircraft"; exit 1; }
 echo "Korvan started, loaded the bundled trainer, ran and quit cleanly"

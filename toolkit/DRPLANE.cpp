@@ -3,6 +3,7 @@
 // turn propellers, nacelles and swept wings about it.
 #include "DRPLANE.h"
 
+#include "HL_FILE.h"
 #include "HL_FUNCT.h"
 #include "HL_GRAPH.h"
 #include "HL_TEXTURE.h"
@@ -253,7 +254,8 @@ int body_grey(int p, float s, float t, float zmin, float zrange, float gmax)
     return 0;
 }
 
-void write_template(int p, int base_h, const char* file)
+// 1 when the whole file was written.
+int write_template(int p, int base_h, const char* file)
 {
     int lifting = is_lifting(p);
     float ratio, zmin = 0, zrange = 1, gmax = 0;
@@ -268,7 +270,7 @@ void write_template(int p, int base_h, const char* file)
     int w, h;
     template_size(base_h, ratio, lifting, &w, &h);
     FILE* f = fopen(file, "wb");
-    if (!f) return;
+    if (!f) return 0;
     fputc('B', f);
     fputc('M', f);
     put_le(f, (unsigned)(w * h * 3 + 54), 4);
@@ -291,7 +293,8 @@ void write_template(int p, int base_h, const char* file)
         }
         fwrite(row, 1, (size_t)w * 3, f);
     }
-    fclose(f);
+    int written = !ferror(f);
+    return fclose(f) == 0 && written;
 }
 
 void write_templates()
@@ -302,8 +305,12 @@ void write_templates()
                           {11, 256, "start hstb.bmp"}, {12, 256, "start vst1.bmp"}, {13, 256, "start vst2.bmp"},
                           {pylon, 256, "start pyln.bmp"}, {18, 256, "start fuse.bmp"}, {19, 64, "start nace.bmp"},
                           {23, 64, "start misc.bmp"}, {25, 64, "start fair.bmp"}};
+    // A folder that takes none of them gets one notice, not eleven.
     for (const tpl& t : list)
-        if (t.part >= 0 && have_this_part(t.part)) write_template(t.part, t.base_h, t.file);
+        if (t.part >= 0 && have_this_part(t.part) && !write_template(t.part, t.base_h, t.file)) {
+            save_notice(t.file);
+            return;
+        }
 }
 
 // ---- drawing ----

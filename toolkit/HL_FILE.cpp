@@ -95,6 +95,8 @@ struct text_sink {
     }
 };
 
+} // namespace
+
 void save_notice(const char* C_path)
 {
     if (program_save_notice(C_path)) return;
@@ -103,7 +105,6 @@ void save_notice(const char* C_path)
                  "Try putting this app in the background and then flag the file as NOT read-only, or creating the folder listed in the path above.",
                  ALERT_NOTICE);
 }
-} // namespace
 
 int ouf_open(const char* C_path, int ftype, int version)
 {

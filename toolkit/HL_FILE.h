@@ -19,6 +19,9 @@ int ouf_open(const char* C_path, int ftype, int version);
 // Closes `ouf` and renames the finished file over C_path; 1 on success. A
 // stream that failed while writing leaves the old file untouched.
 int ouf_close();
+// The notice of a file that could not be saved (the program's own wording
+// when it has one); ouf_open and ouf_close show it themselves.
+void save_notice(const char* C_path);
 
 // Reopens `inf1` on C_path and checks the header; 1 when open with that
 // version. A wrong version with alert_bad_version set is fatal.

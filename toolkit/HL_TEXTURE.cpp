@@ -55,6 +55,16 @@ const texture_rename snow_tropic_names[] = {
 };
 const int snow_tropic_names_count = sizeof snow_tropic_names / sizeof snow_tropic_names[0];
 
+int terrain_snowy(float temp_SL)
+{
+    return temp_SL < 32;
+}
+
+int terrain_tropical(float lat)
+{
+    return std::fabs(lat) < 30;
+}
+
 const char* const startup_picture = "Omnivar";
 
 namespace {

@@ -51,6 +51,10 @@ extern const texture_rename tropic_names[];
 extern const int tropic_names_count;
 extern const texture_rename snow_tropic_names[];
 extern const int snow_tropic_names_count;
+// The rule of those tables by the sea-level temperature (F) and the latitude;
+// the simulator's reloading of the terrain textures goes by it too.
+int terrain_snowy(float temp_SL);
+int terrain_tropical(float lat);
 
 // The bitmap the window opener shows while the program starts up.
 extern const char* const startup_picture;

@@ -75,6 +75,12 @@ void gl_defaults()
 }
 } // namespace
 
+// Programs without an ending of their own just stop.
+__attribute__((weak)) void program_window_closed()
+{
+    gdone = 1;
+}
+
 void fill_constants()
 {
     con.muearth = 3.98601184346112e14f;
@@ -332,11 +338,21 @@ void IBM_handlewin(const plat_event* ev)
     case PLAT_KEY_DOWN:
         MACIBM_handlekey(ev->code);
         break;
-    case PLAT_DESTROYED:
-        // Closed from the desktop: close any menu window, then shut down normally.
+    case PLAT_DESTROYED: {
+        // Closed from the desktop: close any menu window, then the program's
+        // own ending. A second close while that ending waits on an alert
+        // just ends the loop.
+        static int closing = 0;
         MACIBM_startwind(0);
-        gdone = 1;
+        if (closing) {
+            gdone = 1;
+            break;
+        }
+        closing = 1;
+        program_window_closed();
+        closing = 0;
         break;
+    }
     case PLAT_MOUSE_MOVE:
         mouse_from_pixels(ev->x, ev->y);
         break;

@@ -58,6 +58,9 @@ float program_light_pulse();
 // 1 when plot_plane draws the aircraft's own lights (the simulator); the
 // editor marks its points in its own way instead.
 int program_plane_lights();
+// Optional: what closing the window from the desktop does once any menu
+// window is closed; the toolkit's default ends the frame loop.
+void program_window_closed();
 // Optional: shows the program's own save-failure notice for path and returns
 // 1; the toolkit's default returns 0 and the toolkit's wording is shown.
 int program_save_notice(const char* path);

@@ -28,14 +28,6 @@ namespace {
 int sx, sy, dx, dy;
 float burn_time = 2;
 
-// A meteor 1000 m out along the camera heading, offset across and up from
-// the middle of the view by its screen position.
-void meteor_vertex(float across, float up)
-{
-    float s = std::sin(scn.psi * 0.0174533f), c = std::cos(scn.psi * 0.0174533f);
-    glVertex3f(1000 * s + across * c, up, -1000 * c + across * s);
-}
-
 void plot_meteor(float x1, float y1, float x2, float y2)
 {
     if (meteor_starts(meteor_interval(atm.meteorite_code), msc.prd)) {
@@ -50,11 +42,12 @@ void plot_meteor(float x1, float y1, float x2, float y2)
     sy += dy;
     burn_time += msc.prd;
     float grey = std::fabs(burn_time - 1);
-    float mx = 0.5f * (x1 + x2);
     glColor3f(grey, grey, grey);
+    // Its screen position taken as metres east and up from the eye, in the
+    // star field's frame that stands at the eye.
     glBegin(GL_LINES);
-    meteor_vertex(sx - mx, sy - y1);
-    meteor_vertex(sx + dx - mx, sy + dy - y1);
+    glVertex3f((float)sx, (float)sy, 0);
+    glVertex3f((float)(sx + dx), (float)(sy + dy), 0);
     glEnd();
 }
 

@@ -153,7 +153,9 @@ void read_objects(const char* path, float z0)
             make_an_obs(x, z, o.hddz, o.name, 8, slot);
         }
         if (positioned) mark_city_block(x, z);
-        if (type == 99 || !positioned) break;
+        // A record of another type has no fields and is passed over; a
+        // stream that can give no more ends the list as 99 does.
+        if (type == 99 || inf1.fail()) break;
     }
 }
 
@@ -442,6 +444,7 @@ void finish_nav_readin()
             if (fltrand(0, 1) >= 0.001f) continue;
             for (int f = 0; f < 10; ++f) {
                 scn.firexyz[f][0] = planexyz[i][j][0];
+                scn.firexyz[f][1] = planexyz[i][j][1];   // on the ground of its new place
                 scn.firexyz[f][2] = planexyz[i][j][2];
                 scn.fire_on[f] = 1;
             }

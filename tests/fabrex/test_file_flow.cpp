@@ -9,10 +9,14 @@
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/plane_file.h"
 #include "toolkit/plane_record.h"
+#include "platform/window.h"
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
+#include <string>
+#include <unistd.h>
 
 using fabrex::msc;
 
@@ -192,4 +196,35 @@ TEST_F(Editor, HelicopterModeAsksFirstAndStartsAFreshHelicopter)
     EXPECT_EQ(msc.planemod, 0);
     EXPECT_STREQ(pln.C_file, "Untitled.acf");
     pln.is_heli = 0;
+}
+
+// The paint templates land in the working folder after the notice that
+// promises them; a template that cannot be written is a notice of its own.
+TEST_F(Editor, PaintTemplatesAreWrittenOrTheFailureIsANotice)
+{
+    static std::vector<std::string> boxes;
+    plat_set_message_box_handler([](const char*, const char* text) { boxes.push_back(text); });
+    char here[4096];
+    ASSERT_TRUE(getcwd(here, sizeof here));
+    ASSERT_EQ(chdir(dir.c_str()), 0);
+
+    boxes.clear();
+    APPLICATION_handlemenu(523);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].rfind("I shall now create a bitmap called 'start fuse.bmp'", 0), 0u);
+    std::vector<unsigned char> fuse = read_file(path("start fuse.bmp"));
+    ASSERT_GT(fuse.size(), 54u);
+    EXPECT_EQ(fuse[0], 'B');
+
+    // A folder where the fuselage's template goes.
+    std::filesystem::remove(path("start fuse.bmp"));
+    std::filesystem::create_directory(path("start fuse.bmp"));
+    boxes.clear();
+    APPLICATION_handlemenu(523);
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[1].rfind("I could not save the file!", 0), 0u);
+    EXPECT_NE(boxes[1].find("start fuse.bmp"), std::string::npos);
+
+    ASSERT_EQ(chdir(here), 0);
+    plat_set_message_box_handler(nullptr);
 }

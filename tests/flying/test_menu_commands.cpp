@@ -4,6 +4,7 @@
 
 #include "flight/coordinates.h"
 #include "flight/flight_records.h"
+#include "platform/window.h"
 #include "shell/MENUS.h"
 #include "shell/shell_records.h"
 #include "toolkit/HL_MNW.h"
@@ -159,6 +160,28 @@ TEST_F(CommandsTest, CommandTable)
         EXPECT_EQ(requests, c.expect);
         if (c.check) c.check();
     }
+}
+
+// The desktop's close goes the way of Quit: any open window closes, then the
+// preferences are saved and the run ends, while replaying too; during
+// start-up, with the preferences not complete yet, the run just ends.
+TEST_F(CommandsTest, ClosingTheWindowIsQuit)
+{
+    const struct {
+        int started, replay;
+        requests_t expect;
+    } cases[] = {{1, 0, {W(0), {'d', 206, 0}}}, {1, 3, {W(0), {'d', 206, 0}}}, {0, 0, {W(0)}}};
+    const int was = done_initing;
+    for (const auto& c : cases) {
+        SetUp();
+        done_initing = c.started;
+        set.replay_mode = c.replay;
+        plat_event closed{PLAT_DESTROYED, 0, 0, 0};
+        IBM_handlewin(&closed);
+        EXPECT_EQ(requests, c.expect) << c.started << " " << c.replay;
+        EXPECT_EQ(gdone, 1);
+    }
+    done_initing = was;
 }
 
 TEST_F(CommandsTest, ViewsAndFullScreen)

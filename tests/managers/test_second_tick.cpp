@@ -9,7 +9,9 @@
 #include "flight/start_placement.h"
 #include "flight/timed_managers.h"
 #include "shell/shell_records.h"
+#include "shell/toolkit_variant.h"
 #include "toolkit/HL_FUNCT.h"
+#include "toolkit/HL_TEXTURE.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/plane_record.h"
 #include "world/INITNAV.h"
@@ -18,7 +20,18 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <map>
 #include <string>
+
+// The terrain textures asked for (OGL_texbmp is wrapped): number and the
+// file name read for it at that moment.
+static std::map<int, std::string> textures_read;
+
+extern "C" int __wrap__Z10OGL_texbmpiiiPKc(int type, int number, int, const char* name)
+{
+    if (type == TEX_FROM_FOLDER && number >= 15 && number <= 26) textures_read[number] = texture_file_name(number, name);
+    return 1;
+}
 
 namespace {
 
@@ -309,4 +322,38 @@ TEST(ManagersLive, AnHourOfStormyFlightStaysFinite)
         }
     }
     EXPECT_EQ(failed, 1);   // failures did happen
+}
+
+// The second tick reloads the terrain textures exactly when the names they
+// are read under change: south of the equator as north of it, and not at
+// 32 F itself, where nothing turns to snow yet.
+TEST_F(SecondTick, TerrainTexturesReloadWhenTheirNamesChange)
+{
+    ogl_ready = 1;
+    atm.temp_SL = 59;
+    flt.lat = 45;
+    second();   // the first second loads everything
+    const struct {
+        float temp, lat;
+        const char *water, *grass;   // as read, or nullptr when nothing is reloaded
+    } steps[] = {
+        {59, -45, nullptr, nullptr},  {59, -20, "car", "grs"},  {59, 20, nullptr, nullptr},
+        {59, -29.9f, nullptr, nullptr}, {33, -20, nullptr, nullptr}, {32, -20, nullptr, nullptr},
+        {31.9f, -20, "car", "sno"},   {31.9f, -45, "wat", "sno"}, {40, -45, "wat", "grs"},
+    };
+    for (const auto& c : steps) {
+        textures_read.clear();
+        atm.temp_SL = c.temp;
+        flt.lat = c.lat;
+        second();
+        SCOPED_TRACE(std::to_string(c.temp) + " F, latitude " + std::to_string(c.lat));
+        if (!c.water) {
+            EXPECT_TRUE(textures_read.empty());
+            continue;
+        }
+        EXPECT_EQ(textures_read.size(), 12u);
+        EXPECT_EQ(textures_read[15], c.water);
+        EXPECT_EQ(textures_read[19], c.grass);
+    }
+    ogl_ready = 0;
 }

@@ -3,14 +3,35 @@
 // roofs, stars, meteors, fires and smoke.
 #include "tests/airports/airport_fixture.h"
 
+#include "flight/flight_records.h"
+#include "world/scene_drawing.h"
 #include "world/scene_drawing_rules.h"
+#include "world/world_records.h"
 #include "world/world_services.h"
 #include "toolkit/HL_FUNCT.h"
+#include "toolkit/HL_TYPES.h"
 
+#include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <regex>
 #include <string>
+#include <vector>
+
+// The vertices given one by one and the moves of the frame, as drawn.
+static std::vector<float> vertices3f, translations;
+
+extern "C" {
+void __wrap_glVertex3f(GLfloat x, GLfloat y, GLfloat z)
+{
+    vertices3f.insert(vertices3f.end(), {x, y, z});
+}
+void __wrap_glTranslatef(GLfloat x, GLfloat y, GLfloat z)
+{
+    translations.insert(translations.end(), {x, y, z});
+}
+}
 
 TEST(GlideSlope, LightsRedBelowTheirAngles)
 {
@@ -295,6 +316,38 @@ TEST(Sky, MeteorsByCode)
     for (int f = 0; f < frames; ++f) starts += meteor_starts(meteor_interval(4), 0.05f);
     EXPECT_NEAR(starts, frames / 600, 100);
     EXPECT_EQ(meteor_starts(30, 0), 0);
+}
+
+// The meteor's line lies at its screen position taken as metres east and up
+// from the eye, in the star field that stands at the eye; the view's heading
+// does not move it.
+TEST(Sky, MeteorAtItsOffsetsFromTheEye)
+{
+    msc.locl_time = 0;
+    atm.meteorite_code = 4;
+    msc.prd = 100;   // longer than the 30 s between meteors: one starts at once
+    con.VIEW_xyz[0] = 1000, con.VIEW_xyz[1] = 2000, con.VIEW_xyz[2] = -3000;
+    for (float psi : {0.0f, 90.0f, 225.0f}) {
+        scn.psi = psi;
+        vertices3f.clear();
+        translations.clear();
+        plot_stars(0, 0, 0, 0, 333, 800, 561);
+        ASSERT_EQ(vertices3f.size(), 6u) << psi;
+        EXPECT_EQ(std::vector<float>(translations.begin(), translations.begin() + 3),
+                  (std::vector<float>{1000, 2000, -3000}));
+        float x = vertices3f[0], y = vertices3f[1], dx = vertices3f[3] - x, dy = vertices3f[4] - y;
+        EXPECT_GE(x, -16) << psi;
+        EXPECT_LE(x, 816) << psi;
+        EXPECT_GE(y, 333 - 16) << psi;
+        EXPECT_LE(y, 561 - 4) << psi;
+        EXPECT_LE(std::fabs(dx), 16) << psi;
+        EXPECT_LE(dy, -4) << psi;
+        EXPECT_GE(dy, -16) << psi;
+        EXPECT_EQ(vertices3f[2], 0) << psi;
+        EXPECT_EQ(vertices3f[5], 0) << psi;
+    }
+    msc.prd = 0.05f;
+    scn.psi = 0;
 }
 
 TEST(Fires, FrameClockAndPhases)

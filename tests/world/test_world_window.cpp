@@ -12,6 +12,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <fstream>
 
 using WorldWindow = WorldFolder;
 
@@ -209,4 +210,57 @@ TEST_F(WorldWindow, SlideMovesGridFlagsAndTheAircraftCell)
     EXPECT_EQ(planexyz[11][90][1], 50);
     EXPECT_EQ(env.i_aircraft, 11);
     EXPECT_EQ(env.j_aircraft, 90);
+}
+
+// A record of a type the reader has no object for passes over: it takes its
+// slot and the list goes on to the end marker.
+TEST_F(WorldWindow, UnknownObjectTypeIsSkippedNotTheEndOfTheList)
+{
+    static env_grid g;
+    regular_square(&g, 34, -118, 500, 0);
+    write_square(34, -118, g, {standard(3, 34.5f, -117.5f, 1000), standard(5, 34.6f, -117.6f, 800)});
+    // A type 7 record (no fields) between the two: after the 5-byte header,
+    // the grid and the first record.
+    std::string bytes = file_bytes(square_path(34, -118));
+    const int seven = 7;
+    bytes.insert(5 + ENV_COLS * ENV_ROWS * 16 + 24, (const char*)&seven, 4);
+    std::ofstream(square_path(34, -118), std::ios::binary) << bytes;
+    start_at(34, -118);
+    EXPECT_EQ(obj_type[451], 3);
+    EXPECT_EQ(obj_type[452], 0);
+    EXPECT_EQ(obj_type[453], 5);
+}
+
+// A fire placed by a load or moved by a slide stands on the ground of its
+// new place, not at the height it had.
+TEST_F(WorldWindow, FireStandsOnTheGroundOfItsNewPlace)
+{
+    static env_grid g;
+    for (int lat : {34, 35})
+        for (int lon = -118; lon <= -115; ++lon) {
+            regular_square(&g, lat, lon, 0, 0);
+            // Steep everywhere: fires start in mountains.
+            for (int i = 0; i < ENV_COLS; ++i)
+                for (int j = 0; j < ENV_ROWS; ++j) g.elev[i][j] = 2000 + 600 * ((i + j) % 2) + 10 * (lon + 118);
+            write_square(lat, lon, g);
+        }
+    auto ground_under_fire = [] {
+        for (int i = 0; i < GRID_I; ++i)
+            for (int j = 0; j < GRID_J; ++j)
+                if (planexyz[i][j][0] == scn.firexyz[0][0] && planexyz[i][j][2] == scn.firexyz[0][2])
+                    return planexyz[i][j][1];
+        return -1.0f;
+    };
+    for (int f = 0; f < 10; ++f) scn.firexyz[f][1] = -777;
+    start_at(34, -118);
+    ASSERT_EQ(scn.fire_on[0], 1);
+    EXPECT_GE(scn.firexyz[0][1], 2000);
+    EXPECT_EQ(scn.firexyz[0][1], ground_under_fire());
+
+    // Left behind beyond the window's west edge at its old height, the fire
+    // moves into the window with the slide east.
+    for (int f = 0; f < 10; ++f) scn.firexyz[f][0] = -500000;
+    slide_window(SHIFT_EAST);
+    ASSERT_GT(scn.firexyz[0][0], planexyz[20][20][0]);
+    EXPECT_EQ(scn.firexyz[0][1], ground_under_fire());
 }
