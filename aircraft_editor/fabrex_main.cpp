@@ -7,10 +7,13 @@
 #include "toolkit/HL_TYPES.h"
 
 #include <cstring>
+#include <unistd.h>
 
 int main()
 {
     using namespace fabrex;
+    // Pictures, airfoils and logs are found beside the program, wherever it was started from.
+    if (chdir(plat_program_folder()) != 0) return 1;
     // One editor at a time.
     if (!plat_claim_single_instance("Fabrex")) return 0;
     memset(&msc, 0, sizeof msc);

@@ -80,13 +80,13 @@ const field_entry screen_fields[] = {
     {"P_VIEW", PLANE, "Eye behind", "ft", 1, 0, F_NUMBER, offsetof(planestruct, peZ), 0, 0, 4, 1, 1, -999.9f, 999.9f, nullptr, "pilot's viewpoint location", 'z'},
     {"P_VIEW", PLANE, "Eye beside", "ft", 1, 1, F_NUMBER, offsetof(planestruct, peX), 0, 0, 4, 1, 1, -999.9f, 999.9f, nullptr, "pilot's viewpoint location", 'x'},
     {"P_VIEW", PLANE, "Eye above", "ft", 1, 2, F_NUMBER, offsetof(planestruct, peY), 0, 0, 4, 1, 1, -999.9f, 999.9f, nullptr, "pilot's viewpoint location", 'y'},
-    {"P_VIEW", PLANE, "Speed units", "1 kt 2 mph", 1, 3, F_RADIO, offsetof(planestruct, asi_units), 0, 1, 2, 0, 0, 1.0f, 2.0f, "The airspeed indicator reads knots (1) or miles per hour (2).", nullptr, 0},
+    {"P_VIEW", PLANE, "Speed units", "1 mph 2 kt", 1, 3, F_RADIO, offsetof(planestruct, asi_units), 0, 1, 2, 0, 0, 1.0f, 2.0f, "The airspeed indicator reads miles per hour (1) or knots (2).", nullptr, 0},
     {"P_VIEW", PLANE, "Tail number", "", 1, 4, F_TEXT, offsetof(planestruct, tailnum), 0, 0, 6, 0, 0, 0.0f, 0.0f, "The tail number painted on the panel and spoken on the radio.", nullptr, 0},
     {"H_VIEW", HELI, "Never exceed", "kts", 0, 0, F_NUMBER, offsetof(planestruct, Vne), 0, 0, 3, 0, 0, 0.0f, 999.0f, "Never-exceed speed: the airspeed indicator marking.", nullptr, 0},
     {"H_VIEW", HELI, "Eye behind", "ft", 1, 0, F_NUMBER, offsetof(planestruct, peZ), 0, 0, 4, 1, 1, -999.9f, 999.9f, nullptr, "pilot's viewpoint location", 'z'},
     {"H_VIEW", HELI, "Eye beside", "ft", 1, 1, F_NUMBER, offsetof(planestruct, peX), 0, 0, 4, 1, 1, -999.9f, 999.9f, nullptr, "pilot's viewpoint location", 'x'},
     {"H_VIEW", HELI, "Eye above", "ft", 1, 2, F_NUMBER, offsetof(planestruct, peY), 0, 0, 4, 1, 1, -999.9f, 999.9f, nullptr, "pilot's viewpoint location", 'y'},
-    {"H_VIEW", HELI, "Speed units", "1 kt 2 mph", 0, 1, F_RADIO, offsetof(planestruct, asi_units), 0, 1, 2, 0, 0, 1.0f, 2.0f, "The airspeed indicator reads knots (1) or miles per hour (2).", nullptr, 0},
+    {"H_VIEW", HELI, "Speed units", "1 mph 2 kt", 0, 1, F_RADIO, offsetof(planestruct, asi_units), 0, 1, 2, 0, 0, 1.0f, 2.0f, "The airspeed indicator reads miles per hour (1) or knots (2).", nullptr, 0},
     {"H_VIEW", HELI, "Tail number", "", 0, 2, F_TEXT, offsetof(planestruct, tailnum), 0, 0, 6, 0, 0, 0.0f, 0.0f, "The tail number painted on the panel and spoken on the radio.", nullptr, 0},
     {"P_ENGN", PLANE, "Engine type", "1-5", 0, 0, F_RADIO, offsetof(planestruct, entype), 0, 1, 5, 0, 0, 1.0f, 5.0f, "1 carbureted reciprocating, 2 fuel-injected reciprocating, 3 turboprop, 4 low-bypass jet, 5 high-bypass jet.", nullptr, 0},
     {"P_ENGN", PLANE, "Engines", "", 0, 1, F_COUNT, offsetof(planestruct, numen), 0, 1, 1, 0, 0, 0.0f, 4.0f, "This the number of engines on the aircraft.", nullptr, 0},
@@ -133,9 +133,9 @@ const field_entry screen_fields[] = {
     {"P_HSTB", PLANE, "Root beside", "ft", 1, 1, F_NUMBER, offsetof(planestruct, Xarm), 1, 0, 4, 1, 1, -999.9f, 999.9f, nullptr, "25% chord of the wing root", 'x'},
     {"P_HSTB", PLANE, "Root above", "ft", 1, 2, F_NUMBER, offsetof(planestruct, Yarm), 1, 0, 4, 1, 1, -999.9f, 999.9f, nullptr, "25% chord of the wing root", 'y'},
     {"P_HSTB", PLANE, "Elements", "4-8", 2, 2, F_COUNT, offsetof(planestruct, els), 1, 1, 1, 0, 0, 4.0f, 8.0f, "This is the number of pieces that the wing is broken down into mathematically. The pieces are evenly spaced from the root out to the tip.", nullptr, 0},
-    {"P_HSTB", PLANE, "Trim travel", "deg", 2, 3, F_NUMBER, offsetof(planestruct, hstbtrimmax), 0, 0, 2, 0, 0, 0.0f, 99.0f, "The trim travel of the whole stabilizer, degrees.", nullptr, 0},
-    {"P_HSTB", PLANE, "Type", "", 1, 3, F_CHOICE, offsetof(planestruct, hstabtype), 0, 1, 0, 0, 0, 0.0f, 1.0f, "A fixed stabilizer with an elevator, or a stabilator that moves whole.", nullptr, 0, AS_STORED, "stabilizer", "stabilator"},
-    {"P_HSTB", PLANE, "Trim travel", "deg", 1, 3, F_NUMBER, offsetof(planestruct, hstbtrimmax), 0, 0, 2, 0, 0, 0.0f, 99.0f, "Trim travel of the whole stabilizer, degrees.", nullptr, 0},
+    // Below the element columns.
+    {"P_HSTB", PLANE, "Type", "", 0, 6, F_CHOICE, offsetof(planestruct, hstabtype), 0, 1, 0, 0, 0, 0.0f, 1.0f, "A fixed stabilizer with an elevator, or a stabilator that moves whole.", nullptr, 0, AS_STORED, "stabilizer", "stabilator"},
+    {"P_HSTB", PLANE, "Trim travel", "deg", 2, 6, F_NUMBER, offsetof(planestruct, hstbtrimmax), 0, 0, 2, 0, 0, 0.0f, 99.0f, "Trim travel of the whole stabilizer, degrees.", nullptr, 0},
     {"P_VSTB", PLANE, "Semi-length", "ft", 0, 0, F_NUMBER, offsetof(planestruct, semilen), 1, 0, 4, 1, 0, 0.0f, 999.9f, "Length of each panel root to tip along the quarter-chord line, feet.", nullptr, 0},
     {"P_VSTB", PLANE, "Root chord", "ft", 0, 1, F_NUMBER, offsetof(planestruct, Croot), 1, 0, 4, 1, 0, 0.0f, 999.9f, "Chord at the root, feet.", nullptr, 0},
     {"P_VSTB", PLANE, "Tip chord", "ft", 0, 2, F_NUMBER, offsetof(planestruct, Ctip), 1, 0, 4, 1, 0, 0.0f, 999.9f, "Chord at the tip, feet.", nullptr, 0},
@@ -187,11 +187,17 @@ const field_entry screen_fields[] = {
     {"A_GEAR", BOTH, "Skid above", "ft", 1, 1, F_NUMBER, offsetof(planestruct, skidY), 0, 0, 4, 1, 1, -999.9f, 999.9f, nullptr, "front of the skid", 'y'},
     {"A_GEAR", BOTH, "Skid beside", "ft", 1, 2, F_NUMBER, offsetof(planestruct, skidX), 0, 0, 4, 1, 0, 0.0f, 999.9f, nullptr, "skid", 'x'},
     {"A_GEAR", BOTH, "Skid length", "ft", 1, 3, F_NUMBER, offsetof(planestruct, skidl), 0, 0, 4, 1, 0, 0.0f, 999.9f, "Skid length, feet.", nullptr, 0},
+    {"A_GEAR", BOTH, "Nose strut behind", "ft", 1, 4, F_NUMBER, offsetof(planestruct, ngearZ_att), 0, 0, 4, 1, 1, -999.9f, 999.9f, "How far behind the reference point the nose gear strut is attached, feet.", nullptr, 0},
+    {"A_GEAR", BOTH, "Nose strut above", "ft", 1, 5, F_NUMBER, offsetof(planestruct, ngearY_att), 0, 0, 4, 1, 1, -999.9f, 999.9f, "How far above the reference point the nose gear strut is attached, feet.", nullptr, 0},
+    {"A_GEAR", BOTH, "Main strut behind", "ft", 1, 6, F_NUMBER, offsetof(planestruct, mgearZ_att), 0, 0, 4, 1, 1, -999.9f, 999.9f, "How far behind the reference point the main gear struts are attached, feet.", nullptr, 0},
+    {"A_GEAR", BOTH, "Main strut beside", "ft", 1, 7, F_NUMBER, offsetof(planestruct, mgearX_att), 0, 0, 4, 1, 0, 0.0f, 999.9f, "How far to the side of the reference point the main gear struts are attached, feet.", nullptr, 0},
+    {"A_GEAR", BOTH, "Main strut above", "ft", 1, 8, F_NUMBER, offsetof(planestruct, mgearY_att), 0, 0, 4, 1, 1, -999.9f, 999.9f, "How far above the reference point the main gear struts are attached, feet.", nullptr, 0},
     {"A_FUSE", BOTH, "Grid width", "ft", 0, 0, F_NUMBER, offsetof(planestruct, body_r), 1, 0, 3, 1, 0, 0.1f, 99.0f, "Width of the grids: the largest half-width and half-height a section can take, feet.", nullptr, 0},
     {"A_NACE", PLANE, "Grid width", "ft", 0, 0, F_NUMBER, offsetof(planestruct, body_r), 1, 0, 3, 1, 0, 0.1f, 99.0f, "Width of the grids: the largest half-width and half-height a section can take, feet.", nullptr, 0},
     {"A_MISC", BOTH, "Grid width", "ft", 0, 0, F_NUMBER, offsetof(planestruct, body_r), 1, 0, 3, 1, 0, 0.1f, 99.0f, "Width of the grids: the largest half-width and half-height a section can take, feet.", nullptr, 0},
     {"A_FAIR", BOTH, "Grid width", "ft", 0, 0, F_NUMBER, offsetof(planestruct, body_r), 1, 0, 3, 1, 0, 0.1f, 99.0f, "Width of the grids: the largest half-width and half-height a section can take, feet.", nullptr, 0},
     {"A_FUSE", BOTH, "Drag coeff.", "", 1, 0, F_NUMBER, offsetof(planestruct, fuse_cd), 0, 0, 4, 3, 0, 0.0f, 9.999f, "Drag coefficient of the fuselage.", nullptr, 0},
+    {"A_FUSE", BOTH, "In propwash", "", 1, 1, F_NOYES, offsetof(planestruct, fusewash), 0, 1, 1, 0, 0, 0.0f, 1.0f, "The fuselage sits in the wash of the first engine's propeller.", nullptr, 0},
     {"A_NACE", PLANE, "Nacelles", "", 1, 0, F_NOYES, offsetof(planestruct, nace_eq), 0, 1, 1, 0, 0, 0.0f, 1.0f, "The engines have nacelles.", nullptr, 0},
     {"A_MISC", BOTH, "Present", "", 1, 0, F_NOYES, offsetof(planestruct, misc_eq), 0, 1, 1, 0, 0, 0.0f, 1.0f, "The aircraft has fuel tanks or floats.", nullptr, 0},
     {"A_FAIR", BOTH, "Present", "", 1, 0, F_NOYES, offsetof(planestruct, fair_eq), 0, 1, 1, 0, 0, 0.0f, 1.0f, "The wheels have fairings.", nullptr, 0},
@@ -206,13 +212,14 @@ const field_entry screen_fields[] = {
     {"A_FORC", BOTH, "Hydraulic", "", 0, 0, F_NOYES, offsetof(planestruct, ff_hydraulic), 0, 1, 1, 0, 0, 0.0f, 1.0f, "The controls are hydraulic: the stick feels no air loads.", nullptr, 0},
     {"A_FORC", BOTH, "Stick shaker", "", 0, 1, F_NOYES, offsetof(planestruct, ff_stickshaker), 0, 1, 1, 0, 0, 0.0f, 1.0f, "The stick shakes before the stall.", nullptr, 0},
     {"A_PROP", BOTH, "Var. pitch", "", 0, 0, F_NOYES, offsetof(planestruct, varpitchEQ), 0, 1, 1, 0, 0, 0.0f, 1.0f, "The propeller has variable pitch.", nullptr, 0},
+    // A row apart: the choices' step arrows reach above and below their line.
     {"A_PROP", BOTH, "Turns, eng. 1", "", 1, 0, F_CHOICE, offsetof(planestruct, propdir[0]), 0, 1, 0, 0, 0, 0.0f, 1.0f, "The way the propeller turns, seen from behind.", nullptr, 0, AS_STORED, " CW", "CCW"},
-    {"A_PROP", PLANE, "Turns, eng. 2", "", 1, 1, F_CHOICE, offsetof(planestruct, propdir[1]), 0, 1, 0, 0, 0, 0.0f, 1.0f, "The way the propeller turns, seen from behind.", nullptr, 0, AS_STORED, " CW", "CCW"},
-    {"A_PROP", PLANE, "Turns, eng. 3", "", 1, 2, F_CHOICE, offsetof(planestruct, propdir[2]), 0, 1, 0, 0, 0, 0.0f, 1.0f, "The way the propeller turns, seen from behind.", nullptr, 0, AS_STORED, " CW", "CCW"},
-    {"A_PROP", PLANE, "Turns, eng. 4", "", 1, 3, F_CHOICE, offsetof(planestruct, propdir[3]), 0, 1, 0, 0, 0, 0.0f, 1.0f, "The way the propeller turns, seen from behind.", nullptr, 0, AS_STORED, " CW", "CCW"},
+    {"A_PROP", PLANE, "Turns, eng. 2", "", 1, 2, F_CHOICE, offsetof(planestruct, propdir[1]), 0, 1, 0, 0, 0, 0.0f, 1.0f, "The way the propeller turns, seen from behind.", nullptr, 0, AS_STORED, " CW", "CCW"},
+    {"A_PROP", PLANE, "Turns, eng. 3", "", 1, 4, F_CHOICE, offsetof(planestruct, propdir[2]), 0, 1, 0, 0, 0, 0.0f, 1.0f, "The way the propeller turns, seen from behind.", nullptr, 0, AS_STORED, " CW", "CCW"},
+    {"A_PROP", PLANE, "Turns, eng. 4", "", 1, 6, F_CHOICE, offsetof(planestruct, propdir[3]), 0, 1, 0, 0, 0, 0.0f, 1.0f, "The way the propeller turns, seen from behind.", nullptr, 0, AS_STORED, " CW", "CCW"},
     {"A_PROP", BOTH, "Blades", "2-9", 0, 2, F_NUMBER, offsetof(planestruct, numblades), 1, 0, 1, 0, 0, 2.0f, 9.0f, "The number of blades.", nullptr, 0},
     {"A_PROP", BOTH, "Radius", "ft", 0, 3, F_NUMBER, offsetof(planestruct, semilen), 1, 0, 3, 1, 0, 0.1f, 99.9f, "The radius of the propeller, feet.", nullptr, 0},
-    {"A_PROP", BOTH, "Blade chord", "in", 1, 4, F_NUMBER, offsetof(planestruct, Croot), 1, 0, 3, 1, 0, 0.1f, 99.9f, "The chord of each blade, inches.", nullptr, 0, CHORD_INCHES},
+    {"A_PROP", BOTH, "Blade chord", "in", 1, 7, F_NUMBER, offsetof(planestruct, Croot), 1, 0, 3, 1, 0, 0.1f, 99.9f, "The chord of each blade, inches.", nullptr, 0, CHORD_INCHES},
     {"A_PROP", BOTH, "Design adv.", "in/turn", 0, 4, F_NUMBER, offsetof(planestruct, des_adv), 1, 0, 3, 0, 0, 0.0f, 999.0f, "The distance the propeller advances per turn at its design point, inches.", nullptr, 0},
     {"A_PROP", BOTH, "Design RPM", "rpm", 0, 5, F_NUMBER, offsetof(planestruct, des_rpm), 1, 0, 5, 0, 0, 100.0f, 99999.0f, "The propeller RPM at its design point.", nullptr, 0},
     {"A_PROP", BOTH, "Design speed", "kts", 0, 6, F_NUMBER, offsetof(planestruct, des_vel), 1, 0, 3, 0, 0, 0.0f, 999.0f, "The airspeed at the design point, knots.", nullptr, 0},
@@ -348,15 +355,55 @@ int element_rows(int part, int is_heli, const char* const** names)
     return 0;
 }
 
+namespace {
+// The columns of a screen's grid, and the room the labels of column `col` take.
+void grid_of(const screen_entry& s, int col, int* cols, float* label_room)
+{
+    *cols = 1;
+    size_t longest = 0;
+    for (int k = 0; k < screen_field_count; ++k) {
+        const field_entry& f = screen_fields[k];
+        if (strcmp(f.bitmap, s.bitmap) != 0) continue;
+        if (f.col + 1 > *cols) *cols = f.col + 1;
+        if (f.col == col && strlen(f.label) > longest) longest = strlen(f.label);
+    }
+    // 6 units a letter, then room for a sign column before the value.
+    *label_room = 6.0f * longest + 10 > 80 ? 6.0f * longest + 10 : 80;
+}
+} // namespace
+
 void field_place(const field_entry& f, const screen_entry& s, float* label_x, float* value_x, float* y)
 {
-    // The screen's width shared by its columns; short screens pack their rows closer.
-    int cols = 1;
-    for (int k = 0; k < screen_field_count; ++k)
-        if (!strcmp(screen_fields[k].bitmap, s.bitmap) && screen_fields[k].col + 1 > cols) cols = screen_fields[k].col + 1;
+    // The screen's width shared by its columns; rows far enough apart that
+    // the digit buttons' click zones above and below never meet.
+    int cols;
+    float room;
+    grid_of(s, f.col, &cols, &room);
     *label_x = 20.0f + (s.dx - 20) / cols * f.col;
-    *value_x = *label_x + 80;
-    *y = s.dy - 60.0f - (s.dy < 200 ? 22.0f : 36.0f) * f.row;
+    *value_x = *label_x + room;
+    // A file name stands right of its button (toolkit: the strip left of the name).
+    if (f.kind == F_FILE) *value_x += FILE_BUTTON_ROOM;
+    *y = s.dy - 60.0f - 36.0f * f.row;
+}
+
+float value_width(const field_entry& f, const screen_entry& s)
+{
+    switch (f.kind) {
+    case F_RADIO: return 14.0f * f.dig;
+    case F_NUMBER:
+    case F_COUNT: return 10.0f * f.dig + 6;
+    case F_TEXT: return 66;
+    case F_CHOICE: return 70;
+    case F_FILE: {
+        // The name runs to its column's end.
+        int cols;
+        float room, lx, vx, y;
+        grid_of(s, f.col, &cols, &room);
+        field_place(f, s, &lx, &vx, &y);
+        return 20.0f + (s.dx - 20) / cols * (f.col + 1) - 10 - vx;
+    }
+    default: return 12;
+    }
 }
 
 } // namespace fabrex

@@ -62,5 +62,11 @@ int element_rows(int part, int is_heli, const char* const** names);
 
 // Where a field's label and value stand on a screen of height dy, window units.
 void field_place(const field_entry& f, const screen_entry& s, float* label_x, float* value_x, float* y);
+// The width of a field's value: its digits, boxes, choice text or file name.
+float value_width(const field_entry& f, const screen_entry& s);
+// Between a file field's label and its name: the chooser's button.
+const float FILE_BUTTON_ROOM = 24;
+// Between a field's value and its unit.
+const float UNIT_GAP = 6;
 
 } // namespace fabrex

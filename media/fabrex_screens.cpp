@@ -97,14 +97,12 @@ picture make_fabrex_bitmap(const char* name)
         fabrex::field_place(f, *s, &lx, &vx, &y);
         pic_text(p, TEXT, lx, y, f.label, 1);
         const bool digits = f.kind == fabrex::F_NUMBER || f.kind == fabrex::F_COUNT;
-        float w = f.kind == fabrex::F_RADIO ? 14.0f * f.dig : digits ? 10.0f * f.dig + 6 : 12;
-        if (f.kind == fabrex::F_FILE) w = 150;
-        if (f.kind == fabrex::F_TEXT) w = 66;
-        if (f.kind == fabrex::F_CHOICE) w = 70;
+        const float w = fabrex::value_width(f, *s);
         if (digits || f.kind == fabrex::F_FILE || f.kind == fabrex::F_TEXT)
             well(p, vx - (f.sign ? 5 : 0), y - 2, w + (f.sign ? 5 : 0), 11);
+        if (f.kind == fabrex::F_FILE) pic_file_button(p, vx, y);
         if (f.kind == fabrex::F_COUNT) count_columns(p, *s, f);
-        pic_text(p, SOFT, vx + w + 8, y, f.unit, 1);
+        pic_text(p, SOFT, vx + w + fabrex::UNIT_GAP, y, f.unit, 1);
     }
     if (!strcmp(name, "A_PANL")) {
         // The eight instrument slots and the radio box.

@@ -33,6 +33,10 @@ picture make_fabrex_bitmap(const char* name);
 // The tools' main-screen pictures: "AFL" and "FLP" of Sectra, "NIMBREL" of Nimbrel.
 picture make_tool_bitmap(const char* name);
 
+// The raised button of a file name drawn at (x, y), where the toolkit's file
+// button acts, with a folder on its face.
+void pic_file_button(picture& p, float x, float y);
+
 // Panel pieces shared by the bitmap painters.
 colour panel_colour();
 picture panel_plate(int w, int h, int seed);

@@ -26,6 +26,7 @@ picture nimbrel_screen()
     pic_text(p, LABEL, 78, 540, "Departure airport", 1);
     pic_text(p, LABEL, 408, 540, "Destination airport", 1);
     pic_text(p, LABEL, 20, 365, "Aircraft:", 1);
+    pic_file_button(p, 97, 362);
     pic_text(p, LABEL, 440, 377, "Altitude (feet):", 1);
     pic_text(p, LABEL, 79, 320, "Your briefing", 1);
     inset(p, 70, 60, 660, 255);

@@ -6,6 +6,8 @@
 #include "media_font.h"
 #include "media_noise.h"
 
+#include "toolkit/HL_BTN.h"
+
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -100,6 +102,21 @@ void push_button(picture& p, float x1, float y1, float x2, float y2, const char*
     pic_text_centred(p, TEXT, (x1 + x2) / 2, (y1 + y2) / 2, text, 1);
 }
 
+} // namespace
+
+void pic_file_button(picture& p, float x, float y)
+{
+    float x1, y1, x2, y2;
+    file_button_box(x, y, &x1, &y1, &x2, &y2);
+    pic_rect(p, rgb(170, 170, 170), x1, y1, x2 - x1, y2 - y1);
+    pic_bevel(p, x1, y1, x2 - x1, y2 - y1, 1, LIGHT, SHADE);
+    // The chooser's folder symbol, centred.
+    const float fx = (x1 + x2) / 2 - 5, fy = (y1 + y2) / 2 - 4;
+    pic_polygon(p, rgb(230, 200, 60), {fx, fy, fx, fy + 5, fx + 1, fy + 5, fx + 3, fy + 7, fx + 5, fy + 7, fx + 7, fy + 5,
+                                       fx + 10, fy + 5, fx + 10, fy});
+}
+
+namespace {
 // An engraved group frame with its title breaking the top edge.
 void group(picture& p, float x, float y, float w, float h, const char* title)
 {

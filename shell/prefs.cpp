@@ -15,7 +15,6 @@
 
 #include <cmath>
 #include <cstring>
-#include <filesystem>
 
 int ogl_trees;
 
@@ -409,10 +408,7 @@ void hardprefs()
                  "", "", ALERT_NOTICE);
     copy_bounded(pln.C_file, "Untitled.acf", 400);
     // The chooser opens where the bundled aircraft lie, so the first run offers them.
-    char aircraft[400];
-    C_plus_C(app_path, "Aircraft/", aircraft);
-    std::error_code ec;
-    if (std::filesystem::is_directory(aircraft, ec)) C_to_C(aircraft, wrk_path);
+    chooser_start_folder(203);
     // Closing the program while the chooser is open is not a refusal: the
     // program is ending anyway, and no alert could be answered.
     if (!MACIBM_open(203, pln.C_file, pln.C_path) && !gdone)

@@ -3,13 +3,12 @@
 # with Enter, pick the bundled aircraft the chooser offers, let it fly frames,
 # then close it as the desktop would (SDL turns SIGTERM into a quit) and
 # expect exit status 0 and the preferences saved, as Quit saves them. Runs in
-# its own settings folder.
-exe="$1"
-cd "$(dirname "$exe")" || exit 1
-XDG_CONFIG_HOME=$(mktemp -d)
+# its own settings folder, from a copy of the program beside the program
+# folder's data, so its logs stay out of it.
+. "$(dirname "$0")/support/program_links.sh"
+cd "$tmp/program" || exit 1
+XDG_CONFIG_HOME="$tmp/config"
 export XDG_CONFIG_HOME
-trap 'rm -rf "$XDG_CONFIG_HOME"' EXIT
-rm -f Error.out Korvan.out
 "$exe" &
 pid=$!
 # The chooser (window 998) lists the "Aircraft" folder; its first row is at

@@ -173,6 +173,15 @@ void build_body(int p)
     }
 }
 
+// Whether a part's outer faces wind counter-clockwise: the right-hand and
+// upright lifting parts, and the bodies, whose rings run down the right side;
+// the others wind the toolkit's clockwise way.
+int front_ccw(int p)
+{
+    return p == 5 || p == 7 || p == 9 || p == 11 || p == 12 || p == 13 || p >= 18;
+}
+
+// Normals out of the front faces, the ones drawn and lit.
 void build_normals(int p)
 {
     int ns = s_dim(p), nr = r_dim(p);
@@ -191,6 +200,8 @@ void build_normals(int p)
                 b[k] = a_xyz[p][s][r1][k] - a_xyz[p][s][r0][k];
             }
             find_normal_vects(a, b, n_xyz[p][s][r]);
+            if (!front_ccw(p))
+                for (int k = 0; k < 3; ++k) n_xyz[p][s][r][k] = -n_xyz[p][s][r][k];
         }
 }
 
@@ -377,8 +388,7 @@ void draw_part(int p)
     if (p <= 3) glRotatef(pln.propdir[p] < 0 ? -track_ang : track_ang, 0, 0, 1);
     if (p >= 4 && p <= 13 && pln.varsweepEQ[p])
         glRotatef((pln.sweepnow[p] - pln.sweep1[p]) * (p % 2 ? -1.0f : 1.0f), 0, 1, 0);
-    int reversed = p == 5 || p == 7 || p == 9 || p == 11 || p == 12 || p == 13;
-    // Mirrored parts wind the other way round the toolkit's clockwise front faces.
+    int reversed = front_ccw(p);
     if (reversed) glFrontFace(GL_CCW);
     draw_surface(p);
     if (reversed) glFrontFace(GL_CW);

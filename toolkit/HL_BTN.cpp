@@ -244,15 +244,26 @@ int instdbtn(int color, float x, float y, float* var, int dig, int dec, int sign
     return instdbtn_range(color, x, y, var, dig, dec, lo, hi, help);
 }
 
+void file_button_box(float x, float y, float* x1, float* y1, float* x2, float* y2)
+{
+    *x1 = x - 20;
+    *y1 = y - 7;
+    *x2 = x;
+    *y2 = y + 13;
+}
+
 int instringbtn(float x, float y, char* C_file, int file_type, const char* help)
 {
     int clicked = 0;
-    if (clicked_in(x - 20, y - 7, x, y + 13)) {
+    float x1, y1, x2, y2;
+    file_button_box(x, y, &x1, &y1, &x2, &y2);
+    if (clicked_in(x1, y1, x2, y2)) {
+        chooser_start_folder(file_type);
         MACIBM_open(file_type, C_file, C_s);
         clicked = 1;
     }
     OGL_string(47, x, y, C_file, 999, 6);
-    if (mouse_in(x - 20, y - 7, x, y + 13)) set_help(x, y, help);
+    if (mouse_in(x1, y1, x2, y2)) set_help(x, y, help);
     return clicked;
 }
 

@@ -48,9 +48,13 @@ int instdbtn_range(int color, float x, float y, float* var, int dig, int dec, fl
 // The same over the whole range the digits can show, signed when sign is set.
 int instdbtn(int color, float x, float y, float* var, int dig, int dec, int sign, const char* help);
 
-// File-name button: a click opens the Open chooser for file_type, which fills
-// C_file (400 characters) and the shared path C_s. 1 if clicked.
+// File-name button: a click opens the Open chooser for file_type, in the
+// program folder's folder of that type, which fills C_file (400 characters)
+// and the shared path C_s. 1 if clicked.
 int instringbtn(float x, float y, char* C_file, int file_type, const char* help);
+// Where the button of a file name drawn at (x, y) acts: the strip left of the
+// name. Backdrops draw the button there.
+void file_button_box(float x, float y, float* x1, float* y1, float* x2, float* y2);
 
 // Scrolling list of entries ind1..ind2 (names of 40 characters at
 // name + 40 i, identifiers of 5 at id + 5 i), entry *center_index on the

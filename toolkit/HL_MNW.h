@@ -104,6 +104,9 @@ extern int m_x1, m_y1, m_x2, m_y2;
 // File chooser (windows 998 "OPEN" and 999 "SAVE"). file and path hold 400
 // characters. 1 when a file was chosen or a name confirmed, 0 when closed.
 int MACIBM_open(int file_type, char* file, char* path);
+// Points the chooser at the program folder's folder of file_type ("airfoils",
+// "flaps", "Aircraft") when it has one and the chooser is not inside it already.
+void chooser_start_folder(int file_type);
 int MACIBM_save(int file_type, char* file, char* path);
 // Lists wrk_path into g_name, g_path, g_is_folder, sorted by name ignoring
 // case, at most CHOOSER_ROWS entries; returns the number kept.

@@ -162,6 +162,17 @@ void OPENSAVE_update()
     }
 }
 
+void chooser_start_folder(int file_type)
+{
+    const char* sub = file_type == 200 ? "airfoils/" : file_type == 201 ? "flaps/" : file_type == 203 ? "Aircraft/" : nullptr;
+    if (!sub || !joined_fits(app_path, sub, 0)) return;
+    char folder[PATH_DIM];
+    C_plus_C(app_path, sub, folder);
+    if (!strncmp(wrk_path, folder, strlen(folder))) return;
+    std::error_code ec;
+    if (std::filesystem::is_directory(folder, ec)) copy_bounded(wrk_path, folder, PATH_DIM);
+}
+
 int MACIBM_open(int file_type, char* file, char* path)
 {
     g_file_type = file_type;

@@ -3,6 +3,10 @@
 #include "aircraft_editor/default_plane.h"
 #include "aircraft_editor/editor.h"
 #include "aircraft_editor/fabrex_records.h"
+#include "aircraft_editor/screen_table.h"
+#include "platform/window.h"
+#include "toolkit/HL_BTN.h"
+#include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_GRAPH.h"
 #include "toolkit/HL_MNW.h"
 #include "toolkit/HL_TYPES.h"
@@ -12,7 +16,10 @@
 #include <gtest/gtest.h>
 
 #include <GL/gl.h>
+#include <cstddef>
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
 #include <cstdlib>
 #include <string>
 #include <unistd.h>
@@ -27,7 +34,7 @@ void frames(int n)
 // One frame's drawing, read back before the swap and kept as a binary PPM;
 // returns how many pixels differ from (r, g, b) and, in *lights, how many
 // show the pure red or green of a navigation light.
-int screenshot(const char* name, int r, int g, int b, int* lights = nullptr)
+int screenshot(const char* name, int r, int g, int b, int* lights = nullptr, std::vector<unsigned char>* shot = nullptr)
 {
     OGL_plot_background();
     APPLICATION_update();
@@ -48,12 +55,88 @@ int screenshot(const char* name, int r, int g, int b, int* lights = nullptr)
         lit += (px[k] == 255 && px[k + 1] == 0 && px[k + 2] == 0) || (px[k] == 0 && px[k + 1] == 255 && px[k + 2] == 0);
     }
     if (lights) *lights = lit;
+    if (shot) *shot = px;
     return differ;
+}
+
+// Scripted input: a click at a point of the 800 x 600 drawing space, and the
+// end of a frame's events.
+void click_at(float x, float y)
+{
+    plat_event move{PLAT_MOUSE_MOVE, 0, (int)(x * mnw.XRAT), (int)(mnw.YRES - y * mnw.YRAT)};
+    plat_event down{PLAT_BUTTON_DOWN, 0, 0, 0};
+    plat_event up{PLAT_BUTTON_UP, 0, 0, 0};
+    plat_inject_event(&move);
+    plat_inject_event(&down);
+    plat_inject_event(&up);
+}
+
+void end_frame()
+{
+    plat_event none{PLAT_NONE, 0, 0, 0};
+    plat_inject_event(&none);
+}
+
+// The pixel under window point (x, y) of the open screen, window units.
+const unsigned char* at_window(const std::vector<unsigned char>& px, float x, float y)
+{
+    const float sx = (mnw.x + x) * mnw.XRAT, sy = (mnw.y + y) * mnw.YRAT;
+    return &px[((size_t)sy * (size_t)mnw.XRES + (size_t)sx) * 3];
+}
+
+// A file field's button is drawn where it acts, and a click on it opens the
+// chooser in its files' folder; the first file there is picked.
+void pick_with_file_button(int id, size_t offset, const char* folder, const char* field)
+{
+    using namespace fabrex;
+    APPLICATION_handlemenu(id);
+    frames(3);
+    ASSERT_EQ(mnw.topwin, id);
+    const screen_entry* s = find_screen(id, 0);
+    float x = 0, y = 0;
+    for (int k = 0; k < screen_field_count; ++k) {
+        const field_entry& f = screen_fields[k];
+        if (strcmp(f.bitmap, s->bitmap) || f.offset + (f.per_part ? 400 * s->part : 0) != offset) continue;
+        float lx;
+        field_place(f, *s, &lx, &x, &y);
+    }
+    ASSERT_GT(x, 0);
+    float x1, y1, x2, y2;
+    file_button_box(x, y, &x1, &y1, &x2, &y2);
+    std::vector<unsigned char> px;
+    screenshot((std::string("file_button_") + std::to_string(id)).c_str(), 0, 0, 0, nullptr, &px);
+    // The raised button's light top and dark bottom edges, the folder on its face.
+    const unsigned char* top = at_window(px, (x1 + x2) / 2, y2 - 0.5f);
+    const unsigned char* bottom = at_window(px, (x1 + x2) / 2, y1 + 0.5f);
+    const unsigned char* folder_mark = at_window(px, (x1 + x2) / 2, (y1 + y2) / 2);
+    EXPECT_GT(top[0], 190) << id;
+    EXPECT_LT(bottom[0], 70) << id;
+    EXPECT_GT(folder_mark[0], 200) << id;
+    EXPECT_LT(folder_mark[2], 100) << id;
+
+    // A click on the button, then the chooser's first row.
+    copy_bounded(wrk_path, app_path, 400);
+    click_at((mnw.x + (x1 + x2) / 2), (mnw.y + (y1 + y2) / 2));
+    end_frame();
+    end_frame();
+    click_at(240 + 100, 16 + 528);
+    end_frame();
+    frames(1);
+    EXPECT_EQ(mnw.topwin, id);
+    EXPECT_EQ(std::string(wrk_path), std::string(app_path) + folder);
+    ASSERT_GT(number_items, 0);
+    EXPECT_STREQ(field, g_name[0]);
+    MACIBM_startwind(0);
 }
 } // namespace
 
 TEST(FabrexWindow, PreviewAndScreensOfTheBundledTrainer)
 {
+    // The program's data beside this test, which runs as the program would.
+    for (const char* sub : {"bitmaps", "textures", "airfoils", "flaps", "Aircraft"}) {
+        std::error_code ec;
+        std::filesystem::create_symlink(std::string(PROGRAM_DIR) + "/" + sub, std::string(SHOT_DIR) + "/" + sub, ec);
+    }
     std::string settings = ::testing::TempDir() + "fabrex_gui_" + std::to_string(getpid());
     setenv("XDG_CONFIG_HOME", settings.c_str(), 1);
     using namespace fabrex;
@@ -80,7 +163,7 @@ TEST(FabrexWindow, PreviewAndScreensOfTheBundledTrainer)
     EXPECT_EQ(lights, 0);
     mnw.draw_wire = 1;
 
-    for (int id : {217, 205, 206, 208, 225, 201, 301}) {
+    for (int id : {200, 211, 217, 205, 206, 208, 215, 225, 201, 301}) {
         APPLICATION_handlemenu(id);
         frames(3);
         EXPECT_EQ(mnw.topwin, id);
@@ -88,6 +171,9 @@ TEST(FabrexWindow, PreviewAndScreensOfTheBundledTrainer)
         EXPECT_GT(screenshot(("screen_" + std::to_string(id)).c_str(), 0, 0, 0), 50000) << id;
         MACIBM_startwind(0);
     }
+    pick_with_file_button(301, offsetof(planestruct, Rafl0[5]), "airfoils/", pln.Rafl0[5]);
+    pick_with_file_button(215, offsetof(planestruct, flap_str), "flaps/", pln.flap_str);
+
     // Both spins end near heading 225 and roll 315 (135 or 855 degrees turned);
     // the last frame's step overshoots, by more on a slow machine.
     msc.rotate_code = 419;

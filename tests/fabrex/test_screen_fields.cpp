@@ -7,11 +7,16 @@
 #include "aircraft_editor/editor.h"
 #include "aircraft_editor/fabrex_records.h"
 #include "aircraft_editor/screen_table.h"
+#include "toolkit/HL_BTN.h"
+#include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_MNW.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/plane_record.h"
 
 #include <cstddef>
+#include <cstring>
+#include <string>
+#include <vector>
 
 using namespace fabrex;
 
@@ -45,22 +50,28 @@ void frame(int id, float x, float y, int clicked = 1)
     APPLICATION_update();
 }
 
-// Where digit k of the number field at `offset` stands on screen id, raised
-// (a click there steps it up) or lowered.
-void digit_at(int id, size_t offset, int k, int up, float* x, float* y)
+// Where the value of the field at `offset` stands on screen id.
+void value_at(int id, size_t offset, float* x, float* y)
 {
     const screen_entry* s = find_screen(id, pln.is_heli);
     ASSERT_NE(s, nullptr);
     for (int n = 0; n < screen_field_count; ++n) {
         const field_entry& f = screen_fields[n];
         if (f.offset != offset || std::string(f.bitmap) != s->bitmap) continue;
-        float lx, vx, fy;
-        field_place(f, *s, &lx, &vx, &fy);
-        *x = vx + 10 * k + 5;
-        *y = fy + (up ? 10 : -5);
+        float lx;
+        field_place(f, *s, &lx, x, y);
         return;
     }
     FAIL() << "no field at offset " << offset << " on screen " << id;
+}
+
+// Where digit k of the number field at `offset` stands on screen id, raised
+// (a click there steps it up) or lowered.
+void digit_at(int id, size_t offset, int k, int up, float* x, float* y)
+{
+    value_at(id, offset, x, y);
+    *x += 10 * k + 5;
+    *y += up ? 10 : -5;
 }
 
 void click_digit(int id, size_t offset, int k, int up)
@@ -138,4 +149,163 @@ TEST_F(Screens, BladeChordInInchesAndDiscTilt)
     ASSERT_FLOAT_EQ(pln.vertcant[0], 90);
     click_digit(208, offsetof(planestruct, vertcant), 0, 1);   // tilt 0.0 to 1.0 forward
     EXPECT_NEAR(pln.vertcant[0], 89.0f, 1e-4f);
+}
+
+namespace {
+// What a field draws, or where it answers clicks.
+struct rect {
+    float x1, y1, x2, y2;
+    std::string what;
+    char kind;   // 'd' drawn, 'c' clicked
+};
+
+bool overlap(const rect& a, const rect& b)
+{
+    return a.kind == b.kind && a.x1 < b.x2 && b.x1 < a.x2 && a.y1 < b.y2 && b.y1 < a.y2;
+}
+
+float text_w(const char* s)
+{
+    return s && *s ? 6.0f * (float)strlen(s) - 1 : 0;
+}
+
+// What a field draws on its screen (its label, value and unit) and where its
+// widget answers clicks (the toolkit's zones); a count button's columns too.
+std::vector<rect> extent(const field_entry& f, const screen_entry& s, int is_heli)
+{
+    float lx, vx, y;
+    field_place(f, s, &lx, &vx, &y);
+    const std::string name = std::string(s.title) + " \"" + f.label + "\"";
+    const float w = value_width(f, s);
+    std::vector<rect> r;
+    if (*f.label) r.push_back({lx, y, lx + text_w(f.label), y + 7, name + " label", 'd'});
+    if (*f.unit) r.push_back({vx + w + UNIT_GAP, y, vx + w + UNIT_GAP + text_w(f.unit), y + 7, name + " unit", 'd'});
+    switch (f.kind) {
+    case F_NUMBER:
+    case F_COUNT:
+        r.push_back({vx - (f.sign ? 5.0f : 0.0f), y - 2, vx + w, y + 9, name, 'd'});
+        r.push_back({vx, y - 14, vx + 10.0f * f.dig, y + 20, name + " digits", 'c'});
+        break;
+    case F_TEXT:
+        r.push_back({vx, y - 2, vx + w, y + 9, name, 'd'});
+        r.push_back({vx, y - 14, vx + 60, y + 20, name + " letters", 'c'});
+        break;
+    case F_RADIO:
+        r.push_back({vx, y, vx + w, y + 10, name, 'd'});
+        r.push_back({vx, y, vx + w, y + 10, name + " boxes", 'c'});
+        break;
+    case F_CHOICE:
+        r.push_back({vx, y - 2, vx + w, y + 9, name, 'd'});
+        r.push_back({vx + w, y - 17, vx + w + 15, y + 23, name + " arrows", 'c'});
+        break;
+    case F_FILE:
+        r.push_back({vx - 20, y - 7, vx + w, y + 13, name, 'd'});
+        r.push_back({vx - 20, y - 7, vx, y + 13, name + " button", 'c'});
+        break;
+    default:
+        r.push_back({vx - 2, y - 2, vx + 9, y + 9, name, 'd'});
+        r.push_back({vx - 2, y - 2, vx + 9, y + 9, name + " box", 'c'});
+        break;
+    }
+    if (f.kind == F_COUNT && !f.per_part) {
+        r.push_back({20, engine_row_y[2] - 2, engine_column_x(4) + 6, engine_row_y[0] + 25, name + " engine columns", 'd'});
+        r.push_back({engine_column_x(0), engine_row_y[2] - 14, engine_column_x(3) + 40, engine_row_y[0] + 20,
+                     name + " engine columns", 'c'});
+    }
+    const char* const* rows;
+    const int n = f.kind == F_COUNT && f.per_part ? element_rows(s.part, is_heli, &rows) : 0;
+    if (n) {
+        r.push_back({20, element_row_y(s, n - 1) - 2, element_column_x(8), element_row_y(s, 0) + 23, name + " element columns", 'd'});
+        r.push_back({element_column_x(0), element_row_y(s, n - 1) - 2, element_column_x(7) + 30, element_row_y(s, 0) + 20,
+                     name + " element columns", 'c'});
+    }
+    return r;
+}
+} // namespace
+
+// Every field of every screen has a place of its own inside the screen: no
+// two fields overprint or share a click, and no field stands twice.
+TEST(ScreenTable, EveryFieldHasItsOwnPlaceInsideItsScreen)
+{
+    for (int is_heli : {0, 1})
+        for (const screen_entry* s = is_heli ? heli_screens : plane_screens; s->id; ++s) {
+            std::vector<rect> taken;
+            std::vector<size_t> offsets;
+            for (int k = 0; k < screen_field_count; ++k) {
+                const field_entry& f = screen_fields[k];
+                if (strcmp(f.bitmap, s->bitmap) || (f.mode != BOTH && (f.mode == HELI) != (is_heli == 1))) continue;
+                for (size_t o : offsets) EXPECT_NE(o, f.offset) << s->title << " shows \"" << f.label << "\" twice";
+                offsets.push_back(f.offset);
+                const std::vector<rect> mine = extent(f, *s, is_heli);
+                for (const rect& r : mine) {
+                    EXPECT_TRUE(r.x1 >= 0 && r.y1 >= 0 && r.x2 <= s->dx && r.y2 <= s->dy)
+                        << r.what << " reaches outside its screen: " << r.x1 << " " << r.y1 << " " << r.x2 << " " << r.y2;
+                    for (const rect& t : taken) EXPECT_FALSE(overlap(r, t)) << r.what << " meets " << t.what;
+                }
+                for (size_t a = 0; a < mine.size(); ++a)
+                    for (size_t b = a + 1; b < mine.size(); ++b) EXPECT_FALSE(overlap(mine[a], mine[b])) << mine[a].what << " meets " << mine[b].what;
+                taken.insert(taken.end(), mine.begin(), mine.end());
+            }
+        }
+}
+
+// The flight model reads whether the fuselage sits in the propwash and where
+// the gear struts are attached: the fuselage and gear screens edit them.
+TEST_F(Screens, PropwashAndStrutAttachmentsAreEditedOnTheirScreens)
+{
+    float x, y;
+    value_at(217, offsetof(planestruct, fusewash), &x, &y);
+    frame(217, x + 3, y + 3);
+    EXPECT_EQ(pln.fusewash, 1);
+    const struct {
+        size_t offset;
+        int up;
+        float* field;
+        float want;
+    } struts[] = {
+        {offsetof(planestruct, ngearZ_att), 1, &pln.ngearZ_att, 1},  {offsetof(planestruct, ngearY_att), 0, &pln.ngearY_att, -1},
+        {offsetof(planestruct, mgearZ_att), 1, &pln.mgearZ_att, 1},  {offsetof(planestruct, mgearX_att), 1, &pln.mgearX_att, 1},
+        {offsetof(planestruct, mgearY_att), 0, &pln.mgearY_att, -1},
+    };
+    for (const auto& c : struts) {
+        click_digit(225, c.offset, 2, c.up);
+        EXPECT_FLOAT_EQ(*c.field, c.want) << c.offset;
+    }
+}
+
+// A file field's chooser opens from its button, the strip left of the name,
+// in the folder its files belong in; a click on the name opens nothing.
+TEST_F(Screens, FileButtonsOpenTheChooserInTheFilesFolder)
+{
+    const struct {
+        int id;
+        size_t offset;
+        const char* folder;
+        const char* name;
+    } cases[] = {
+        {301, offsetof(planestruct, Rafl0[5]), "airfoils/", pln.Rafl0[5]},
+        {304, offsetof(planestruct, Tafl1[11]), "airfoils/", pln.Tafl1[11]},
+        {215, offsetof(planestruct, flap_str), "flaps/", pln.flap_str},
+    };
+    for (const auto& c : cases) {
+        const screen_entry* s = find_screen(c.id, 0);
+        float x = 0, y = 0;
+        for (int k = 0; k < screen_field_count; ++k) {
+            const field_entry& f = screen_fields[k];
+            if (strcmp(f.bitmap, s->bitmap) || f.offset + (f.per_part ? 400 * s->part : 0) != c.offset) continue;
+            float lx;
+            field_place(f, *s, &lx, &x, &y);
+        }
+        ASSERT_GT(x, 0) << c.id;
+        copy_bounded(wrk_path, app_path, 400);
+        calls.clear();
+        frame(c.id, x + 30, y + 3);   // on the name
+        EXPECT_TRUE(calls.empty()) << c.id;
+        float x1, y1, x2, y2;
+        file_button_box(x, y, &x1, &y1, &x2, &y2);
+        frame(c.id, (x1 + x2) / 2, (y1 + y2) / 2);
+        EXPECT_EQ(calls, std::vector<char>{'o'}) << c.id;
+        EXPECT_EQ(std::string(wrk_path), std::string(PROGRAM_DIR "/") + c.folder) << c.id;
+        EXPECT_STREQ(c.name, chooser_file.c_str()) << c.id;
+    }
 }

@@ -2,9 +2,11 @@
 // the toolkit's drawing calls and sounds (the linker's --wrap).
 #include "tests/panel/panel_fixture.h"
 
+#include "aircraft_editor/screen_table.h"
 #include "cockpit/P_INIT.h"
 #include "cockpit/P_UPDATE.h"
 #include "cockpit/cockpit_records.h"
+#include "cockpit/flight_instruments.h"
 #include "cockpit/glass_displays.h"
 #include "cockpit/hud.h"
 #include "flight/flight_records.h"
@@ -16,6 +18,8 @@
 #include "world/world_records.h"
 
 #include <cmath>
+#include <cstddef>
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -131,6 +135,39 @@ TEST_F(InstrumentDrawing, AirspeedNeedleFreezesWhenTheSystemFails)
     update_airspeed();
     n = needle_from(x, y, 0);
     EXPECT_NEAR(n->x2, x, 1e-3);   // at rest: straight up
+}
+
+// The aircraft editor's "Speed units" boxes say what the airspeed indicator
+// shows for each: a box labelled "kt" gives a dial in knots.
+TEST_F(InstrumentDrawing, EditorSpeedUnitLabelsSayWhatTheDialShows)
+{
+    const float x = ins.x_loc[1], y = ins.y_loc[1], knots = 100;
+    const int in_knots = airspeed_needle(knots), in_mph = airspeed_needle(knots * con.nm_to_sm);
+    ASSERT_GT(std::abs(in_knots - in_mph), 3);
+    int labelled = 0;
+    for (int k = 0; k < fabrex::screen_field_count; ++k) {
+        const fabrex::field_entry& f = fabrex::screen_fields[k];
+        if (f.offset != offsetof(planestruct, asi_units)) continue;
+        ++labelled;
+        // "1 <unit> 2 <unit>": each box's number, then its unit.
+        char u1[8] = "", u2[8] = "";
+        ASSERT_EQ(sscanf(f.unit, "1 %7s 2 %7s", u1, u2), 2) << f.unit;
+        const std::string units[3] = {"", u1, u2};
+        for (int box = 1; box <= 2; ++box) {
+            pln.asi_units = box;
+            flt.vind = knots;
+            calls.clear();
+            update_airspeed();
+            const call* n = needle_from(x, y, 0);
+            ASSERT_NE(n, nullptr);
+            const float angle = std::fmod(std::atan2(n->x2 - x, n->y2 - y) * 57.29578f + 360, 360.0f);
+            const bool dial_knots = std::fabs(angle - in_knots) < std::fabs(angle - in_mph);
+            EXPECT_EQ(units[box], dial_knots ? "kt" : "mph") << f.bitmap << " box " << box;
+            const std::string said = (dial_knots ? "knots (" : "miles per hour (") + std::to_string(box) + ")";
+            EXPECT_NE(std::string(f.help).find(said), std::string::npos) << f.help;
+        }
+    }
+    EXPECT_EQ(labelled, 2);   // airplane and helicopter viewpoint screens
 }
 
 TEST_F(InstrumentDrawing, FailedAttitudeIndicatorShowsLevelFlight)

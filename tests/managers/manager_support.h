@@ -15,5 +15,9 @@ struct gl_record {
     std::vector<float> texcoords;   // s, t of each
     std::vector<float> rotations;   // angle, x, y, z of each rotation
     std::vector<float> point_sizes;
+    std::vector<float> normals;   // the normal in force at each vertex
+    std::vector<int> given;       // per vertex: 1 when its own normal was given
+    std::vector<int> quads;       // per vertex: 1 inside a GL_QUADS begin
+    std::vector<int> ccw;         // per vertex: 1 while front faces wind counter-clockwise
 };
 extern gl_record gl_calls;

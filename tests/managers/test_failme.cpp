@@ -23,17 +23,37 @@ void __wrap__Z11play_bufferii(int slot, int loop)
     __real__Z11play_bufferii(slot, loop);
 }
 
-void __wrap_glBegin(GLenum)
+static GLenum gl_mode = 0, gl_front = GL_CW;
+static GLfloat gl_normal[3] = {0, 0, 1};
+static int gl_normal_given = 0;
+void __wrap_glBegin(GLenum mode)
 {
     ++gl_calls.begins;
+    gl_mode = mode;
 }
 void __wrap_glEnd()
 {
     ++gl_calls.ends;
 }
+void __wrap_glNormal3f(GLfloat x, GLfloat y, GLfloat z)
+{
+    gl_normal[0] = x;
+    gl_normal[1] = y;
+    gl_normal[2] = z;
+    gl_normal_given = 1;
+}
+void __wrap_glFrontFace(GLenum mode)
+{
+    gl_front = mode;
+}
 void __wrap_glVertex3f(GLfloat x, GLfloat y, GLfloat z)
 {
     gl_calls.vertices.insert(gl_calls.vertices.end(), {x, y, z});
+    gl_calls.normals.insert(gl_calls.normals.end(), {gl_normal[0], gl_normal[1], gl_normal[2]});
+    gl_calls.quads.push_back(gl_mode == GL_QUADS);
+    gl_calls.ccw.push_back(gl_front == GL_CCW);
+    gl_calls.given.push_back(gl_normal_given);
+    gl_normal_given = 0;
 }
 void __wrap_glTexCoord2f(GLfloat s, GLfloat t)
 {

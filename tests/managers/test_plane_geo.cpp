@@ -204,3 +204,45 @@ TEST_F(PlaneGeo, DrawingRecord)
     EXPECT_FLOAT_EQ(gl_calls.rotations[8], -10);
     EXPECT_FLOAT_EQ(gl_calls.rotations[11], 1);
 }
+
+// Every drawn face is lit on the side it shows: the normals at its corners
+// leave its front side. And the bodies show their outside: the front sides of
+// the fuselage's faces look away from its stations' centres.
+TEST_F(PlaneGeo, FacesAreLitOnTheSideTheyShow)
+{
+    load_plane_geo(0, 0);
+    con.VIEW_xyz[0] = 20;
+    plot_plane(0, 0, 0, 0, 0, 0);
+    const std::vector<float>& v = gl_calls.vertices;
+    const std::vector<float>& n = gl_calls.normals;
+    int faces = 0, fuselage = 0;
+    for (size_t q = 0; q + 4 <= gl_calls.quads.size(); q += 4) {
+        if (!gl_calls.quads[q] || !gl_calls.given[q]) continue;   // the tyres are not lit by normals
+        const float* a = &v[3 * q];
+        const float e1[3] = {v[3 * q + 3] - a[0], v[3 * q + 4] - a[1], v[3 * q + 5] - a[2]};
+        const float e3[3] = {v[3 * q + 9] - a[0], v[3 * q + 10] - a[1], v[3 * q + 11] - a[2]};
+        float front[3] = {e1[1] * e3[2] - e1[2] * e3[1], e1[2] * e3[0] - e1[0] * e3[2], e1[0] * e3[1] - e1[1] * e3[0]};
+        if (!gl_calls.ccw[q])
+            for (float& c : front) c = -c;
+        if (front[0] * front[0] + front[1] * front[1] + front[2] * front[2] < 1e-8f) continue;   // a closed end
+        ++faces;
+        for (int k = 0; k < 4; ++k) {
+            const float* nk = &n[3 * (q + k)];
+            EXPECT_GT(nk[0] * front[0] + nk[1] * front[1] + nk[2] * front[2], 0) << "face " << q / 4 << " corner " << k;
+        }
+        // The fuselage's faces: their first corner is a point of its stations.
+        for (int s = 0; s < f_body_s_dim(18); ++s)
+            for (int r = 0; r < f_body_r_dim(18); ++r) {
+                if (a[0] != a_xyz[18][s][r][0] || a[1] != a_xyz[18][s][r][1] || a[2] != a_xyz[18][s][r][2]) continue;
+                float cx = 0, cy = 0;
+                for (int k = 0; k < f_body_r_dim(18); ++k) {
+                    cx += a_xyz[18][s][k][0] / f_body_r_dim(18);
+                    cy += a_xyz[18][s][k][1] / f_body_r_dim(18);
+                }
+                ++fuselage;
+                EXPECT_GT(front[0] * (a[0] - cx) + front[1] * (a[1] - cy), 0) << "fuselage station " << s << " point " << r;
+            }
+    }
+    EXPECT_GT(faces, 100);
+    EXPECT_GT(fuselage, 100);
+}
