@@ -365,10 +365,10 @@ void grid_of(const screen_entry& s, int col, int* cols, float* label_room)
         const field_entry& f = screen_fields[k];
         if (strcmp(f.bitmap, s.bitmap) != 0) continue;
         if (f.col + 1 > *cols) *cols = f.col + 1;
-        if (f.col == col && strlen(f.label) > longest) longest = strlen(f.label);
+        if (f.col == col && f.kind != F_FILE && strlen(f.label) > longest) longest = strlen(f.label);
     }
     // 6 units a letter, then room for a sign column before the value.
-    *label_room = 6.0f * longest + 10 > 80 ? 6.0f * longest + 10 : 80;
+    *label_room = 6.0f * longest + 12 > 80 ? 6.0f * longest + 12 : 80;
 }
 } // namespace
 
@@ -380,10 +380,15 @@ void field_place(const field_entry& f, const screen_entry& s, float* label_x, fl
     float room;
     grid_of(s, f.col, &cols, &room);
     *label_x = 20.0f + (s.dx - 20) / cols * f.col;
-    *value_x = *label_x + room;
-    // A file name stands right of its button (toolkit: the strip left of the name).
-    if (f.kind == F_FILE) *value_x += FILE_BUTTON_ROOM;
+    // A file name stands right of its button (toolkit: the strip left of the
+    // name), under its label, so that long names fit.
+    *value_x = *label_x + (f.kind == F_FILE ? FILE_BUTTON_ROOM : room);
     *y = s.dy - 60.0f - 36.0f * f.row;
+}
+
+float field_label_y(const field_entry& f, float y)
+{
+    return f.kind == F_FILE ? y + 15 : y;
 }
 
 float value_width(const field_entry& f, const screen_entry& s)

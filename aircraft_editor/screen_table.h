@@ -62,6 +62,8 @@ int element_rows(int part, int is_heli, const char* const** names);
 
 // Where a field's label and value stand on a screen of height dy, window units.
 void field_place(const field_entry& f, const screen_entry& s, float* label_x, float* value_x, float* y);
+// The height of a field's label on the row at y: file names have theirs above.
+float field_label_y(const field_entry& f, float y);
 // The width of a field's value: its digits, boxes, choice text or file name.
 float value_width(const field_entry& f, const screen_entry& s);
 // Between a file field's label and its name: the chooser's button.

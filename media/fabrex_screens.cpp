@@ -95,7 +95,7 @@ picture make_fabrex_bitmap(const char* name)
         if (strcmp(f.bitmap, name) != 0) continue;
         float lx, vx, y;
         fabrex::field_place(f, *s, &lx, &vx, &y);
-        pic_text(p, TEXT, lx, y, f.label, 1);
+        pic_text(p, TEXT, lx, fabrex::field_label_y(f, y), f.label, 1);
         const bool digits = f.kind == fabrex::F_NUMBER || f.kind == fabrex::F_COUNT;
         const float w = fabrex::value_width(f, *s);
         if (digits || f.kind == fabrex::F_FILE || f.kind == fabrex::F_TEXT)

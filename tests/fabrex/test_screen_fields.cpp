@@ -178,7 +178,8 @@ std::vector<rect> extent(const field_entry& f, const screen_entry& s, int is_hel
     const std::string name = std::string(s.title) + " \"" + f.label + "\"";
     const float w = value_width(f, s);
     std::vector<rect> r;
-    if (*f.label) r.push_back({lx, y, lx + text_w(f.label), y + 7, name + " label", 'd'});
+    const float ly = field_label_y(f, y);
+    if (*f.label) r.push_back({lx, ly, lx + text_w(f.label), ly + 7, name + " label", 'd'});
     if (*f.unit) r.push_back({vx + w + UNIT_GAP, y, vx + w + UNIT_GAP + text_w(f.unit), y + 7, name + " unit", 'd'});
     switch (f.kind) {
     case F_NUMBER:

@@ -6,6 +6,7 @@
 #include "toolkit/HL_GRAPH.h"
 
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 namespace {
@@ -325,8 +326,15 @@ TEST_F(Widgets, NameListOfOneEntryKeepsItsKnobAtTheTop)
 
 TEST_F(Widgets, FileNameButtonOpensTheChooser)
 {
+    // A program folder whose aircraft lie in its "Aircraft" folder, where
+    // the chooser opens from wherever it was left.
     ScratchFolder scratch;
-    scratch.file("only.acf");
+    scratch.folder("Aircraft");
+    scratch.file("Aircraft/only.acf");
+    scratch.file("a.acf");   // the first row, were the chooser left at the top
+    for (const char* sub : {"bitmaps", "textures"})
+        std::filesystem::create_symlink(std::string(PROGRAM_DIR) + "/" + sub, scratch.dir + sub);
+    copy_bounded(app_path, scratch.dir.c_str(), 400);
     copy_bounded(wrk_path, scratch.dir.c_str(), 400);
     MACIBM_startwind(5);
     char name[400] = "old.acf";
@@ -337,10 +345,11 @@ TEST_F(Widgets, FileNameButtonOpensTheChooser)
     mnw.my = 103;
     EXPECT_EQ(instringbtn(100, 100, name, 203, "pick"), 1);
     EXPECT_STREQ(name, "only.acf");
-    EXPECT_EQ(std::string(C_s), scratch.dir + "only.acf");
+    EXPECT_EQ(std::string(C_s), scratch.dir + "Aircraft/only.acf");
     EXPECT_EQ(mnw.topwin, 5);
     // Without a click it only shows the name.
     mouse(90, 103, 0);
     EXPECT_EQ(instringbtn(100, 100, name, 203, "pick"), 0);
     EXPECT_STREQ(mnw.help_message, "pick");
+    copy_bounded(app_path, PROGRAM_DIR "/", 400);   // the scratch folder goes now
 }
