@@ -20,7 +20,8 @@ void assign_wind_tbl(float newpart)
     // A level below the calm one is calm, not the root of a negative number.
     float c = rat > 0 ? std::pow(rat, 1.5f) : 0;
 
-    atm.wnddir = closer_assymp(atm.wnddir, base + c * 90 * fltrand(-1, 1), newpart);
+    // A direction, so it wraps into 0..360 rather than leaving the compass.
+    atm.wnddir = fltwrap(closer_assymp(atm.wnddir, base + c * 90 * fltrand(-1, 1), newpart), 0, 360);
     atm.shrdir = closer_assymp(atm.shrdir, fltrand(0, 150 * c), newpart);
     atm.wndspd = closer_assymp(atm.wndspd, fltrand(0, 90 * c), newpart);
     atm.shrspd = closer_assymp(atm.shrspd, fltrand(0, 30 * c), newpart);

@@ -408,6 +408,8 @@ void set_fltvars(int type_start)
     float reach = fltmax4(get_wing_Xarm(5, pln.semilen[5]), get_wing_Xarm(7, pln.semilen[7]),
                           get_wing_Xarm(9, pln.semilen[9]), pln.body_Z[18][10][0]);
     scn.mindist = scn.dist = 1.2f * reach + 10;
+    // A new start has no path yet: the chase camera begins behind the heading.
+    scn.chase_dir[0] = scn.chase_dir[1] = scn.chase_dir[2] = 0;
 
     ins.jato_on = 0;
     ins.EFIS_wxr = 1;

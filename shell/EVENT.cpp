@@ -75,11 +75,12 @@ void transponder(char key)
 void panel_click(char key)
 {
     switch (key) {
-    case '$': manage_das(osrad + 516, 90); break;
-    case '%': manage_das(osrad + 536, 90); break;
-    case '^': manage_das(osrad + 556, 90); break;
-    case '&': manage_das(osrad + 579, 90); break;
-    case '*': manage_das(osrad + 619, 90); break;
+    // The autopilot buttons at their lamps' middles, clear of the shared edges.
+    case '$': manage_das(osrad + 527, 90); break;
+    case '%': manage_das(osrad + 547, 90); break;
+    case '^': manage_das(osrad + 570, 90); break;
+    case '&': manage_das(osrad + 590, 90); break;
+    case '*': manage_das(osrad + 630, 90); break;
     case 'b': manage_das(osrad + 520, 10); break;
     case 'g': manage_das(osrad + 625, 30); break;
     case '7': manage_das(osrad + 580, 40); break;

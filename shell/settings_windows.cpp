@@ -66,10 +66,13 @@ int util_scale(float x, float y, int dir, float data1, float data2, float* data)
             set_now = 1;
         }
     }
-    // A value read from a file out of range is shown, and kept, at the track's end.
-    if (!std::isfinite(*data)) *data = data1;
-    *data = fltlim(*data, fltmin2(data1, data2), fltmax2(data1, data2));
-    float frac = data2 != data1 ? (*data - data1) / (data2 - data1) : 0;
+    const float lo = fltmin2(data1, data2), hi = fltmax2(data1, data2);
+    if (set_now) *data = fltlim(*data, lo, hi);
+    // A value beyond the track (a real-weather gale, an old file's number) is
+    // shown at the track's end but kept: only a drag changes it.
+    float shown = std::isfinite(*data) ? *data : data1;
+    shown = fltlim(shown, lo, hi);
+    float frac = data2 != data1 ? (shown - data1) / (data2 - data1) : 0;
     if (dir == 0) {
         OGL_fillrect(47, x, y, 20, frac * 54);
     } else if (dir == 1) {

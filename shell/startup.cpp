@@ -38,10 +38,14 @@ void korvan_startup()
     MACIBM_init();
     initgen();
     init_country_data();
-    if (!grab_prefs(prf_path, 206, 0)) hardprefs();
+    const int first_run = !grab_prefs(prf_path, 206, 0);
+    if (first_run) hardprefs();
     clear_graph();
     load_region();
     load_plane();
+    // The map's start speed is one the chosen aircraft can fly, as a start
+    // over a navaid gives; the general default outruns a trainer's redline.
+    if (first_run) set.cus_v = 1.5f * msc.est_Vs;
     set_fltvars(9);
     speakstring(" ");
     JOY_init();

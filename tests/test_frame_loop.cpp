@@ -142,6 +142,30 @@ TEST(Resolution, Runs1024x768)
     MACIBM_finishup();
 }
 
+// A damaged resolution file starts the program at 800 x 600, as a missing one
+// does, instead of ending every start with a scanning error.
+TEST(Resolution, DamagedFileStartsAt800x600)
+{
+    const char* damaged[] = {
+        "I\n1 version\nwide\ntall\n",   // words for numbers
+        "I\n1 version\n1024\n",          // cut short after the width
+        "I\n1 version\n",                 // no numbers at all
+        "I\none version\n1024\n768\n",  // a damaged header
+        "I\n",                             // the header alone, cut short
+    };
+    for (const char* text : damaged) {
+        use_settings(text);
+        plat_set_message_box_handler(record_box);
+        boxes.clear();
+        MACIBM_init();
+        EXPECT_TRUE(boxes.empty()) << text;
+        EXPECT_EQ(mnw.XRES, 800) << text;
+        EXPECT_EQ(mnw.YRES, 600) << text;
+        EXPECT_FLOAT_EQ(mnw.XRAT, 1) << text;
+        MACIBM_finishup();
+    }
+}
+
 // A wide screen (1280 x 800) offers no 800 x 600: the program runs at the
 // desktop's mode, the drawing space scaled to 800 tall pixels with black
 // borders left and right, and the mouse maps through the same scale.

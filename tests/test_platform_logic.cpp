@@ -1,4 +1,5 @@
 // Start-up tables, the resolution file, display-mode choice and mouse mapping.
+#include "toolkit/HL_FILE.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_GRAPH.h"
 #include "toolkit/HL_MNW.h"
@@ -100,11 +101,19 @@ TEST(ResolutionFile, ValuesAndFallbacks)
     EXPECT_EQ(mnw.YRES, 600);
 }
 
-TEST(ResolutionFile, TruncatedFileIsAScanningError)
+// A damaged file reads as a missing one: the default, no alert, and the
+// scanners strict again for the files read after it.
+TEST(ResolutionFile, DamagedFileGivesTheDefault)
 {
     plat_set_message_box_handler(quiet_box);
-    C_to_C(write_res("I\n1 version\n1024\n").c_str(), res_path);
-    EXPECT_EXIT(read_resolution_file(), ::testing::ExitedWithCode(1), "File-scanning error!");
+    for (const char* body : {"I\n1 version\n1024\n", "I\n1 version\nwide\n768\n", "I\nversion\n1024\n768\n", "I\n"}) {
+        C_to_C(write_res(body).c_str(), res_path);
+        read_resolution_file();
+        EXPECT_EQ(mnw.XRES, 800) << body;
+        EXPECT_EQ(mnw.YRES, 600) << body;
+        EXPECT_EQ(scan_soft, 0) << body;
+        EXPECT_EQ(scan_failed, 0) << body;
+    }
 }
 
 TEST(DisplayModes, SizeMatchesAtAnyColourDepth)

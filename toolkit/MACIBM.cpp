@@ -196,10 +196,24 @@ void read_resolution_file()
 {
     mnw.XRES = 800;
     mnw.YRES = 600;
-    if (!inf_open(res_path, 206, 1, 0)) return;
-    float x = fltscan("res prefs");
-    float y = fltscan("res prefs");
+    // A damaged file must not stop every start: the user could never reach
+    // the rendering window that writes it anew. It reads as a missing one.
+    int saved_use = inf_use;
+    inf_use = 1;
+    scan_soft = 1;
+    scan_failed = 0;
+    float x = 0, y = 0;
+    if (inf_open(res_path, 206, 1, 0)) {
+        x = fltscan("res prefs");
+        y = fltscan("res prefs");
+    }
+    int damaged = scan_failed;
+    scan_soft = 0;
+    scan_failed = 0;
     inf1.close();
+    inf1.clear();
+    inf_use = saved_use;
+    if (damaged) return;
     // Anything a screen could not be gives the default rather than a division by zero.
     if (std::isfinite(x) && std::isfinite(y) && x >= 320 && y >= 200 && x <= 16384 && y <= 16384) {
         mnw.XRES = x;

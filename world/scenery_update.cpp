@@ -77,6 +77,20 @@ static void set3(float v[3], double x, double y, double z)
     v[2] = (float)z;
 }
 
+// The flight path's direction for the chase camera. Below a walking pace the
+// path of a near-zero velocity turns at random from frame to frame, so the
+// last direction stays; before any, the aircraft's heading, level.
+static const float* chase_line()
+{
+    float* w = scn.chase_dir;
+    if (pythag3((float)flt.vX, (float)flt.vY, (float)flt.vZ) >= 1) {
+        w[0] = flt.sinhpath, w[1] = flt.sinvpath, w[2] = flt.coshpath;
+    } else if (w[0] == 0 && w[1] == 0 && w[2] == 0) {
+        w[0] = std::sin(flt.psi * con.degtorad), w[2] = std::cos(flt.psi * con.degtorad);
+    }
+    return w;
+}
+
 int camera_target(int view, float target[3])
 {
     const double lead = 1.0 - msc.prd;   // where the aircraft is about to be
@@ -98,10 +112,11 @@ int camera_target(int view, float target[3])
     }
     case 514: set3(target, msc.runwayview_X, msc.runwayview_Y, msc.runwayview_Z); return 1;
     case 518: set3(target, msc.spotview_X, msc.spotview_Y, msc.spotview_Z); return 1;
-    case 516:
-        set3(target, flt.X + lead * flt.vX - d * flt.sinhpath, flt.Y + lead * flt.vY - d * flt.sinvpath,
-             flt.Z + lead * flt.vZ + d * flt.coshpath);
+    case 516: {
+        const float* w = chase_line();
+        set3(target, flt.X + lead * flt.vX - d * w[0], flt.Y + lead * flt.vY - d * w[1], flt.Z + lead * flt.vZ + d * w[2]);
         return 1;
+    }
     case 517: {
         const double c = std::cos(msc.freeviewY);
         set3(target, flt.X + lead * flt.vX - d * c * std::sin(msc.freeviewXZ), flt.Y + lead * flt.vY + d * std::sin(msc.freeviewY),

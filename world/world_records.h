@@ -53,6 +53,9 @@ struct scenerystruct {
     float rb_cycle;  // rotating-beacon phase, 0..2 pi
     float firexyz[10][3];   // the forest fire: its centre, then its line of flames
     float dist, mindist;    // chase and follow distance and its least value, m
+    // the chase camera's line: sine of the path's heading, of its climb, cosine
+    // of its heading; kept while the aircraft is all but at rest (all 0: none yet)
+    float chase_dir[3];
     // --- world window: which of the ten fire points burn
     int fire_on[10];
     // --- end of the world window's fields

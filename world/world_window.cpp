@@ -349,19 +349,28 @@ void drop_old_quadrants(int type_shift)
     if (type_shift == SHIFT_SOUTH)
         for (int i = 0; i < GRID_I - 1; i += STEPS_I) planexyz[i][0][2] += degree_mtrs();
 
+    // Each grid has its own blocks: the rain field counts its rows from the
+    // north, the cloud mesh reaches a degree beyond the window (5 x 4 blocks).
     struct slide {
         int i1, i2, j1, j2, deli, delj;
     };
-    slide s{};
-    if (type_shift == SHIFT_WEST) s = {0, 2, 0, 2, STEPS_I, 0};
-    else if (type_shift == SHIFT_EAST) s = {1, 3, 0, 2, -STEPS_I, 0};
-    else if (type_shift == SHIFT_SOUTH) s = {0, 3, 0, 1, 0, STEPS_J};
-    else if (type_shift == SHIFT_NORTH) s = {0, 3, 1, 2, 0, -STEPS_J};
-    else return;
-    shift_geo(s.i1, s.i2, s.j1, s.j2, s.deli, s.delj);
-    int di = s.deli / STEPS_I, dj = s.delj / STEPS_J;
-    shift_weather(s.i1, s.i2, s.j1, s.j2, di * 210, dj * 210);
-    shift_cloud(s.i1, s.i2, s.j1, s.j2, di * 16, dj * 16);
+    struct slides {
+        int type;
+        slide geo, field, mesh;
+    };
+    static const slides table[] = {
+        {SHIFT_WEST, {0, 2, 0, 2, STEPS_I, 0}, {0, 2, 0, 2, 210, 0}, {0, 4, 0, 4, 16, 0}},
+        {SHIFT_EAST, {1, 3, 0, 2, -STEPS_I, 0}, {1, 3, 0, 2, -210, 0}, {1, 5, 0, 4, -16, 0}},
+        {SHIFT_SOUTH, {0, 3, 0, 1, 0, STEPS_J}, {0, 3, 1, 2, 0, -210}, {0, 5, 0, 3, 0, 16}},
+        {SHIFT_NORTH, {0, 3, 1, 2, 0, -STEPS_J}, {0, 3, 0, 1, 0, 210}, {0, 5, 1, 4, 0, -16}},
+    };
+    const slides* t = nullptr;
+    for (const slides& c : table)
+        if (c.type == type_shift) t = &c;
+    if (!t) return;
+    shift_geo(t->geo.i1, t->geo.i2, t->geo.j1, t->geo.j2, t->geo.deli, t->geo.delj);
+    shift_weather(t->field.i1, t->field.i2, t->field.j1, t->field.j2, t->field.deli, t->field.delj);
+    shift_cloud(t->mesh.i1, t->mesh.i2, t->mesh.j1, t->mesh.j2, t->mesh.deli, t->mesh.delj);
 
     float east = planexyz[GRID_I - 1][GRID_J - 1][0], west = planexyz[0][0][0];
     float south = planexyz[GRID_I - 1][GRID_J - 1][2], north = planexyz[0][0][2];

@@ -22,6 +22,7 @@ std::vector<std::string> notices;
 int chooser_answer;
 int refuse_plane;
 int grab_answer;
+int clicks_reach_panel;
 std::string dumped_path;
 
 extern "C" {
@@ -33,9 +34,11 @@ void __wrap__Z16MACIBM_startwindi(int n)
 {
     requests.push_back({'w', (float)n, 0});
 }
+void __real__Z10manage_dasff(float x, float y);
 void __wrap__Z10manage_dasff(float x, float y)
 {
     requests.push_back({'c', x, y});
+    if (clicks_reach_panel) __real__Z10manage_dasff(x, y);
 }
 void __wrap__Z16plot_atc_optionsi(int picked)
 {
@@ -190,6 +193,7 @@ void CommandsTest::SetUp()
     chooser_answer = 0;
     refuse_plane = 0;
     grab_answer = 0;
+    clicks_reach_panel = 0;
     dumped_path.clear();
     fixture_region();
     APPLICATION_setupmenus();

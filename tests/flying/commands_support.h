@@ -27,6 +27,8 @@ extern int chooser_answer;
 extern int grab_answer;
 // What the wrapped aircraft loader answers: 1 when it refuses a damaged file.
 extern int refuse_plane;
+// Set: panel clicks are recorded and also carried out by the real panel.
+extern int clicks_reach_panel;
 // The path handed to the last dump_prefs.
 extern std::string dumped_path;
 

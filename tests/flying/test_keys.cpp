@@ -154,6 +154,41 @@ TEST_F(CommandsTest, AutopilotKeyLeavesHeadingSelectAlone)
     EXPECT_EQ(requested('b'), (std::vector<float>{17}));
 }
 
+// Each autopilot key, pressed on the real panel from every mode off, leaves
+// engaged the mode that the instructions promise for it, and that mode alone,
+// on both radio stacks.
+TEST_F(CommandsTest, AutopilotKeysEngageTheModeTheInstructionsName)
+{
+    clicks_reach_panel = 1;
+    const struct {
+        char key;
+        int* mode;
+        const char* named;   // as the instructions file names it
+    } table[] = {
+        {'!', &ott.HDSLCT, "heading select"}, {'$', &ott.NAV[0], "NAV 1"},         {'%', &ott.NAV[1], "NAV 2"},
+        {'^', &ott.ALHOLD, "altitude hold"},  {'&', &ott.VVHOLD, "vertical-speed hold"}, {'*', &ott.ASHOLD, "airspeed hold"},
+    };
+    int* modes[] = {&ott.HDSLCT, &ott.NAV[0], &ott.NAV[1], &ott.ALHOLD, &ott.VVHOLD, &ott.GS2, &ott.ASHOLD};
+    for (float stack : {0.0f, 156.0f}) {
+        for (const auto& t : table) {
+            osrad = stack;
+            ott = ottostruct{};
+            flt.vY = 3;   // climbing at about 590 ft/min
+            ott.vv_hold = -4;
+            APPLICATION_handlekey(t.key);
+            for (int* m : modes) EXPECT_EQ(*m, m == t.mode ? 1 : 0) << t.key << " on the stack at " << stack;
+            // Vertical-speed hold takes the present climb; altitude hold keeps a set rate.
+            EXPECT_FLOAT_EQ(ott.vv_hold, t.key == '&' ? 3.0f : -4.0f) << t.key;
+
+            bool promised = false;
+            for (int k = 0; k < key_help_rows; ++k)
+                if (std::string(key_help[k].chars).find(t.key) != std::string::npos)
+                    promised = std::string(key_help[k].what).find(t.named) != std::string::npos;
+            EXPECT_TRUE(promised) << t.key << " is not listed as " << t.named;
+        }
+    }
+}
+
 TEST_F(CommandsTest, PanelClickKeys)
 {
     osrad = 10;
@@ -168,7 +203,7 @@ TEST_F(CommandsTest, PanelClickKeys)
         char key;
         float x, y;
     } table[] = {
-        {'$', 526, 90}, {'%', 546, 90}, {'^', 566, 90}, {'&', 589, 90}, {'*', 629, 90}, {'b', 530, 10},
+        {'$', 537, 90}, {'%', 557, 90}, {'^', 580, 90}, {'&', 600, 90}, {'*', 640, 90}, {'b', 530, 10},
         {'g', 635, 30}, {'7', 590, 40}, {'8', 600, 40}, {'9', 590, 20}, {'0', 600, 20}, {'[', 807, 122},
         {']', 807, 81}, {'p', 760, 314}, {'n', 250, 50}, {'m', 275, 50}, {'y', 335, 50}, {'u', 360, 50},
         {'i', 500, 50}, {'o', 500, 70}, {'h', 362, 160}, {'j', 382, 160}, {'k', 360, 165}, {'l', 360, 155},

@@ -5,6 +5,7 @@
 #include "tests/support/screenshot.h"
 
 #include "cockpit/cockpit_records.h"
+#include "flight/FLTCALC.h"
 #include "flight/flight_records.h"
 #include "shell/shell_records.h"
 #include "toolkit/HL_FUNCT.h"
@@ -13,6 +14,7 @@
 #include "toolkit/plane_record.h"
 #include "world/INITNAV.h"
 #include "world/scene_light.h"
+#include "world/scenery_update.h"
 #include "world/world_records.h"
 #include "world/world_services.h"
 #include "world/world_window.h"
@@ -49,6 +51,20 @@ bool any_shows(int x1, int y1, int x2, int y2, int c)
         for (int x = x1; x <= x2; ++x)
             if (shows(x, y, c)) return true;
     return false;
+}
+
+// Points of the view's middle whose colour the clear sky high up has not:
+// where the aircraft covers the middle, most of them.
+int middle_points_unlike_the_sky()
+{
+    const rgb sky = at(400, 560);
+    int other = 0;
+    for (int y = 250; y <= 330; y += 4)
+        for (int x = 340; x <= 460; x += 4) {
+            const rgb p = at(x, y);
+            if (std::abs(p[0] - sky[0]) + std::abs(p[1] - sky[1]) + std::abs(p[2] - sky[2]) > 60) other++;
+        }
+    return other;
 }
 
 int ksbd()
@@ -161,14 +177,38 @@ TEST_F(SceneWindow, TheChaseCameraGlidesBehindAndShowsTheAircraft)
     const float d = std::sqrt(sqr(con.VIEW_xyz[0] - (float)flt.X) + sqr(con.VIEW_xyz[2] - (float)flt.Z));
     EXPECT_NEAR(d, scn.dist, 0.05f * scn.dist);
     // the aircraft covers the middle of the view: colours the clear sky has not
-    const rgb sky = at(400, 560);
-    int other = 0;
-    for (int y = 250; y <= 330; y += 4)
-        for (int x = 340; x <= 460; x += 4) {
-            const rgb p = at(x, y);
-            if (std::abs(p[0] - sky[0]) + std::abs(p[1] - sky[1]) + std::abs(p[2] - sky[2]) > 60) other++;
-        }
-    EXPECT_GT(other, 30);
+    EXPECT_GT(middle_points_unlike_the_sky(), 30);
+}
+
+// Standing on the runway with the flight running, the chase camera stays
+// behind the tail frame after frame: the path of a near-zero velocity turns
+// at random, and the camera must not follow it through the airframe.
+TEST_F(SceneWindow, TheChaseCameraAtRestStaysBehindTheTail)
+{
+    set.view_type = 516;
+    set.view_is_fullscreen = 1;
+    msc.paused = 0;
+    float t[3];
+    ASSERT_EQ(camera_target(516, t), 1);
+    for (int k = 0; k < 3; k++) con.VIEW_xyz[k] = t[k];
+    const float behind = flt.psi + 180;
+    float fastest = 0;
+    const char* shots[] = {"scene_chase_rest_1", "scene_chase_rest_2", "scene_chase_rest_3"};
+    for (int k = 0; k < 60; k++) {
+        update_flight();
+        fastest = std::fmax(fastest, (float)std::sqrt(sqr(flt.vX) + sqr(flt.vY) + sqr(flt.vZ)));
+        frame(k % 20 == 19 ? shots[k / 20] : nullptr);
+        // where the camera stands, seen from the aircraft: behind it, level, at the chase distance
+        const float dx = con.VIEW_xyz[0] - (float)flt.X, dz = con.VIEW_xyz[2] - (float)flt.Z;
+        const float bearing = std::atan2(dx, -dz) / con.degtorad;
+        EXPECT_NEAR(std::remainder(bearing - behind, 360.0f), 0, 2) << "frame " << k;
+        EXPECT_NEAR(std::sqrt(dx * dx + dz * dz), scn.dist, 0.05f * scn.dist) << "frame " << k;
+        EXPECT_NEAR(con.VIEW_xyz[1] - (float)flt.Y, 0, 0.2f * scn.dist) << "frame " << k;
+    }
+    EXPECT_LT(fastest, 1) << "not at rest";
+    // the aircraft covers the middle of the view from behind
+    EXPECT_GT(middle_points_unlike_the_sky(), 30);
+    msc.paused = 1;
 }
 
 TEST_F(SceneWindow, ContactFlagsSetBeforeAFrameAreResetByIt)

@@ -18,6 +18,7 @@
 #include "world/world_records.h"
 
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -70,6 +71,53 @@ TEST_F(SettingsWindow, WeatherCloudsPrecipitationAndRegeneration)
     mouse(500, 390, 1, 1);
     manage_atm();
     EXPECT_EQ(sectors, (std::vector<int>{0, 1, 2, 3, 4, 5}));
+}
+
+// Opened over a real-weather gale the window shows it and leaves the whole
+// atmosphere as it was; the turbulence slider's new winds keep their
+// directions on the compass, and the frames after it leave them be.
+TEST_F(SettingsWindow, WeatherWindowChangesOnlyWhatIsMoved)
+{
+    open_settings_window(12);
+    apt_h[0] = 0;
+    atm.cld_type = 1;
+    atm.rain_tstm = 2;
+    atm.wind_tbl = 2;
+    atm.burst_prob = 1;
+    atm.topsMSL = 9000 * con.fttomtrs;
+    atm.baseMSL = 3000 * con.fttomtrs;
+    atm.vis_rep = 30 * con.nmtomtrs;   // beyond the slider's 20
+    atm.wndspd = 65;                    // a real-weather gale beyond the sliders' 50
+    atm.shrspd = 72;                    // and its gusts
+    atm.wnddir = 355;
+    atm.shrdir = 40;
+    atm.tbl = 3;
+    atm.temp_SL = 59;
+    atm.baro = 29.92f;
+    const atmospherestruct opened = atm;
+    for (int k = 0; k < 3; ++k) {
+        next_frame();
+        manage_atm();
+    }
+    EXPECT_EQ(std::memcmp(&atm, &opened, sizeof atm), 0);
+    EXPECT_EQ(atm.wndspd, 65);
+    EXPECT_EQ(atm.shrspd, 72);
+
+    // Severe turbulence, chosen again and again: each choice's winds stay
+    // in 0..360 and the next frame leaves them as they were.
+    for (int k = 0; k < 40; ++k) {
+        next_frame();
+        mouse(41 + 156, 214, 1, 1);
+        manage_atm();
+        ASSERT_NEAR(atm.wind_tbl, 5, 1e-4);
+        const float dir = atm.wnddir, speed = atm.wndspd;
+        EXPECT_GE(dir, 0) << k;
+        EXPECT_LE(dir, 360) << k;
+        next_frame();
+        manage_atm();
+        EXPECT_EQ(atm.wnddir, dir) << k;
+        EXPECT_EQ(atm.wndspd, speed) << k;
+    }
 }
 
 TEST_F(SettingsWindow, RunwaySurfaceGivesOneOfThreeFrictions)

@@ -50,7 +50,7 @@ TEST_F(SettingsWindow, SliderFollowsTheDragAlongItsTrackOnly)
         {41, 344, 1, 0, 20, 5, 41 + 78, 344, 0, 0, 5, 0},          // not dragging
         {41, 344, 1, 0, 20, 5, 41 + 78, 344 + 20, 1, 1, 5, 0},     // above the grab box
         {41, 344, 1, 0, 20, 5, 41 + 156 + 8, 344, 1, 1, 20, 1},    // past the end, held at it
-        {41, 344, 1, 0, 20, 30, 0, 0, 0, 0, 20, 0},                // a stored value beyond the range
+        {41, 344, 1, 0, 20, 30, 0, 0, 0, 0, 30, 0},                // a stored value beyond the range: kept
         {479, 432, 0, 1, 0, 0.3f, 485, 432 + 54, 1, 1, 0, 1},      // vertical, 1 at the bottom
         {479, 432, 0, 1, 0, 0.3f, 485, 432 + 27, 1, 1, 0.5f, 1},
         {479, 432, 0, 1, 0, 0.3f, 470, 432 + 27, 1, 1, 0.3f, 0},   // left of the track

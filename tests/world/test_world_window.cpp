@@ -3,6 +3,7 @@
 #include "world_fixture.h"
 
 #include "world/scenery_update.h"
+#include "world/weather_field.h"
 
 #include "flight/coordinates.h"
 #include "flight/flight_records.h"
@@ -263,4 +264,77 @@ TEST_F(WorldWindow, FireStandsOnTheGroundOfItsNewPlace)
     slide_window(SHIFT_EAST);
     ASSERT_GT(scn.firexyz[0][0], planexyz[20][20][0]);
     EXPECT_EQ(scn.firexyz[0][1], ground_under_fire());
+}
+
+namespace {
+// Marks of a place, fixed to the ground whatever window holds it: the rain
+// field's point by its 1/210-degree column from 120 W and row from 40 N, the
+// cloud mesh's by its 1/16-degree column and row from 120 W, 30 N.
+float field_mark(int lat_sou, int lon_wes, int i, int j)
+{
+    int col = (lon_wes + 120) * 210 + i, row = (40 - (lat_sou + 2)) * 210 + j;
+    return (float)(col * 2000 + row);
+}
+
+float mesh_mark(int lat_sou, int lon_wes, int i, int j, int t)
+{
+    int col = (lon_wes - 1 + 120) * 16 + i, row = (lat_sou - 1 - 30) * 16 + j;
+    return (float)((col * 1000 + row) * 4 + t);
+}
+} // namespace
+
+// A one-degree slide keeps every bit of weather over the ground it lay over:
+// the rain field and the cloud mesh, each on its own grid, in all four
+// directions. Only the new squares and the new cloud sectors are made anew.
+TEST_F(WorldWindow, SlideKeepsRainAndCloudsOverTheirGround)
+{
+    const struct {
+        int type, dlat, dlon;
+        const char* name;
+    } slides[] = {{SHIFT_WEST, 0, -1, "west"}, {SHIFT_EAST, 0, 1, "east"}, {SHIFT_SOUTH, -1, 0, "south"},
+                  {SHIFT_NORTH, 1, 0, "north"}};
+    for (const auto& s : slides) {
+        SCOPED_TRACE(s.name);
+        start_at(34, -118);
+        const int sou = env.lat_sou, wes = env.lon_wes;
+        for (int i = 0; i < 631; ++i)
+            for (int j = 0; j < 421; ++j) atm.wxr[i][j] = field_mark(sou, wes, i, j);
+        for (int i = 0; i < CLOUD_I; ++i)
+            for (int j = 0; j < CLOUD_J; ++j)
+                for (int t = 0; t < 3; ++t) cloudxyz[i][j][t] = cloudrgb[i][j][t] = mesh_mark(sou, wes, i, j, t);
+
+        slide_window(s.type);
+        ASSERT_EQ(env.lat_sou, sou + s.dlat);
+        ASSERT_EQ(env.lon_wes, wes + s.dlon);
+
+        // Field points over ground the old window covered, outside the new squares.
+        const int di = s.dlon * 210, dj = -s.dlat * 210;
+        int kept = 0;
+        for (int i = 0; i < 631; ++i)
+            for (int j = 0; j < 421; ++j) {
+                int oi = i + di, oj = j + dj;
+                if (oi < 0 || oi > 630 || oj < 0 || oj > 420) continue;
+                ASSERT_EQ(atm.wxr[i][j], field_mark(sou, wes, oi, oj)) << i << " " << j;
+                ++kept;
+            }
+        EXPECT_EQ(kept, s.dlon ? 421 * 421 : 631 * 211);
+
+        // Mesh points likewise, outside the refilled sectors (their edges included).
+        const int mi = s.dlon * 16, mj = s.dlat * 16;
+        kept = 0;
+        for (int i = 0; i < CLOUD_I; ++i)
+            for (int j = 0; j < CLOUD_J; ++j) {
+                int oi = i + mi, oj = j + mj;
+                if (oi < 0 || oi >= CLOUD_I || oj < 0 || oj >= CLOUD_J) continue;
+                if ((s.type == SHIFT_WEST && i <= 16) || (s.type == SHIFT_EAST && i >= 64) ||
+                    (s.type == SHIFT_SOUTH && j <= 16) || (s.type == SHIFT_NORTH && j >= 48))
+                    continue;
+                for (int t = 0; t < 3; ++t) {
+                    ASSERT_EQ(cloudxyz[i][j][t], mesh_mark(sou, wes, oi, oj, t)) << i << " " << j;
+                    ASSERT_EQ(cloudrgb[i][j][t], mesh_mark(sou, wes, oi, oj, t)) << i << " " << j;
+                }
+                ++kept;
+            }
+        EXPECT_EQ(kept, s.dlon ? 64 * 65 : 81 * 48);
+    }
 }

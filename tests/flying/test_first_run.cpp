@@ -1,0 +1,116 @@
+// A first run as a new user makes it, without a screen: the start-up finds
+// no preferences, the chooser answers with the bundled trainer, and the
+// moving map's first click places it in flight. The window, the chooser,
+// the joystick and speech are stood in for through the linker's --wrap.
+#include "tests/support/toolkit_state.h"
+
+#include "flight/FLTCALC.h"
+#include "flight/flight_records.h"
+#include "platform/window.h"
+#include "shell/MENUS.h"
+#include "shell/moving_map.h"
+#include "shell/shell_records.h"
+#include "shell/startup.h"
+#include "toolkit/HL_GRAPH.h"
+#include "toolkit/HL_MNW.h"
+#include "toolkit/HL_TYPES.h"
+#include "toolkit/plane_record.h"
+#include "world/world_records.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+std::vector<std::string> notices;
+
+void record_notice(const char*, const char* text)
+{
+    notices.push_back(text);
+}
+
+bool any_notice(const char* words)
+{
+    for (const std::string& n : notices)
+        if (n.find(words) != std::string::npos) return true;
+    return false;
+}
+} // namespace
+
+extern "C" {
+// The program folder of the build, and a settings folder with no files.
+void __wrap__Z11MACIBM_initv()
+{
+    reset_full_screen_state();
+    copy_bounded(app_path, PROGRAM_DIR "/", 400);
+    copy_bounded(wrk_path, app_path, 400);
+    std::string prefs = "/tmp/korvan_first_run_" + std::to_string(getpid()) + ".prf";
+    unlink(prefs.c_str());
+    copy_bounded(prf_path, prefs.c_str(), 400);
+}
+// The aircraft chooser: the user picks the bundled trainer.
+int __wrap__Z11MACIBM_openiPcS_(int, char* file, char* path)
+{
+    copy_bounded(file, "Trainer.acf", 400);
+    copy_bounded(path, PROGRAM_DIR "/Aircraft/Trainer.acf", 400);
+    return 1;
+}
+// The window opens for real; only closing it reloads the panel's textures,
+// which need the screen.
+void __real__Z16MACIBM_startwindi(int n);
+void __wrap__Z16MACIBM_startwindi(int n)
+{
+    if (n == 0) mnw.topwin = 0;
+    else __real__Z16MACIBM_startwindi(n);
+}
+void __wrap__Z8JOY_initv() {}
+void __wrap__Z11speakstringPKc(const char*) {}
+int __wrap__Z15initspeechsynthv()
+{
+    return 0;
+}
+int __wrap__Z10init_soundv()
+{
+    return 0;
+}
+}
+
+// On a first run the map's fields start at a speed the chosen aircraft can
+// fly: its first click on the map starts a flight below the redline that
+// keeps every surface on through the next seconds.
+TEST(FirstRun, MapStartFliesBelowTheTrainersRedline)
+{
+    plat_set_message_box_handler(record_notice);
+    korvan_startup();
+    ASSERT_TRUE(any_notice("never flown with us before"));
+    ASSERT_EQ(std::string(pln.C_file), "Trainer.acf");
+    ASSERT_GT(pln.Vne, 0);
+    // The altitude field keeps its general default.
+    EXPECT_NEAR(set.cus_Y * con.mtrstoft, 5000, 0.5f);
+
+    to_array = 1;
+    APPLICATION_handlemenu(402);   // Output: Low Enroute
+    ASSERT_EQ(mnw.topwin, 3);
+    mnw.mx = 300;
+    mnw.my = 300;
+    mnw.mouse_clicked = 1;
+    manage_map();
+    to_array = 0;
+    mnw.mouse_clicked = 0;
+    ASSERT_EQ(mnw.topwin, 0) << "the click did not place the aircraft";
+    EXPECT_GT(flt.v * con.msctokts, 1.2f * msc.est_Vs * con.msctokts);
+    EXPECT_LT(flt.v * con.msctokts, pln.Vne);
+
+    // Three seconds of flight at 20 frames a second of real time.
+    notices.clear();
+    msc.prd = 0.05f;
+    for (int k = 0; k < 60; ++k) {
+        mnw.time_elapsed += 0.05f;
+        update_flight();
+    }
+    EXPECT_EQ(flt.over_vne, 0);
+    EXPECT_FALSE(any_notice("redline"));
+    EXPECT_LT(flt.vind, pln.Vne);
+}
