@@ -5,6 +5,8 @@
 #include "media.h"
 #include "media_font.h"
 #include "media_noise.h"
+#include "shell/data_channels.h"
+#include "shell/settings_windows.h"
 
 #include "toolkit/HL_BTN.h"
 
@@ -289,21 +291,11 @@ picture where_am_i()
 }
 
 // Data output: for each channel slot a row of three boxes (file, graph,
-// cockpit read-out), rows 15 apart from y 356 with gaps between groups.
-int channel_row_y(int i)
-{
-    static const int first[] = {0, 3, 5, 8, 15, 20, 25, 28, 37, 39, 40, 42, 48, 50};
-    static const int shift[] = {0, 1, 2, 3, 4, 0, 1, 2, 3, 4, 0, 1, 2};
-    int g = 0;
-    while (g < 12 && i >= first[g + 1]) ++g;
-    int base = (i >= 40) ? 40 : (i >= 20 ? 20 : 0);
-    return 356 - 15 * (i - base + shift[g]);
-}
-
+// cockpit read-out) at the window's own rows, its number and its label.
 picture set_data_output()
 {
     picture p = face(620, 400);
-    const float cols[3] = {9, 241, 435};
+    const float cols[3] = {9, 241, 435}, ends[3] = {239, 433, 617};
     for (int c = 0; c < 3; ++c) {
         caption(p, cols[c] - 1, 374, "F");
         caption(p, cols[c] + 16, 374, "G");
@@ -311,12 +303,15 @@ picture set_data_output()
         caption(p, cols[c] + 52, 374, "channel", SOFT);
     }
     for (int i = 0; i < 50; ++i) {
-        float x = cols[i / 20 < 2 ? i / 20 : 2];
-        float y = (float)channel_row_y(i);
+        int c = i / 20 < 2 ? i / 20 : 2;
+        float x = cols[c], y = (float)util_yval(i);
         for (int b = 0; b < 3; ++b) pic_rect(p, SHADE, x + 17 * b - 1, y - 1, 11, 11);
         char s[8];
         snprintf(s, sizeof s, "%2d", i);
         caption(p, x + 54, y + 1, s);
+        char label[48];
+        channel_caption(i, (int)((ends[c] - (x + 69) + 1) / 6), label, sizeof label);
+        caption(p, x + 69, y + 1, label, SOFT);
     }
     caption(p, 435, 60, "F: to the file Korvan.out", SOFT);
     caption(p, 435, 45, "G: to the graph, 4 at most", SOFT);
@@ -595,7 +590,7 @@ picture airport_plate()
 {
     picture p = face(432, 494);
     well(p, 7, 184, 347, 303);
-    well(p, 7, 40, 283, 125);
+    well(p, 7, 40, 219, 125);   // the approach profile, left of the airport's picture
     caption(p, 7, 170, "Approach profile", SOFT);
     caption(p, 240, 174, "Elev ft", SOFT);
     map_strip(p, 361);

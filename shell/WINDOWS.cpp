@@ -4,6 +4,7 @@
 #include "cockpit/panel_build.h"
 #include "flight/coordinates.h"
 #include "flight/flight_records.h"
+#include "shell/MENUS.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_GRAPH.h"
 #include "toolkit/HL_MNW.h"
@@ -61,7 +62,7 @@ int simulator_window(int index, const char** title, float* dx, float* dy)
 {
     if (index < 1 || index > 25) return 0;
     const window_entry& w = window_table[index];
-    *title = index == 24 ? C_s : w.title;
+    *title = index == 24 ? diagram_title : w.title;
     *dx = w.dx;
     *dy = w.dy;
     if (index == 3) {
@@ -91,8 +92,8 @@ void MACIBM_startwind(int index)
     const char* title = "";
     float dx = 400, dy = 300;
     if (!toolkit_window(index, &title, &dx, &dy)) simulator_window(index, &title, &dx, &dy);
-    // The title of window 24 is the shared string: keep a copy, since the
-    // opening may reuse that string.
+    // Keep a copy of the title: the airport diagram's is a string that the
+    // menus rewrite.
     char title_copy[400];
     copy_bounded(title_copy, title, sizeof title_copy);
     if (index == 0 && done_initing) load_panel_textures();

@@ -229,14 +229,53 @@ void out_dat(int type, int index, int misc_dat)
     sub_out_dat(type, index, misc_dat, v[0], v[1], v[2], v[3]);
 }
 
-void sub_out_label(int type, int misc_dat, const char* row)
+namespace {
+// A label row cut into its four names (characters 0-3, 10-13, ...) and units (5-8, 15-18, ...).
+void cut_label(const char* row, char name[4][5], char unit[4][5])
 {
-    char name[4][5], unit[4][5];
     for (int f = 0; f < 4; ++f) {
         std::memcpy(name[f], row + 10 * f, 4);
         std::memcpy(unit[f], row + 10 * f + 5, 4);
         name[f][4] = unit[f][4] = '\0';
     }
+}
+
+// The piece without its blanks, appended to out after one blank.
+void append_word(char* out, int dim, const char* piece)
+{
+    char word[5];
+    int n = 0;
+    for (const char* c = piece; *c; ++c)
+        if (*c != ' ') word[n++] = *c;
+    word[n] = '\0';
+    size_t len = std::strlen(out);
+    if (n && len + 1 < (size_t)dim) std::snprintf(out + len, dim - len, "%s%s", len ? " " : "", word);
+}
+} // namespace
+
+void channel_caption(int index, int room, char* out, int dim)
+{
+    if (dim < 1) return;
+    out[0] = '\0';
+    const char* row = channel_label(index);
+    if (!row) return;
+    char name[4][5], unit[4][5];
+    cut_label(row, name, unit);
+    for (int with_units = 1; with_units >= 0; --with_units) {
+        out[0] = '\0';
+        for (int f = 0; f < 4; ++f) {
+            if (name[f][3] == ' ') continue;   // a field without a value
+            append_word(out, dim, name[f]);
+            if (with_units) append_word(out, dim, unit[f]);
+        }
+        if ((int)std::strlen(out) <= room) return;
+    }
+}
+
+void sub_out_label(int type, int misc_dat, const char* row)
+{
+    char name[4][5], unit[4][5];
+    cut_label(row, name, unit);
     if (type == 6) {
         if (!trk.is_open()) return;
         for (int f = 0; f < 4; ++f)

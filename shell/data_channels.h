@@ -15,6 +15,9 @@ void sub_out_label(int type, int misc_dat, const char* row);
 void set_dig_dec(int en, int* t1, int* t2, int* t3, int* t4, int* d1, int* d2, int* d3, int* d4);
 // The label row of a channel 0..49, else nullptr.
 const char* channel_label(int index);
+// The channel's label in one line of at most room characters where it can:
+// each field's name and unit, or else the names alone. Empty for no channel.
+void channel_caption(int index, int room, char* out, int dim);
 // One event tick of the data file: a blank line and the label line on every
 // tenth tick, then the values of the channels chosen for the file.
 void data_file_output();

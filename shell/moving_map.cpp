@@ -187,16 +187,19 @@ void plot_name(float x, float y, int n, int code, int color)
 
 void plot_freqbox(float x, float y, int n, int typenav, int color)
 {
+    const int BOX = 6;
     float lead = typenav == 2 ? 12 : typenav == 3 ? 18 : 24;
     float bx = x + lead, by = y + lead;
     OGL_line(color, x, y, bx, by);
-    OGL_fillrect(6, bx, by, 63, 20);
+    OGL_fillrect(BOX, bx, by, 63, 20);
     OGL_framerect(color, bx, by, 63, 20);
-    plot_name(bx + 3, by + 11, n, 17, color);
+    // Where the symbols are the box's own grey (the radar map), its text is black.
+    int text = color == BOX ? 29 : color;
+    plot_name(bx + 3, by + 11, n, 17, text);
     char f[16];
     if (typenav == 2) std::snprintf(f, sizeof f, "%d", nav_f12[n]);
     else std::snprintf(f, sizeof f, "%d.%02d", nav_f12[n] / 100, nav_f12[n] % 100);
-    OGL_string(color, bx + 3, by + 2, f, 999, 6);
+    OGL_string(text, bx + 3, by + 2, f, 999, 6);
 }
 
 void plot_navaid(float x, float y, int n, int color)
@@ -347,12 +350,12 @@ int plate_glide_slope(int a)
     return -1;
 }
 
-// The approach seen from the side in the strip below the diagram (x 7..290,
-// y 40..165, a dark well): distance out from the glide slope to the right,
-// height up.
+// The approach seen from the side in the strip below the diagram (x 7..226,
+// y 40..165, a dark well, clear of the airport's small picture to its right):
+// distance out from the glide slope to the right, height up.
 void plot_profile(int a)
 {
-    const float X1 = 7, X2 = 290, Y1 = 40, Y2 = 165;
+    const float X1 = 7, X2 = 226, Y1 = 40, Y2 = 165;
     scissor_to({X1, Y1, X2, Y2});
     float range = env.os_X_gs > 0 ? env.os_X_gs : 10 * con.nmtomtrs;
     float k = (X2 - X1) / range;        // pixels per metre out

@@ -180,4 +180,24 @@ TEST(DigDec, TableAndRange)
     for (int ch = 0; ch < 50; ++ch) EXPECT_EQ(std::strlen(channel_label(ch)), 39u) << ch;
 }
 
+// The data-output window's one-line labels: names and units where they fit
+// the room, else the names alone; fields without a value are left out.
+TEST(ChannelCaption, NamesAndUnitsOrNamesAlone)
+{
+    const struct {
+        int ch, room;
+        const char* caption;
+    } cases[] = {
+        {15, 26, "Vtru ktas Vind kias"}, {1, 26, "TIME sec"},          {17, 26, "MACH # G unit"},
+        {8, 26, "THT1 THT2 THT3 THT4"},  {20, 20, "M ftlb L ftlb N ftlb"}, {20, 19, "M L N"},
+        {49, 19, "EMPT lb GROS lb"},     {14, 40, "GEAR 0/1 LBRK part RBRK part SBRK 1012"},
+        {14, 20, "GEAR LBRK RBRK SBRK"}, {50, 26, ""},                  {-1, 26, ""},
+    };
+    char out[48];
+    for (const auto& c : cases) {
+        channel_caption(c.ch, c.room, out, sizeof out);
+        EXPECT_STREQ(out, c.caption) << c.ch << " in " << c.room;
+    }
+}
+
 }  // namespace

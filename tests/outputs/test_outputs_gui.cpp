@@ -1,6 +1,7 @@
-// The moving map (chart and airport diagram) and the data graph after a
-// short flight, drawn on a real screen; each leaves a screenshot (PPM) in
-// the build folder. A click on the chart places the aircraft there.
+// The moving map (chart, weather radar and airport diagram), the data graph
+// after a short flight and the data-output window, drawn on a real screen;
+// each leaves a screenshot (PPM) in the build folder. A click on the chart
+// places the aircraft there.
 #include "tests/support/flat_window.h"
 #include "tests/support/screenshot.h"
 #include "tests/support/trainer.h"
@@ -12,6 +13,7 @@
 #include "platform/window.h"
 #include "shell/data_graph.h"
 #include "shell/moving_map.h"
+#include "shell/settings_windows.h"
 #include "shell/shell_records.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_GRAPH.h"
@@ -53,6 +55,20 @@ int count_shows(float x1, float y1, float x2, float y2, int c)
     int n = 0;
     for (float y = y1; y <= y2; ++y)
         for (float x = x1; x <= x2; ++x) n += shows(x, y, c);
+    return n;
+}
+
+// Pixels of the grey g (0..255) in a box of the window.
+int count_grey(float x1, float y1, float x2, float y2, int g)
+{
+    int n = 0;
+    for (float y = y1; y <= y2; ++y)
+        for (float x = x1; x <= x2; ++x) {
+            int px = (int)(mnw.x + x), py = (int)(mnw.y + y);
+            if (px < 0 || py < 0 || px >= 800 || py >= 600) continue;
+            const unsigned char* p = shot.data() + (py * 800 + px) * 3;
+            n += std::abs(p[0] - g) <= 12 && std::abs(p[1] - g) <= 12 && std::abs(p[2] - g) <= 12;
+        }
     return n;
 }
 
@@ -178,17 +194,35 @@ TEST(OutputsOnScreen, MovingMapAndDataGraph)
     EXPECT_NEAR(flt.Z, set.cus_Z, 1);
     EXPECT_EQ(mnw.topwin, 0);
 
-    // The airport diagram: runways in the map and in the small picture,
-    // the elevation, the approach profile with its glide slope.
-    msc.map_type = 998;
-    msc.plate_index = 0;
+    // The weather radar map: the VOR's frequency box shows its name and
+    // frequency, black in the box's grey.
+    msc.map_type = 404;
+    open_and_draw(3, manage_map);
+    screenshot("moving_map_radar");
+    float vx = pixelxfinder(X_with_latlon(33.7f, -117.2f)) + 18, vy = pixelyfinder(Z_with_lat(33.7f)) + 18;
+    EXPECT_GT(count_shows(vx + 1, vy + 1, vx + 62, vy + 19, 6), 500);   // the box
+    EXPECT_GT(count_shows(vx + 1, vy + 1, vx + 62, vy + 19, 29), 30);   // its text
+
+    // The airport diagram, chosen from the Output menu: the airport's name
+    // and identifier in the title, runways in the map and in the small
+    // picture, which stands clear of the approach profile on the window's
+    // face, the elevation, the profile with its glide slope.
+    APPLICATION_setupmenus();
     flt.X = X_with_latlon(34.0f, -117.52f);
     flt.Z = Z_with_lat(34.0f);
-    open_and_draw(24, manage_map);
+    APPLICATION_handlemenu(408);
+    ASSERT_EQ(mnw.topwin, 24);
+    EXPECT_EQ(msc.map_type, 998);
+    mnw.mx = mnw.my = -100;
+    OGL_plot_background();
+    manage_map();
     screenshot("moving_map_diagram");
+    float title_w = 6 * std::strlen("TEST FIELD-NORTH (KTST)");
+    EXPECT_GT(count_shows(mnw.dx / 2 - title_w / 2, mnw.dy + 4, mnw.dx / 2 + title_w / 2, mnw.dy + 11, 6), 80);
     EXPECT_GT(count_shows(7, 184, 354, 487, 29), 40);      // runways
-    EXPECT_GT(count_shows(232, 49, 362, 151, 29), 40);     // the small picture
-    EXPECT_GT(count_shows(7, 40, 290, 165, 47), 100);      // the glide slope
+    EXPECT_GT(count_shows(232, 49, 361, 151, 29), 40);     // the small picture
+    EXPECT_GT(count_shows(227, 49, 361, 151, 12), 8000);   // on the face, no well under it
+    EXPECT_GT(count_shows(7, 40, 226, 165, 47), 100);      // the glide slope
     EXPECT_GT(count_shows(7, 40, 60, 165, 6), 20);         // height ticks
 
     // The data graph after a flight with four channels chosen.
@@ -214,5 +248,15 @@ TEST(OutputsOnScreen, MovingMapAndDataGraph)
     screenshot("data_graph");
     int curves = count_shows(105, 40, 605, 370, 4) + count_shows(105, 40, 605, 370, 9);
     EXPECT_GT(curves, 200);
+
+    // The data-output window: every channel's label beside its number, so
+    // that airspeed (15) and the engines' power (28) can be found.
+    open_and_draw(7, manage_dat);
+    screenshot("data_output");
+    const int soft = 60;   // the labels' grey
+    for (int ch : {0, 15, 28, 41, 49}) {
+        float x = ch < 20 ? 9 : ch < 40 ? 241 : 435;
+        EXPECT_GT(count_grey(x + 69, util_yval(ch) + 1, x + 69 + 6 * 4, util_yval(ch) + 8, soft), 15) << ch;
+    }
     MACIBM_finishup();
 }

@@ -9,6 +9,7 @@
 #include "cockpit/panel_build.h"
 #include "flight/coordinates.h"
 #include "flight/flight_records.h"
+#include "shell/MENUS.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_GRAPH.h"
 #include "toolkit/HL_MNW.h"
@@ -333,11 +334,12 @@ TEST_F(PanelBuild, EnrouteWindowFollowsTheWorldWindowWithinLimits)
     }
 }
 
-TEST_F(PanelBuild, Window24TakesItsTitleFromTheSharedString)
+TEST_F(PanelBuild, Window24TakesItsTitleFromTheAirportDiagramTitle)
 {
     // An 'I' centred on 432: its stem at x 215 in colour 6 over the shadow at 216.
     for (const char* title : {"I", ""}) {
-        copy_bounded(C_s, title, 400);
+        copy_bounded(diagram_title, title, 400);
+        copy_bounded(C_s, "I", 400);   // the toolkit's shared string is not it
         mnw.topwin = 0;
         MACIBM_startwind(24);
         int x = (int)mnw.x + 215, y = (int)(mnw.y + mnw.dy) + 6;
