@@ -1,5 +1,6 @@
-// The moving map (chart and airport diagram) and the data graph after a
-// short flight, drawn on a real screen; each leaves a screenshot (PPM) in
+// The moving map (chart and airport diagram, the latter also at Los Angeles
+// over the bundled world) and the data graph after a short flight, drawn on
+// a real screen; each leaves a screenshot (PPM) in
 // the build folder. A click on the chart places the aircraft there.
 #include "tests/support/flat_window.h"
 #include "tests/support/screenshot.h"
@@ -214,5 +215,19 @@ TEST(OutputsOnScreen, MovingMapAndDataGraph)
     screenshot("data_graph");
     int curves = count_shows(105, 40, 605, 370, 4) + count_shows(105, 40, 605, 370, 9);
     EXPECT_GT(curves, 200);
+
+    // The diagram of Los Angeles over the bundled world: the approach
+    // profile with the glide slope of one of its runways' landing systems.
+    int k = 0;
+    int a = start_at_bundled_runway_of("KLAX", 25, 'L', 9, &k);
+    ASSERT_GE(a, 0);
+    for (int c = 0; c < PATH_SAMPLES; ++c) pat.inited[c] = 0;
+    msc.map_type = 998;
+    msc.plate_index = a;
+    open_and_draw(24, manage_map);
+    screenshot("moving_map_diagram_klax");
+    EXPECT_GT(count_shows(7, 184, 354, 487, 29), 40);   // runways
+    EXPECT_GT(count_shows(7, 40, 290, 165, 47), 100);   // the glide slope
     MACIBM_finishup();
 }
+
