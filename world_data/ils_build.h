@@ -50,10 +50,10 @@ struct ils_site {
 
 // A navaid line of "nav_dat".
 struct navaid_line {
-    int type;   // 4 localizer, 6 glide slope, 7 outer marker, 8 middle marker
+    int type;   // 2 NDB, 3 VOR, 4 localizer, 6 glide slope, 7 outer and 8 middle marker
     double lat, lon, elev_ft;
-    int f12;    // units of 10 kHz
-    int hdng;
+    int f12;    // an NDB's in kHz, else in units of 10 kHz
+    int hdng;   // course, degrees true
     std::string id, name;
 };
 

@@ -748,7 +748,10 @@ int wants_ils(const airport& a, const std::set<std::pair<int, int>>& homes)
 // airports; the large airports first, then the longer runways, so that where
 // the channels run out the smaller fields go without. Each end that gets one
 // is lit for it: a four-light glide-slope indicator and approach lights.
-int add_ils(std::vector<airport>* airports, const std::set<std::pair<int, int>>& homes, std::vector<navaid>* navaids)
+// Returns the number of ends given one; *left_out counts those that wanted one
+// and got none.
+int add_ils(std::vector<airport>* airports, const std::set<std::pair<int, int>>& homes, std::vector<navaid>* navaids,
+            int* left_out)
 {
     struct wanted {
         ils_site site;
@@ -798,6 +801,7 @@ int add_ils(std::vector<airport>* airports, const std::set<std::pair<int, int>>&
     }
     navaids->insert(navaids->end(), made_navaids.begin(), made_navaids.end());
     std::stable_sort(navaids->begin(), navaids->end(), [](const navaid& a, const navaid& b) { return a.type < b.type; });
+    *left_out = (int)list.size() - count;
     return count;
 }
 
@@ -859,7 +863,7 @@ int import_world(const char* source_dir, const char* regions, const char* out_di
         int a = find_airport(airports, h.id);
         if (a >= 0) home_squares((float)airports[a].runways[0].lat, (float)airports[a].runways[0].lon, h.margin, &homes);
     }
-    c.ils = add_ils(&airports, homes, &navaids);
+    c.ils = add_ils(&airports, homes, &navaids, &c.ils_left_out);
 
     std::string out = out_dir;
     if (!write_airports(out + "/apt_dat", airports) || !write_navaids(out + "/nav_dat", navaids) ||

@@ -17,6 +17,7 @@ struct import_counts {
     int navaids;        // written to nav_dat
     int vors, ndbs;
     int ils;            // runway ends given an instrument landing system
+    int ils_left_out;   // ends that wanted one and got none (no channel free)
     int first_run_airport_kept;
 };
 

@@ -26,7 +26,7 @@ int main(int argc, char** argv)
         fprintf(stderr, "world import: the first-run airport %s is missing from the database\n", FIRST_RUN_AIRPORT);
         return 1;
     }
-    printf("World database: %d airports, %d navaids (%d VORs, %d NDBs, ILS at %d runway ends)\n", counts.airports,
-           counts.navaids, counts.vors, counts.ndbs, counts.ils);
+    printf("World database: %d airports, %d navaids (%d VORs, %d NDBs, ILS at %d runway ends, %d left without)\n",
+           counts.airports, counts.navaids, counts.vors, counts.ndbs, counts.ils, counts.ils_left_out);
     return 0;
 }

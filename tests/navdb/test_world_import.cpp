@@ -7,6 +7,8 @@
 #include <cmath>
 #include <cstring>
 #include <iterator>
+#include <set>
+#include <string>
 
 namespace {
 const char* const kRunwayHeader =
@@ -258,6 +260,7 @@ TEST_F(WorldImport, LandingSystemsAtTheLongLitHardRunwaysOfLargeAndHomeAirports)
     ASSERT_TRUE(import_world(source.string().c_str(), regions.c_str(), (dir / "additional nav data").string().c_str(),
                              &counts));
     EXPECT_EQ(counts.ils, 4);
+    EXPECT_EQ(counts.ils_left_out, 0);
     init_country_data();
 
     // The large airport's long runway first, then the home region's medium
@@ -318,6 +321,40 @@ TEST_F(WorldImport, LandingSystemsAtTheLongLitHardRunwaysOfLargeAndHomeAirports)
     EXPECT_EQ(apt_lite[2][0], 1121121);
     EXPECT_EQ(apt_lite[3][0], 2324324);
     EXPECT_EQ(apt_lite[4][0], 1121121);
+}
+
+// Forty channels: of 21 large airports side by side, each with one long lit
+// runway, the one with the shortest goes without; every other end keeps a
+// channel of its own.
+TEST_F(WorldImport, WhereTheChannelsRunOutTheShortestRunwayGoesWithout)
+{
+    std::string apts = "[\n", rwys = kRunwayHeader;
+    for (int k = 0; k < 21; ++k) {
+        std::string id = std::string("KA") + (char)('A' + k) + "A";
+        std::string lon = std::to_string(-100.0 + 0.05 * k);
+        apts += airport_json(id.c_str(), "large_airport", ("Field " + id).c_str(), "40.0", lon.c_str(), "100", "yes",
+                             id.c_str()) +
+                (k < 20 ? ",\n" : "\n]\n");
+        const char* len = k == 7 ? "6100" : "7000";
+        rwys += runway(id.c_str(), len, "150", "ASP", 1, 0, "18", "", "", "", "180", "36", "", "", "");
+    }
+    write("airports.json", apts);
+    write("runways.csv", rwys);
+    write("navaids.csv", std::string(kNavaidHeader) + navaid("SEA", "Seattle", "VOR-DME", "116800", "354"));
+    import_counts counts;
+    ASSERT_TRUE(run_import(&counts));
+    EXPECT_EQ(counts.ils, 40);
+    EXPECT_EQ(counts.ils_left_out, 2);
+    init_country_data();
+    std::set<int> channels;
+    for (int n = 0; n <= env.navmax - 2; ++n)
+        if (nav_type[n] == 4) {
+            EXPECT_EQ(std::string(nav_name[n]).find("KAHA"), std::string::npos);
+            channels.insert(nav_f12[n]);
+        }
+    EXPECT_EQ(channels.size(), 40u);
+    EXPECT_EQ(apt_lite[7][0], 1121121);   // lit as before, no approach lights
+    EXPECT_EQ(apt_lite[6][0], 1324324);
 }
 
 TEST_F(WorldImport, MissingSourceFails)

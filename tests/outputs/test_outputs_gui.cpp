@@ -1,7 +1,8 @@
-// The moving map (chart, weather radar and airport diagram), the data graph
-// after a short flight and the data-output window, drawn on a real screen;
-// each leaves a screenshot (PPM) in the build folder. A click on the chart
-// places the aircraft there.
+// The moving map (chart, weather radar and airport diagram, the latter also
+// at Los Angeles over the bundled world), the data graph after a short flight
+// and the data-output window, drawn on a real screen; each leaves a
+// screenshot (PPM) in the build folder. A click on the chart places the
+// aircraft there.
 #include "tests/support/flat_window.h"
 #include "tests/support/screenshot.h"
 #include "tests/support/trainer.h"
@@ -258,5 +259,19 @@ TEST(OutputsOnScreen, MovingMapAndDataGraph)
         float x = ch < 20 ? 9 : ch < 40 ? 241 : 435;
         EXPECT_GT(count_grey(x + 69, util_yval(ch) + 1, x + 69 + 6 * 4, util_yval(ch) + 8, soft), 15) << ch;
     }
+
+    // The diagram of Los Angeles over the bundled world: the approach
+    // profile with the glide slope of one of its runways' landing systems.
+    int k = 0;
+    int a = start_at_bundled_runway_of("KLAX", 25, 'L', 9, &k);
+    ASSERT_GE(a, 0);
+    for (int c = 0; c < PATH_SAMPLES; ++c) pat.inited[c] = 0;
+    msc.map_type = 998;
+    msc.plate_index = a;
+    open_and_draw(24, manage_map);
+    screenshot("moving_map_diagram_klax");
+    EXPECT_GT(count_shows(7, 184, 354, 487, 29), 40);   // runways
+    EXPECT_GT(count_shows(7, 40, 290, 165, 47), 100);   // the glide slope
     MACIBM_finishup();
 }
+

@@ -496,15 +496,21 @@ TEST_F(SceneDrawing, RunwayAtDuskScreenshot)
         }
     EXPECT_GT(grey, 400);
     EXPECT_GT(white, 20);
-    // and up to the horizon.
-    for (int y = 250; y < 290; y += 5) EXPECT_TRUE(grey_paint(at(shot, 400, y))) << y;
+    // and up to the horizon, but where a light of the runway stands on the
+    // centre line (the threshold bar of its instrument approach).
+    std::vector<lamp> all = airport_lamps(ksbd_reg, ksbd, c);
+    auto light_on = [&](int x, int y) {
+        for (const lamp& l : all)
+            if (l.drawn && std::fabs(l.sx - x) < 1.5f && std::fabs(l.sy - y) < 1.5f) return true;
+        return false;
+    };
+    for (int y = 250; y < 290; y += 5) EXPECT_TRUE(grey_paint(at(shot, 400, y)) || light_on(400, y)) << y;
     // Ground beside it at the sides.
     for (int x : {10, 790}) {
         rgb side = at(shot, x, 250);
         EXPECT_GT(side.g, side.b + 8) << x;
     }
     // Two rows of edge lights, each light showing its colour where it stands.
-    std::vector<lamp> all = airport_lamps(ksbd_reg, ksbd, c);
     int rows[2] = {0, 0};
     for (const lamp& l : all)
         if (l.rway == r0 && l.group == 'e' && on_view(l) && isolated(all, l) && shows(shot, l.sx, l.sy, l.c))
