@@ -52,6 +52,17 @@ void map_frame(picture& p)
     well(p, 50, 14, 70, 11);
 }
 
+// The map's zoom and pan buttons, answered on both map screens.
+void view_buttons(picture& p)
+{
+    button(p, 106, 537, 156, 553, "IN");
+    button(p, 106, 520, 156, 536, "OUT");
+    button(p, 122, 495, 141, 513, "N");
+    button(p, 104, 476, 122, 495, "W");
+    button(p, 141, 476, 159, 495, "E");
+    button(p, 122, 458, 141, 476, "S");
+}
+
 picture map_backdrop()
 {
     picture p = face();
@@ -60,12 +71,7 @@ picture map_backdrop()
     well(p, 55, 522, 30, 11);
     caption(p, 8, 481, "LON");
     well(p, 45, 477, 40, 11);
-    button(p, 106, 537, 156, 553, "IN");
-    button(p, 106, 520, 156, 536, "OUT");
-    button(p, 122, 495, 141, 513, "N");
-    button(p, 104, 476, 122, 495, "W");
-    button(p, 141, 476, 159, 495, "E");
-    button(p, 122, 458, 141, 476, "S");
+    view_buttons(p);
     caption(p, 24, 437, "MOVE POINTS");
     caption(p, 24, 368, "CONTROL POINT");
     caption(p, 8, 312, "ELEV");
@@ -89,6 +95,7 @@ picture titled(const char* title, bool map)
 picture obstacle_backdrop()
 {
     picture p = titled("OBSTACLES", true);
+    view_buttons(p);
     caption(p, 10, 432, "TOOL");
     const struct {
         float y;

@@ -193,6 +193,11 @@ void MACIBM_draw_menubar()
     }
 }
 
+int on_menu_bar(float x, float y)
+{
+    return mnw.topwin == 0 && fltbox(x, y, 0, BAR_Y1, 800, BAR_Y2);
+}
+
 void MACIBM_handleclick()
 {
     got_event = 1;

@@ -98,6 +98,9 @@ void clear_menus();
 void MACIBM_append_menu(int m, int i, const char* C_string, const char* help);
 // The bar menus' titles, drawn by the window opener over the bar strip of window 0.
 void MACIBM_draw_menubar();
+// 1 when (x, y) of window 0 lies on the bar strip: a click there belongs to
+// the menus, not to what the program shows below them.
+int on_menu_bar(float x, float y);
 // The box of the pulled-down menu: left, bottom, right, top.
 extern int m_x1, m_y1, m_x2, m_y2;
 

@@ -239,16 +239,47 @@ TEST_F(PartFiles, FailedSaveKeepsTheMarkAndWritesNothing)
     EXPECT_EQ(msc.devicemod, 0);
 }
 
-TEST_F(PartFiles, OpeningAFileOfAnotherKindEndsTheEditor)
+TEST_F(PartFiles, AWrongOrMissingFileIsRefusedAndThePartStays)
 {
-    std::string path = root + "/odd.afl";
-    write_lines(path, {"I", "363 version", "1235 device type code", "constants:  0.1"});
-    C_to_C(path.c_str(), msc.C_path);
-    EXPECT_EXIT(readinpart(), ::testing::ExitedWithCode(1), "This does not appear to be a valid file type for Sectra!");
-}
+    const struct {
+        const char* what;
+        std::vector<std::string> lines;   // none: no file at all
+        const char* notice;
+    } cases[] = {
+        {"missing", {}, "Sorry, I can't open the part!!!"},
+        {"not a data file", {"just some notes"}, "Sorry, I can't open the part!!!"},
+        {"another version", {"I", "362 version", "1234 device type code", "constants:  0.1"},
+         "The following file is the wrong version for this version of Korvan:"},
+        {"another kind", {"I", "363 version", "1235 device type code", "constants:  0.1"},
+         "This does not appear to be a valid file type for Sectra!"},
+        {"damaged constants", {"I", "363 version", "2345 device type code", "constants: 2.0 0.0 oops"},
+         "File-scanning error!"},
+        {"cut short", {"I", "363 version", "1234 device type code", "constants:  0.1 4.5"}, "File-scanning error!"},
+    };
+    for (const auto& c : cases) {
+        // A changed, named airfoil is being edited.
+        reset_to_default(DEVICE_AIRFOIL);
+        afl.clB[0][0][0] = 0.3125f;
+        generate();
+        float lift = cl[270];
+        msc.devicemod = 1;
+        msc.haveaname = 1;
+        C_to_C("Mine.afl", msc.C_file);
+        std::string path = root + "/wrong.flp";
+        if (!c.lines.empty()) write_lines(path, c.lines);
+        else remove(path.c_str());
+        C_to_C(path.c_str(), msc.C_path);
 
-TEST_F(PartFiles, OpeningAMissingFileEndsTheEditor)
-{
-    C_to_C((root + "/missing.afl").c_str(), msc.C_path);
-    EXPECT_EXIT(readinpart(), ::testing::ExitedWithCode(1), "Sorry, I can't open the part!!!");
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(readinpart(), 0) << c.what;
+        std::string said = testing::internal::GetCapturedStderr();
+        EXPECT_NE(said.find(c.notice), std::string::npos) << c.what << ": " << said;
+        EXPECT_EQ(gdone, 0) << c.what;
+        EXPECT_EQ(msc.device, DEVICE_AIRFOIL) << c.what;
+        EXPECT_EQ(afl.clB[0][0][0], 0.3125f) << c.what;
+        EXPECT_EQ(afl.FLPlco1, 2.0f) << c.what;
+        EXPECT_EQ(cl[270], lift) << c.what;
+        EXPECT_EQ(msc.devicemod, 1) << c.what;
+        EXPECT_STREQ(msc.C_file, "Mine.afl") << c.what;
+    }
 }

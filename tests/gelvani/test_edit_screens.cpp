@@ -5,6 +5,7 @@
 #include "tools/Gelvani/gelvani_program.h"
 #include "tools/Gelvani/gelvani_records.h"
 #include "tools/Gelvani/map_view.h"
+#include "tools/Gelvani/terrain_square.h"
 
 #include "toolkit/HL_MNW.h"
 #include "toolkit/HL_TYPES.h"
@@ -141,6 +142,44 @@ TEST_F(EditScreens, ObstacleHeightEntryMarksTheSquareChangedAndFullTableRefuses)
     for (int k = 0; k < OBJ_SLOTS; ++k) obj_type[k] = 2;
     EXPECT_EQ(place_obstacle(3, 33.5f, -118.5f), -1);
     EXPECT_EQ(msc.obj_index, 0);
+}
+
+TEST_F(EditScreens, TypingNamesANewCustomObstacleInPlaceOfItsPlaceholder)
+{
+    msc.edit_mode = EDIT_OBSTACLES;
+    msc.obj_mode = 8;
+    click(ret_x(-118.5f), ret_y(33.5f));
+    handle_obs();
+    no_click();
+    int hangar = msc.obj_index;
+    ASSERT_EQ(obj_type[hangar], 8);
+    EXPECT_STREQ(obj_name[hangar], "?");
+    for (const char* p = "hangar.obj"; *p; ++p) APPLICATION_handlekey(*p);
+    EXPECT_STREQ(obj_name[hangar], "hangar.obj");
+    // Once named, typing edits the name.
+    APPLICATION_handlekey(8);
+    APPLICATION_handlekey('J');
+    EXPECT_STREQ(obj_name[hangar], "hangar.obJ");
+    APPLICATION_handlekey(8);
+    APPLICATION_handlekey('j');
+
+    // The next custom one starts unnamed again; a name is only what was typed.
+    click(ret_x(-118.2f), ret_y(33.2f));
+    handle_obs();
+    no_click();
+    int tower = msc.obj_index;
+    ASSERT_NE(tower, hangar);
+    APPLICATION_handlekey('t');
+    EXPECT_STREQ(obj_name[tower], "t");
+
+    // The square keeps the typed names.
+    ASSERT_EQ(write_terrain(), 1);
+    clear_obstacles();
+    read_terrain();
+    int named = 0;
+    for (int k = 0; k < OBJ_SLOTS; ++k)
+        if (obj_type[k] == 8) named += !strcmp(obj_name[k], "hangar.obj") + 10 * !strcmp(obj_name[k], "t");
+    EXPECT_EQ(named, 11);
 }
 
 TEST_F(EditScreens, AirportNewAndDeleteIncludingTheFullAndEmptyTables)

@@ -199,9 +199,9 @@ void mode(int item)
     APPLICATION_handlemenu(item);
     MACIBM_startwind(0);
 }
-} // namespace
 
-TEST(GelvaniOnScreen, RaiseAHillPlaceAnObstacleAndAnAirportThenSave)
+// The program started on a folder of our own, holding the test square.
+void start_program()
 {
     std::string dir = make_folder();
     setenv("XDG_CONFIG_HOME", (dir + "config").c_str(), 1);
@@ -212,6 +212,12 @@ TEST(GelvaniOnScreen, RaiseAHillPlaceAnObstacleAndAnAirportThenSave)
     write_square();
     load_everything();
     done_initing = 1;
+}
+} // namespace
+
+TEST(GelvaniOnScreen, RaiseAHillPlaceAnObstacleAndAnAirportThenSave)
+{
+    start_program();
     mode(200);
 
     // The control point on the land east of the coast, a 5 x 5 block box, then 3000 ft up.
@@ -293,6 +299,46 @@ TEST(GelvaniOnScreen, RaiseAHillPlaceAnObstacleAndAnAirportThenSave)
     EXPECT_EQ(types, 23456828);   // the six of the square, then the tower and the custom one
     EXPECT_EQ(msc.map_dirty, 0);
     EXPECT_EQ(msc.apt_dirty, 0);
+    MACIBM_finishup();
+}
+
+TEST(GelvaniOnScreen, ObstacleScreenShowsTheMapsViewButtons)
+{
+    start_program();
+
+    // The buttons' corner, x 104 to 159 and y 458 to 553.
+    auto buttons = [] {
+        std::vector<unsigned char> part;
+        for (int y = 456; y <= 555; ++y)
+            for (int x = 102; x <= 161; ++x) part.insert(part.end(), pixel(x, y), pixel(x, y) + 3);
+        return part;
+    };
+    mode(200);
+    frame(400, 300, 0);
+    take_screenshot("gelvani_terrain_buttons");
+    std::vector<unsigned char> terrain = buttons();
+    mode(201);
+    frame(400, 300, 0);
+    take_screenshot("gelvani_obstacle_buttons");
+    std::vector<unsigned char> obstacles = buttons();
+    // The same buttons as on the terrain screen, with their frames and letters.
+    EXPECT_TRUE(obstacles == terrain);
+    int light = 0, shade = 0, letters = 0;
+    for (size_t k = 0; k < obstacles.size(); k += 3) {
+        light += obstacles[k] >= 200;
+        shade += obstacles[k] > 40 && obstacles[k] <= 60;
+        letters += obstacles[k] < 20;
+    }
+    EXPECT_GT(light, 100);
+    EXPECT_GT(shade, 100);
+    EXPECT_GT(letters, 20);
+
+    // And they answer there: IN, then N.
+    frame(131, 545, 1);
+    EXPECT_NEAR(msc.map_zoom, 1.2f, 1e-6);
+    float lat = msc.map_os_lat;
+    frame(131, 504, 1);
+    EXPECT_NEAR(msc.map_os_lat, lat + 0.1f / 1.2f, 1e-6);
     MACIBM_finishup();
 }
 

@@ -4,6 +4,7 @@
 
 #include "tools/Gelvani/gelvani_program.h"
 #include "tools/Gelvani/gelvani_records.h"
+#include "tools/Gelvani/nav_files.h"
 #include "tools/Gelvani/tool_helpers.h"
 
 #include "toolkit/HL_MNW.h"
@@ -155,6 +156,69 @@ TEST_F(GelvaniFolder, TypingRenamesTheSelectedItemWithPrintableCharactersOnly)
     EXPECT_EQ(msc.draw_tex, 1);
     EXPECT_EQ(planetex[0][0], 15u);
     EXPECT_EQ(strlen(g_cs1), 39u);
+}
+
+namespace {
+// A press of the button at (x, y) as the toolkit takes it, then the frame.
+void press(float x, float y)
+{
+    mnw.mx = x, mnw.my = y;
+    mnw.mouse_clicked = 1;
+    mnw.now_dragging = 1;
+    MACIBM_handleclick();
+    APPLICATION_update();
+    mnw.mouse_clicked = 0;
+    mnw.now_dragging = 0;
+}
+
+void press_title(int m)
+{
+    press((mnw.menux1[m] + mnw.menux2[m]) / 2, (mnw.menuy1[m] + mnw.menuy2[m]) / 2);
+}
+
+void press_item(int m, int i)
+{
+    press((mnw.itemx1[m][i] + mnw.itemx2[m][i]) / 2, (mnw.itemy1[m][i] + mnw.itemy2[m][i]) / 2);
+}
+} // namespace
+
+TEST_F(GelvaniFolder, ClicksOnTheMenuBarLeaveTheTablesUnchanged)
+{
+    ask_save_changes = answer_in_turn;
+    fill_constants();
+    APPLICATION_setupmenus();
+    mnw.topwin = 0;
+    set_nav_paths();
+    const struct {
+        int mode, item;   // the screen and its "Save" item in the File menu
+        int* dirty;
+    } screens[] = {{EDIT_AIRPORTS, 1, &msc.apt_dirty}, {EDIT_NAVAIDS, 2, &msc.nav_dirty}};
+    for (const auto& s : screens) {
+        msc.edit_mode = s.mode;
+        // A title pulled down and put away again changes nothing.
+        press_title(1);
+        EXPECT_EQ(mnw.menu_up, 1);
+        press_title(2);
+        EXPECT_EQ(mnw.menu_up, 2);
+        press_title(2);
+        EXPECT_EQ(mnw.menu_up, -1);
+        EXPECT_EQ(*s.dirty, 0) << s.mode;
+        // A click on the screen counts; the save through the menu clears it for good.
+        press(400, 300);
+        EXPECT_EQ(*s.dirty, 1) << s.mode;
+        press_title(1);
+        press_item(1, s.item);
+        EXPECT_EQ(*s.dirty, 0) << s.mode;
+        press_title(1);
+        EXPECT_EQ(*s.dirty, 0) << s.mode;
+        press_title(1);
+    }
+    // Quit after saving asks nothing.
+    asked.clear();
+    press_title(1);
+    press_item(1, 4);
+    EXPECT_TRUE(asked.empty());
+    EXPECT_EQ(gdone, 1);
 }
 
 TEST(GelvaniHelpers, SignsAndWholeDegreeTables)

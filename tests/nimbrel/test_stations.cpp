@@ -1,6 +1,12 @@
+#include "nimbrel_app.h"
 #include "nimbrel_fixture.h"
+#include "platform/window.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
 
 using namespace nimbrel;
 
@@ -63,4 +69,35 @@ TEST(NimbrelStations, FullTableIsRefused)
     std::string text;
     for (int i = 0; i < WXR_MAX + 1; ++i) text += "KLAX SA 1200 CLR 10\n";
     EXPECT_EQ(load_text(text), 0);
+}
+
+namespace {
+// A text matched as it stands by the death test's regular expression.
+std::string literal(const std::string& text)
+{
+    std::string out;
+    for (char c : text) {
+        if (std::strchr(".[]()*+?{}|^$\\", c)) out += '\\';
+        out += c;
+    }
+    return out;
+}
+} // namespace
+
+TEST(NimbrelStations, MissingWeatherFileNamesTheFolderItSearched)
+{
+    namespace fs = std::filesystem;
+    fs::path dir = fs::path(::testing::TempDir()) / ("nimbrel_no_rwk_" + std::to_string(getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir / "additional nav data");
+    std::ofstream(dir / "additional nav data" / "apt_dat") << "I\n354 version\n354 version code 2\n99\n";
+    std::string folder = fs::canonical(dir).string() + "/";
+    EXPECT_EXIT(
+        {
+            fs::current_path(dir);
+            plat_set_message_box_handler([](const char*, const char* text) { fprintf(stderr, "%s\n", text); });
+            nimbrel_start();
+        },
+        ::testing::ExitedWithCode(1), "I am searching:\n\n" + literal(folder) + "\n\n");
+    fs::remove_all(dir);
 }

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 
 using namespace sectra;
 
@@ -212,6 +213,38 @@ TEST_F(SectraEditor, OpenReadsTheChosenBundledFiles)
     EXPECT_EQ(msc.device, DEVICE_FLAP);
     EXPECT_STREQ(msc.C_file, "plain flap.flp");
     EXPECT_GT(cl[400], 0.5f);
+}
+
+TEST_F(SectraEditor, AWrongFileInOpenKeepsThePartAndItsName)
+{
+    std::string mine = dir + "Mine.afl", notes = dir + "notes.afl";
+    name_part(mine);
+    edit_part();
+    {
+        std::ofstream(notes) << "hello\n";
+    }
+    const struct {
+        std::string chosen;
+        const char* notice;
+    } cases[] = {{notes, "Sorry, I can't open the part!!!"}, {dir + "gone.afl", "Sorry, I can't open the part!!!"}};
+    for (const auto& c : cases) {
+        alerts.clear();
+        answers = {2};   // Don't Save: only the open stands between the part and its loss
+        chooser_paths = {c.chosen};
+        APPLICATION_handlemenu(101);
+        ASSERT_EQ(alerts.size(), 1u) << c.chosen;
+        EXPECT_NE(alerts[0].find(c.notice), std::string::npos) << alerts[0];
+        EXPECT_EQ(gdone, 0);
+        EXPECT_TRUE(still_edited());
+        EXPECT_STREQ(msc.C_file, "Mine.afl");
+        EXPECT_EQ(std::string(msc.C_path), mine);
+        EXPECT_EQ(msc.haveaname, 1);
+    }
+    // Save still writes the part to its own file; the wrong one is untouched.
+    APPLICATION_handlemenu(102);
+    EXPECT_EQ(msc.devicemod, 0);
+    EXPECT_NE(read_file(mine).find("1234 device type code"), std::string::npos);
+    EXPECT_EQ(read_file(notes), "hello\n");
 }
 
 TEST_F(SectraEditor, MenusViewsAndCheckMarks)

@@ -236,8 +236,10 @@ void APPLICATION_update()
 {
     if (mnw.topwin != 0) return;
     run_mode_handler();
-    if (mnw.mouse_clicked && msc.edit_mode == EDIT_AIRPORTS) msc.apt_dirty = 1;
-    if (mnw.mouse_clicked && msc.edit_mode == EDIT_NAVAIDS) msc.nav_dirty = 1;
+    // A click on the menu bar (a title pulled down or put away) edits nothing.
+    int edit_click = mnw.mouse_clicked && !on_menu_bar(mnw.mx, mnw.my);
+    if (edit_click && msc.edit_mode == EDIT_AIRPORTS) msc.apt_dirty = 1;
+    if (edit_click && msc.edit_mode == EDIT_NAVAIDS) msc.nav_dirty = 1;
     if (msc.edit_mode == EDIT_TERRAIN || msc.edit_mode == EDIT_OBSTACLES) {
         plot_terrain();
         OGL_number(7, 53, 38, ret_lat(mnw.my), 5, 2, 10, 1);
@@ -256,6 +258,8 @@ void APPLICATION_handlekey(char c)
     } else if (c == '\r' || c == '\n') {
         return_hit = 1;
     } else if (c >= 32 && c <= 126 && len < NAME_DIM - 1) {
+        // The first letter typed for an unnamed obstacle replaces the placeholder.
+        if (msc.edit_mode == EDIT_OBSTACLES && !strcmp(g_cs1, UNNAMED_OBSTACLE)) len = 0;
         g_cs1[len] = c;
         g_cs1[len + 1] = 0;
     }

@@ -47,6 +47,8 @@ extern float coast_lon[COAST_MAX];
 
 const int OBJ_SLOTS = 60000;
 const int NAME_DIM = 40;
+// The name of an obstacle not yet named: no file can be called that.
+const char UNNAMED_OBSTACLE[] = "?";
 extern int obj_type[OBJ_SLOTS];
 extern float obj_lat[OBJ_SLOTS];
 extern float obj_lon[OBJ_SLOTS];

@@ -86,7 +86,7 @@ int place_obstacle(int type, float lat, float lon)
     obj_lon[k] = lon;
     if (type == 8) {
         memset(obj_name[k], 0, NAME_DIM);
-        strcpy(obj_name[k], "?");
+        strcpy(obj_name[k], UNNAMED_OBSTACLE);
         obj_hddz[k] = 0;
     } else {
         obj_hddz[k] = height;

@@ -12,13 +12,10 @@ int fltpos(float in);    // 1 if in > 0
 float fltsgn(float in);  // -1 below 0, else 1
 
 using tools::instdbtn_range;
+using tools::plot_name_list;
 // The same over every value the digits can show, negative ones when sign is set.
 int instdbtn(int color, float x, float y, float* var, int dig, int dec, int sign, const char* help);
 // The same for whole units in an int, stored back truncated.
 int instdbtn_int(int color, float x, float y, int* var, int dig, int sign, const char* help);
-// Seven rows of names (40 each) and IDs (5 each) around *center_index,
-// stepped by clicks or the delayed drag in bands above and below the centre,
-// wrapping within ind1..ind2. Nothing drawn for an empty range.
-void plot_name_list(float os_x, float os_y, const char* name, const char* id, int* center_index, int ind1, int ind2);
 
 } // namespace gelvani

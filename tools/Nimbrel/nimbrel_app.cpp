@@ -13,10 +13,13 @@
 #include "toolkit/nav_lines.h"
 #include "toolkit/plane_file.h"
 #include "toolkit/plane_record.h"
+#include "tools/tool_helpers.h"
 #include "tools/tool_program.h"
 
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <string>
 
 namespace nimbrel {
 
@@ -92,7 +95,10 @@ int nimbrel_start()
     bri.arr = intlim(bri.arr, 0, apt_apt_max > 0 ? apt_apt_max - 1 : 0);
     std::FILE* f = std::fopen("WORLD.RWK", "rb");
     if (!f) {
-        MACIBM_alert("I have not detected the file 'WORLD.RWK' in the Korvan folder! I am searching:", "WORLD.RWK",
+        // The file is looked for in the folder the program runs in; say which.
+        std::error_code ec;
+        std::string folder = std::filesystem::current_path(ec).string() + "/";
+        MACIBM_alert("I have not detected the file 'WORLD.RWK' in the Korvan folder! I am searching:", folder.c_str(),
                      "Real-weather files are offered by weather services; save one here under that name.",
                      "This will allow me to give you a briefing, and Korvan flights in real up-to-the-hour weather.",
                      ALERT_FATAL);
@@ -123,8 +129,8 @@ void APPLICATION_setupmenus()
 
 void APPLICATION_update()
 {
-    plot_name_list(78, 475, &apt_name[0][0], &apt_id[0][0], &bri.dep, 0, apt_apt_max - 1);
-    plot_name_list(408, 475, &apt_name[0][0], &apt_id[0][0], &bri.arr, 0, apt_apt_max - 1);
+    tools::plot_name_list(78, 475, &apt_name[0][0], &apt_id[0][0], &bri.dep, 0, apt_apt_max - 1);
+    tools::plot_name_list(408, 475, &apt_name[0][0], &apt_id[0][0], &bri.arr, 0, apt_apt_max - 1);
     if (instringbtn(97, 362, pln.C_file, 203,
                     "This is the plane you plane to take flying next. It's performance is considered for estimation "
                     "of time enroute."))
@@ -132,7 +138,7 @@ void APPLICATION_update()
         copy_bounded(pln.C_path, C_s, sizeof pln.C_path);
         prep_plane();
     }
-    instdbtn_range(7, 551, 374, &bri.alt, 5, 0, 0, 99999, "This is the altitude you have planned enroute.");
+    tools::instdbtn_range(7, 551, 374, &bri.alt, 5, 0, 0, 99999, "This is the altitude you have planned enroute.");
     if (mnw.mouse_clicked) {
         rnd1 = intrand(1, 6);
         rnd2 = intrand(1, 6);

@@ -9,6 +9,7 @@
 #include "toolkit/airfoil_record.h"
 
 #include <cmath>
+#include <fstream>
 #include <iomanip>
 
 namespace sectra {
@@ -49,6 +50,17 @@ int part_is_finite()
         return all_finite(flap_constants, 9) && table_finite(cl, 0, 400, 8) && table_finite(cd, 0, 400, 8) &&
                table_finite(cm, 0, 400, 8);
     return all_finite(airfoil_constants, 25) && table_finite(cl, 0, 540, 1) && table_finite(cd, 0, 540, 1);
+}
+
+// 1 when the file at path carries a text header of another version than ours.
+int other_version(const char* path)
+{
+    std::ifstream f(path, std::ios::binary);
+    int first = f.get();
+    if (first != 'I' && first != 'A') return 0;
+    int version = 0;
+    f >> version;
+    return f && version != FILE_VERSION;
 }
 
 // One table row: the angle right-aligned in 4 with one decimal, then lift
@@ -121,39 +133,65 @@ int writeoutpart()
     return ok;
 }
 
-void readinpart()
+int readinpart()
 {
-    if (!inf_open(msc.C_path, 206, FILE_VERSION, 1))
-        MACIBM_alert("Sorry, I can't open the part!!!", "Reason: Undetermined!", "Revert to back-up!", "", ALERT_FATAL);
-    int saved_use = inf_use;
+    int saved_use = inf_use, saved_soft = scan_soft;
     inf_use = 1;
-    int code = intscan(msc.C_path);
+    scan_soft = 1;
+    scan_failed = 0;
+    int opened = inf_open(msc.C_path, 206, FILE_VERSION, 0);
+    int code = 0;
+    float values[25] = {0};
+    if (opened) {
+        code = intscan(msc.C_path);
+        if (code == CODE_AIRFOIL || code == CODE_FLAP) {
+            char word[400];
+            wrdscan(word, msc.C_path, 400);
+            for (int i = 0; i < (code == CODE_FLAP ? 9 : 25); ++i) values[i] = fltscanNOSN(msc.C_path);
+            rln(msc.C_path);
+        }
+    }
+    int damaged = scan_failed;
+    inf1.close();
+    inf1.clear();
+    scan_soft = saved_soft;
+    scan_failed = 0;
+    inf_use = saved_use;
+
+    // A file that is not a part of ours is refused with a notice; the part
+    // being edited stays as it was.
+    if (!opened) {
+        if (other_version(msc.C_path))
+            MACIBM_alert("The following file is the wrong version for this version of Korvan:", msc.C_path,
+                         "Throw that file away. You should only use the files that came with the program.",
+                         "You may have to re-install Korvan from the CD.", ALERT_NOTICE);
+        else
+            MACIBM_alert("Sorry, I can't open the part!!!", "Reason: Undetermined!", "Revert to back-up!", "",
+                         ALERT_NOTICE);
+        return 0;
+    }
+    if (code != CODE_AIRFOIL && code != CODE_FLAP) {
+        MACIBM_alert("This does not appear to be a valid file type for Sectra!", "", "", "", ALERT_NOTICE);
+        return 0;
+    }
+    if (damaged) {
+        MACIBM_alert("File-scanning error!", "", "file:", msc.C_path, ALERT_NOTICE);
+        return 0;
+    }
+
     // The defaults of the other kind come first; the name chosen for the file
     // stays (the reset would call it "Untitled").
     char name[400];
-    C_to_C(msc.C_file, name);
-    if (code == CODE_AIRFOIL) {
-        if (msc.device != DEVICE_AIRFOIL) reset_to_default(DEVICE_AIRFOIL);
-    } else if (code == CODE_FLAP) {
-        if (msc.device != DEVICE_FLAP) reset_to_default(DEVICE_FLAP);
-    } else {
-        MACIBM_alert("This does not appear to be a valid file type for Sectra!", "", "", "", ALERT_FATAL);
-    }
-    C_to_C(name, msc.C_file);
+    copy_bounded(name, msc.C_file, sizeof name);
+    int device = code == CODE_FLAP ? DEVICE_FLAP : DEVICE_AIRFOIL;
+    if (msc.device != device) reset_to_default(device);
+    copy_bounded(msc.C_file, name, sizeof msc.C_file);
+    float* const* constants = device == DEVICE_FLAP ? flap_constants : airfoil_constants;
+    for (int i = 0; i < (device == DEVICE_FLAP ? 9 : 25); ++i) *constants[i] = values[i];
     msc.haveaname = 1;
-
-    char word[400];
-    wrdscan(word, msc.C_path, 400);
-    if (msc.device == DEVICE_FLAP)
-        for (int i = 0; i < 9; ++i) *flap_constants[i] = fltscanNOSN(msc.C_path);
-    else
-        for (int i = 0; i < 25; ++i) *airfoil_constants[i] = fltscanNOSN(msc.C_path);
-    rln(msc.C_path);
-
     msc.devicemod = 0;
-    inf1.close();
-    inf_use = saved_use;
     generate();
+    return 1;
 }
 
 } // namespace sectra

@@ -12,8 +12,9 @@ namespace sectra {
 int writeoutpart();
 
 // Reads the constants of the file at msc.C_path, switching device when the
-// file holds the other kind, and regenerates the tables. A missing file or an
-// unknown device code is fatal.
-void readinpart();
+// file holds the other kind, and regenerates the tables; 1 when read. A file
+// that is missing, of another version or kind, or damaged is refused with a
+// notice and leaves the part as it was.
+int readinpart();
 
 } // namespace sectra

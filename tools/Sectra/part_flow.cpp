@@ -30,9 +30,17 @@ void dothing(int request, int newdevice)
     switch (request) {
     case DO_NEW:
     case DO_SWITCH: reset_to_default(newdevice); break;
-    case DO_OPEN:
-        if (choose_open_file(msc.device, msc.C_file, msc.C_path)) readinpart();
+    case DO_OPEN: {
+        // A file that was not read leaves the part under its own name.
+        char file[400], path[400];
+        copy_bounded(file, msc.C_file, sizeof file);
+        copy_bounded(path, msc.C_path, sizeof path);
+        if (!choose_open_file(msc.device, msc.C_file, msc.C_path) || !readinpart()) {
+            copy_bounded(msc.C_file, file, sizeof msc.C_file);
+            copy_bounded(msc.C_path, path, sizeof msc.C_path);
+        }
         break;
+    }
     case DO_QUIT: gdone = 1; break;
     default: break;
     }

@@ -18,7 +18,8 @@ int saveasproc();
 // when written.
 int saveproc();
 // The file action without asking: DO_NEW and DO_SWITCH reset to the
-// defaults of newdevice, DO_OPEN reads a chosen file, DO_QUIT ends the run.
+// defaults of newdevice, DO_OPEN reads a chosen file (one that cannot be
+// read leaves the part and its name as they were), DO_QUIT ends the run.
 void dothing(int request, int newdevice);
 // dothing, after asking to save a changed part; Cancel, or a save that did
 // not happen, keeps the part and drops the action. Reopens the main screen.
