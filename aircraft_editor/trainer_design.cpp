@@ -31,6 +31,7 @@ const char* const TRAINER_FILE = "Trainer.acf";
 
 namespace {
 const float DIHEDRAL = 1.73f;                             // [JANE] 1 deg 44 min
+const float FUSE_CD = 0.129f;                             // [HOER], see fuselage()
 const float WASHOUT_ROOT = 1.5f, WASHOUT_TIP = -1.5f;     // [JANE] +1.5 root, -1.5 tip: 3 deg of twist
 
 void set_foils(int part, const char* low_re, const char* high_re)
@@ -208,13 +209,79 @@ void fuselage()
     }
     // [HOER] The airframe's zero-lift drag is about 0.03 on the wing area, a
     // flat plate of 5.4 sq ft: wing and tails' profile drag about 1.6 of it,
-    // the fuselage 1.2, the wing struts 0.6, the fixed gear with its fairings
-    // 1.6 and cooling and leaks 0.4. All but the lifting surfaces' share is
-    // carried by the fuselage: 3.8 sq ft on its frontal area of about 11.6
-    // sq ft is 0.33 at the free stream; the fuselage sits in the propeller's
-    // wake (fusewash), which at cruise runs some 10 % faster, so 0.27.
-    pln.fuse_cd = 0.27f;
+    // the fuselage 1.2, the wing struts 0.6, the fixed gear 1.6 and cooling
+    // and leaks 0.4. Each sits on the part where it acts. The fuselage,
+    // with the cooling flow through its cowling and the nose leg behind the
+    // propeller, stands in the propeller's wake (fusewash), which at cruise
+    // runs some 10 % faster than the air: 1.2 + 0.4 + 0.16 = 1.76 sq ft on
+    // its frontal area of 11.3 sq ft is 0.156 at the free stream, 0.129 in
+    // the wake.
+    pln.fuse_cd = FUSE_CD;
     pln.fusewash = 1;
+}
+
+// The wing struts and the main gear legs stand outside the propeller's
+// 75 in wake, in the free stream: one body on the centre line, seen from
+// ahead the two struts from the cabin floor up to the wing 8.7 ft out and
+// the two spring legs down to the axles. Its drag is the fuselage's drag
+// coefficient on its frontal area. Of the gear's 1.6 sq ft [HOER] the model
+// counts the tyres once, from the wheel radius that the editor derives from
+// the maximum weight (0.065 x 2300^0.25 = 0.45 ft): 0.25 of 1.6 r^2 a wheel,
+// 0.24 sq ft for three. With the nose leg in the wake (0.16), the rest, 1.2,
+// is the legs, brakes and wheels beyond that; with the struts' 0.6 [HOER]
+// the body carries 1.8 sq ft, a frontal area of 14.0 sq ft at 0.129: the
+// struts and legs are drawn about 6 in thick, joined by a core hidden in
+// the fuselage.
+void struts_and_legs()
+{
+    const float strut_root[2] = {1.3f, 3.3f}, strut_top[2] = {8.7f, 6.75f};   // [POH] 3-view
+    // [POH] main gear track 8 ft 3 in; 6.00-6 tyres, the axles some 8 in up.
+    const float leg_root[2] = {1.6f, 2.4f}, axle[2] = {8.25f / 2, 0.7f};
+    const float half_thick = 0.239f;
+    // Stations across the chord: leading edge, thickest, trailing edge.
+    static const float station[7][2] = {{-0.25f, 0.35f}, {-0.15f, 0.8f}, {-0.05f, 1},  {0.05f, 1},
+                                        {0.15f, 0.85f},  {0.25f, 0.6f},  {0.35f, 0.25f}};
+    auto normal = [](const float* a, const float* b, float* n) {
+        float dx = b[0] - a[0], dy = b[1] - a[1], len = std::sqrt(dx * dx + dy * dy);
+        n[0] = -dy / len;
+        n[1] = dx / len;
+        if (n[1] < 0) n[0] = -n[0], n[1] = -n[1];
+    };
+    float ns[2], nl[2];
+    normal(strut_root, strut_top, ns);
+    normal(leg_root, axle, nl);
+    float slope = (strut_top[1] - strut_root[1]) / (strut_top[0] - strut_root[0]);
+    for (int s = 0; s < 7; ++s) {
+        float h = half_thick * station[s][1];
+        // The right half from the top of the centre line round to its
+        // bottom; the left half mirrors it.
+        float x[9], y[9];
+        auto off = [&](int k, const float* p, const float* n, float side) {
+            x[k] = p[0] + side * n[0] * h;
+            y[k] = p[1] + side * n[1] * h;
+        };
+        off(1, strut_top, ns, 1);
+        off(2, strut_top, ns, -1);
+        off(3, strut_root, ns, -1);
+        off(4, leg_root, nl, 1);
+        off(5, axle, nl, 1);
+        off(6, axle, nl, -1);
+        off(7, leg_root, nl, -1);
+        x[0] = 0;
+        y[0] = strut_root[1] + ns[1] * h - slope * (strut_root[0] + ns[0] * h);
+        x[8] = 0;
+        y[8] = y[7];
+        for (int r = 0; r < 16; ++r) {
+            int k = r <= 8 ? r : 16 - r;
+            pln.body_Z[23][s][r] = station[s][0];
+            pln.body_X[23][s][r] = r <= 8 ? x[k] : -x[k];
+            pln.body_Y[23][s][r] = y[k];
+        }
+    }
+    pln.misc_eq = 1;
+    pln.misc_X = 0;   // one body, on the centre line
+    pln.misc_Y = 0;
+    pln.misc_Z = 4.2f;
 }
 
 void weights_and_gear()
@@ -242,7 +309,6 @@ void weights_and_gear()
     pln.mgearZ_att = 4.4f;
     pln.mgearX_att = 1.6f;
     pln.mgearY_att = 2.4f;
-    pln.wheelrad = 0.62f;
 }
 } // namespace
 
@@ -266,6 +332,7 @@ void build_trainer(const char* path)
     tail();
     engine_and_propeller();
     fuselage();
+    struts_and_legs();
     weights_and_gear();
     // The editor's grids hold every point of each body within their width.
     for (int b = 18; b <= 27; ++b)

@@ -319,6 +319,38 @@ float oswald_efficiency(float AR, float L)
     return interp(0, e_straight, 30, e_swept, std::fabs(L));
 }
 
+} // namespace
+
+joined_wing join_wing(int p, int log)
+{
+    joined_wing w = {p, pln.Croot[p], pln.Ctip[p], pln.semilen[p], pln.sweep1[p]};
+    if (p < 4 || p > 13) return w;
+    for (int q = 4; q <= 13; ++q) {
+        if (q == p || !have_this_part(q) || std::fabs(pln.dihed[p] - pln.dihed[q]) >= 30) continue;
+        int p_into_q = tip_meets_root(p, q);
+        int q_into_p = tip_meets_root(q, p);
+        if (!p_into_q && !q_into_p) continue;
+        w.b = pln.semilen[p] + pln.semilen[q];
+        w.L = (pln.sweep1[p] * pln.semilen[p] + pln.sweep1[q] * pln.semilen[q]) / w.b;
+        if (p_into_q) {
+            w.root = p;
+            w.c_r = pln.Croot[p];
+            w.c_t = pln.Ctip[q];
+        }
+        if (q_into_p) {
+            w.root = q;
+            w.c_r = pln.Croot[q];
+            w.c_t = pln.Ctip[p];
+        }
+        if (log)
+            for (int k = 0; k < p_into_q + q_into_p; ++k)
+                trk << "   !!!Note: I am joining " << part_name(p) << " to " << part_name(q)
+                    << " to form one continuous wing!!!\n";
+    }
+    return w;
+}
+
+namespace {
 // Two wings stacked one above the other: the lower efficiency of the pair.
 float biplane_efficiency(int p, float e)
 {
@@ -343,30 +375,8 @@ void build_finite_wing(int p)
     pln.sweepnow[p] = pln.sweep1[p];
     build_elements(p);
 
-    float c_r = pln.Croot[p], c_t = pln.Ctip[p], b = pln.semilen[p], L = pln.sweep1[p];
-    if (p >= 4 && p <= 13) {
-        for (int q = 4; q <= 13; ++q) {
-            if (q == p || !have_this_part(q) || std::fabs(pln.dihed[p] - pln.dihed[q]) >= 30) continue;
-            int p_into_q = tip_meets_root(p, q);
-            int q_into_p = tip_meets_root(q, p);
-            if (!p_into_q && !q_into_p) continue;
-            b = pln.semilen[p] + pln.semilen[q];
-            L = (pln.sweep1[p] * pln.semilen[p] + pln.sweep1[q] * pln.semilen[q]) / b;
-            if (p_into_q) {
-                c_r = pln.Croot[p];
-                c_t = pln.Ctip[q];
-                trk << "   !!!Note: I am joining " << part_name(p) << " to " << part_name(q)
-                    << " to form one continuous wing!!!\n";
-            }
-            if (q_into_p) {
-                c_r = pln.Croot[q];
-                c_t = pln.Ctip[p];
-                trk << "   !!!Note: I am joining " << part_name(p) << " to " << part_name(q)
-                    << " to form one continuous wing!!!\n";
-            }
-        }
-    }
-
+    joined_wing w = join_wing(p, 1);
+    float c_r = w.c_r, c_t = w.c_t, b = w.b, L = w.L;
     float Lr = L * con.degtorad;
     float d = b * std::sin(Lr) + 0.25f * c_r - 0.25f * c_t;
     float h = b * std::cos(Lr);

@@ -16,6 +16,17 @@ void load_plane();
 // file was damaged; the caller then puts back the names it changed.
 extern int plane_refused;
 
+// A lifting part with the part whose root its tip meets, or whose tip meets
+// its root (same dihedral within 30 degrees), taken as one wing: the part
+// whose root is the wing's root, root and tip chords, semi-span and the
+// span-weighted sweep. A part that meets none is a wing of its own. With
+// `log` set, each join is noted in trk.
+struct joined_wing {
+    int root;
+    float c_r, c_t, b, L;
+};
+joined_wing join_wing(int p, int log);
+
 // Distance between the centres of the instruments in panel slots lo and hi.
 int ret_ins_sep(int lo, int hi);
 

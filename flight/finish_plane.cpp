@@ -335,9 +335,11 @@ void find_specific_downwash()
             int washed = 0;
             for (int j = 0; j < 8; ++j) washed |= pln.in_downwash[e][w][j] != 0;
             if (!washed) continue;
-            float xDs = std::fabs(pln.Zarm[e] - pln.Zarm[w]) / pln.semilen[w];
-            float hDs = std::fabs(pln.Yarm[e] - pln.Yarm[w]) / pln.semilen[w];
-            float TR = pln.Ctip[w] / pln.Croot[w];
+            // The wash behind a panel is that of the whole wing it is part of.
+            joined_wing wing = join_wing(w, 0);
+            float xDs = std::fabs(pln.Zarm[e] - pln.Zarm[wing.root]) / wing.b;
+            float hDs = std::fabs(pln.Yarm[e] - pln.Yarm[wing.root]) / wing.b;
+            float TR = wing.c_t / wing.c_r;
             pln.spec_wash[w] = findspecwash(hDs, xDs, pln.AR[w], TR);
             trk << "Based on the " << part_name(w) << " AR of " << num{pln.AR[w], 4, 2} << ",\n";
             trk << "                         TR of " << num{TR, 4, 2} << ",\n";

@@ -4,6 +4,7 @@
 
 #include "flight/finish_plane.h"
 #include "flight/flight_records.h"
+#include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/plane_record.h"
 
@@ -272,20 +273,52 @@ TEST_F(DownwashMap, ASurfaceBehindOrLevelWashesNothing)
     EXPECT_EQ(pln.in_downwash[4][10][0], 1);
 }
 
-TEST_F(FinishPlane, SpecificDownwashOfTheTrainersWing)
+// The stabilizer behind a wing sees the wash of the whole wing: a tapered
+// wing made of two panels, the outer one's root at the inner one's tip,
+// washes it as the same wing in one part does, from the whole semi-span and
+// taper.
+TEST_F(FinishPlane, AWingOfTwoPanelsWashesLikeTheSameWingInOnePart)
 {
+    const float semi = 18, inner = 7.5f, root = 5.3f, tip = 3.7f;
     trainer();
+    for (int p : {6, 7}) pln.semilen[p] = 0;
+    for (int p : {4, 5}) {
+        pln.semilen[p] = semi;
+        pln.Croot[p] = root;
+        pln.Ctip[p] = tip;
+        pln.sweep1[p] = pln.sweep2[p] = pln.dihed[p] = 0;
+    }
     load();
+    float whole = pln.spec_wash[4];
     float xDs = std::fabs(pln.Zarm[10] - pln.Zarm[4]) / pln.semilen[4];
     float hDs = std::fabs(pln.Yarm[10] - pln.Yarm[4]) / pln.semilen[4];
-    EXPECT_FLOAT_EQ(pln.spec_wash[4], findspecwash(hDs, xDs, pln.AR[4], 1));
-    EXPECT_GT(pln.spec_wash[4], 1);
-    EXPECT_LT(pln.spec_wash[4], 4);
+    EXPECT_FLOAT_EQ(whole, findspecwash(hDs, xDs, pln.AR[4], tip / root));
+
+    trainer();
+    float mid = interp(0, root, semi, tip, inner);
+    for (int p : {4, 5, 6, 7}) {
+        int outer = p >= 6;
+        float side = p % 2 ? 1 : -1;
+        pln.semilen[p] = outer ? semi - inner : inner;
+        pln.Croot[p] = outer ? mid : root;
+        pln.Ctip[p] = outer ? tip : mid;
+        pln.sweep1[p] = pln.sweep2[p] = pln.dihed[p] = 0;
+        pln.Xarm[p] = outer ? side * inner : 0;
+        pln.Yarm[p] = pln.Yarm[4];
+        pln.Zarm[p] = pln.Zarm[4];
+    }
+    load();
+    EXPECT_TRUE(log_has("   !!!Note: I am joining left wing 1 to left wing 2 to form one continuous wing!!!"));
+    EXPECT_NEAR(pln.spec_wash[4], whole, 1e-4f);
+    EXPECT_FLOAT_EQ(pln.spec_wash[5], pln.spec_wash[4]);
+    // The panels alone would give much less: a short untapered wing.
+    EXPECT_GT(pln.spec_wash[4], 1.5f * findspecwash(hDs * semi / inner, xDs * semi / inner, pln.AR[4], 1));
+    EXPECT_TRUE(log_has("Based on the left wing 1 AR of " + fmt("%4.2f", pln.AR[4]) + ","));
+    EXPECT_TRUE(log_has("                         TR of " + fmt("%4.2f", tip / root) + ","));
+    EXPECT_TRUE(log_has("the downwash of the left wing 1 on the left h-stab will be " + fmt("%3.1f", whole) +
+                        " deg per coefficient of lift"));
     // The outer panels reach beyond the stabilizer: they wash nothing.
     EXPECT_FLOAT_EQ(pln.spec_wash[6], 0);
-    EXPECT_TRUE(log_has("Based on the left wing 1 AR of 8.00,"));
-    EXPECT_TRUE(log_has("                         TR of 1.00,"));
-    EXPECT_TRUE(log_has("TIMES THE COSINE of the left wing 1 sweep."));
 }
 
 TEST_F(FinishPlane, PropwashMapAndStreamAngles)

@@ -121,6 +121,13 @@ TEST_F(Trainer, CarriesThePublishedFiguresOfItsType)
         {"empty weight, lb", pln.m_empty / LB, 1450, 0.1f},
         {"maximum weight, lb", pln.m_max / LB, 2300, 0.1f},
         {"centre of gravity, % of mean chord", 100 * (0 - le) / mean_chord, 17.5f, 2.5f},
+        // Drag areas: the fuselage in the propeller's wake (some 10 % faster
+        // than the air at cruise), the struts and main legs in the free stream.
+        {"fuselage drag at cruise, sq ft", pln.fuse_cd * pln.fuse_s_frn * 1.21f / SQFT, 1.76f, 0.05f},
+        {"struts, main legs and wheels drag, sq ft", pln.fuse_cd * pln.misc_s / SQFT, 1.8f, 0.05f},
+        {"all but the lifting surfaces at cruise, sq ft",
+         (pln.fuse_cd * (pln.fuse_s_frn * 1.21f + pln.misc_s) + 3 * 0.25f * 1.6f * pln.wheelrad * pln.wheelrad) / SQFT,
+         3.8f, 0.1f},
     };
     for (const auto& f : figures) EXPECT_NEAR(f.derived, f.published, f.within) << f.what;
 
@@ -137,6 +144,12 @@ TEST_F(Trainer, CarriesThePublishedFiguresOfItsType)
     EXPECT_LT(pln.ngearZ, 0);
     EXPECT_GT(pln.mgearZ, 0);
     EXPECT_NEAR(2 * pln.mgearX / FT, 8.25f, 1e-3);
+    // The fuselage in the propeller's wake; one body for the struts and
+    // legs, on the centre line, out of it; the wheels without fairings.
+    EXPECT_EQ(pln.fusewash, 1);
+    EXPECT_TRUE(have_this_part(23));
+    EXPECT_FALSE(have_this_part(24));
+    EXPECT_EQ(pln.fair_eq, 0);
     // A high wing: above the cabin's centroid by more than its half height.
     EXPECT_GT(pln.Yarm[4] - pln.fuseYcent, 2 * FT);
 }

@@ -166,14 +166,14 @@ y0=$(echo "$start" | awk '{ print $4 }')
 keys b
 repeat 20 F2
 wait_for "take-off speed" 'v > 27' 240
-repeat 8 KP_2
+repeat 5 KP_2
 wait_for "the climb" 'y - y0 > 30' 240
 keys exclam
 wait_for "the autopilot's heading, high" 'y - y0 > 100 && wrap(psi) < 20 && wrap(psi) > -20' 300
 climb="$last"
-repeat 4 KP_8
+repeat 3 KP_8
 repeat 18 F1
-repeat 4 KP_8
+repeat 2 KP_8
 # Down at the airport's height, or slowed to a roll on the hills north of it
 # (no trainer flies at 12 m/s).
 wait_for "the landing" 'y - y0 < 1 || v < 12' 400
