@@ -5,7 +5,7 @@
 #include "aircraft_editor/default_plane.h"
 #include "cockpit/P_INIT.h"
 #include "flight/INITPLN.h"
-#include "flight/plane_ranges.h"
+#include "toolkit/plane_ranges.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/plane_record.h"
 
