@@ -4,6 +4,7 @@
 #include "fuzz_support.h"
 
 #include "../flight/flight_fixture.h"
+#include "../support/trainer.h"
 
 #include "flight/FLTCALC.h"
 #include "flight/INITPLN.h"
@@ -37,10 +38,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     int read = 0;
     fuzz_read([&] { read = grab_prefs(path.c_str(), 202, 1); });
     if (!read) return 0;
-    // The situation's own aircraft is not ours to fly: the bundled trainer is.
-    copy_bounded(pln.C_file, "Trainer.acf", 400);
-    copy_bounded(pln.C_path, PROGRAM_DIR "/Aircraft/Trainer.acf", 400);
-    if (!fuzz_read(load_plane)) return 0;
+    // The situation's own aircraft is not ours to fly: the bundled trainer
+    // is, loaded once and put back each run as the flight tests do.
+    if (!fuzz_read(load_bundled_trainer)) return 0;
+    fuzz_start_run();
     fuzz_read([] {
         cus_to_region();
         set_fltvars(10);

@@ -1,7 +1,7 @@
-// A terrain square (".env") as the simulator reads it into its world window.
-// The input lands under the name of the square its first point lies in, so
-// that the bundled squares seed it. Accepted means finite: every grid point
-// of the window is a number.
+// A terrain square (".env") as the simulator reads it into the south-west
+// quadrant of its world window. The input lands under the name of the square
+// its first point lies in, so that the bundled squares seed it. Accepted
+// means finite: every grid point of the quadrant is a number.
 #include "fuzz_support.h"
 
 #include "../flight/flight_fixture.h"
@@ -55,9 +55,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     env.lat_sou = lat;
     env.lon_wes = lon;
     flt.Y = 0;
-    if (!fuzz_read(load_region)) return 0;
-    for (int i = 0; i < GRID_I; ++i)
-        for (int j = 0; j < GRID_J; ++j)
+    if (!fuzz_read([&] { read_quadrant(lat, lon, 0); })) return 0;
+    for (int i = 0; i <= STEPS_I; ++i)
+        for (int j = 0; j <= STEPS_J; ++j)
             for (int k = 0; k < 3; ++k)
                 if (!std::isfinite(planexyz[i][j][k])) abort();
     return 0;
