@@ -11,6 +11,10 @@ int do_new_thing();
 int writeout(int save_as);
 // Asks for an aircraft file and loads it.
 void openplane();
+// Loads the aircraft file at path (named file): 1 when it is now the edited
+// aircraft; 0, after a notice, when it is damaged or out of the simulator's
+// ranges, leaving the edited aircraft as it was.
+int open_plane_file(const char* file, const char* path);
 // After New or Open: the engine screen's remembered type follows the aircraft.
 void remember_engine_type();
 

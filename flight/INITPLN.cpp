@@ -8,7 +8,7 @@
 #include "cockpit/P_INIT.h"
 #include "finish_plane.h"
 #include "flight_records.h"
-#include "plane_ranges.h"
+#include "toolkit/plane_ranges.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_MNW.h"
 #include "flight/aircraft_sounds.h"
@@ -213,17 +213,12 @@ void refuse_unflyable(const char* why)
 void refuse_what_cannot_fly()
 {
     static char why[400];
-    if (pln.numen < 0 || pln.numen > 4) refuse_unflyable("It has a number of engines other than 0 to 4.");
     if (pln.entype >= 1 && pln.entype <= 3 && pln.gearrat <= 0)
         refuse_unflyable("Its engine has a gear ratio of zero, so the engine cannot turn the propeller.");
     if (pln.gear_type == 2 && pln.skidl <= 0) refuse_unflyable("Its skids have a length of zero.");
     for (int p = 0; p < PARTS_WITH_ELEMENTS; ++p) {
         if (!have_this_part(p)) continue;
         const char* name = part_name(p);
-        if (pln.els[p] < 1 || pln.els[p] > 8) {
-            snprintf(why, sizeof why, "The %s must have 1 to 8 elements.", name);
-            refuse_unflyable(why);
-        }
         if (pln.Croot[p] <= 0 || pln.Ctip[p] <= 0) {
             snprintf(why, sizeof why, "The %s has a chord of zero.", name);
             refuse_unflyable(why);

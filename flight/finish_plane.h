@@ -3,6 +3,8 @@
 // and propwash maps, and the design checks that refuse what cannot fly.
 #pragma once
 
+#include "toolkit/part_geometry.h"
+
 // The last stage of load_plane, on the record already in SI and centre-of-
 // gravity coordinates with element areas and airfoils in place. Logs to trk;
 // a failed design check ends the program (the resting-attitude remark only
@@ -23,5 +25,3 @@ float interp9(float x1, float x2, float x3, float y1, float y2, float y3, float 
 // its semi-spans and its aspect and taper ratios.
 float findspecwash(float hDs, float xDs, float AR, float TR);
 
-// The label of part EN in the log and alerts; empty for an unknown index.
-const char* part_name(int EN);

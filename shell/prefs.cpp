@@ -270,6 +270,51 @@ int wrapped_direction(float deg)
     return flt_to_int(d) % 360;
 }
 
+// The range of every number a file can carry: what its settings window or
+// the simulator itself keeps (the weather limits of the timed managers, the
+// radios' bands). A value outside, or not a number, marks the file damaged:
+// limited, it would fly another situation than the one saved.
+struct float_range {
+    const float* v;
+    float lo, hi;
+};
+
+struct int_range {
+    const int* v;
+    int lo, hi;
+};
+
+int in_ranges(const prefs_image& p)
+{
+    const float ft = 0.3048f, deg = 360;
+    const float_range floats[] = {
+        {&p.locl_time, 0, 86400}, {&p.temp_SL, -150, 150}, {&p.ins_baro, 25, 35}, {&p.atm_baro, 25, 35},
+        {&p.rain_tstm, 1, 5}, {&p.wind_tbl, 1, 5}, {&p.burst_prob, 1, 5},
+        {&p.topsMSL, -1000, 99999 * ft}, {&p.baseMSL, -1000, 98999 * ft}, {&p.vis_rep, 0, 37040},
+        // The wind as the weather window's turbulence leaves it, a second
+        // before the timed managers limit it again.
+        {&p.wnddir, -deg, 2 * deg}, {&p.wndspd, 0, 99}, {&p.shrdir, 0, 180}, {&p.shrspd, 0, 99}, {&p.tbl, 0, 15},
+        {&p.wave_amp, 0, 1000}, {&p.wave_length, 0.1f, 1000}, {&p.wave_speed, 0, 1000},
+        {&p.rway_fric_rat, 0.399f, 1.001f},
+        {&p.damp, 0, 1}, {&p.joy_rat_ptch, 0, 1}, {&p.joy_rat_hdng, 0, 1}, {&p.joy_rat_roll, 0, 1},
+        {&p.NZptch, 0, 1}, {&p.NZroll, 0, 1}, {&p.obs[0], 0, deg}, {&p.obs[1], 0, deg},
+        {&p.prd, -1e6f, 1e6f}, {&p.total_fail_entry, 0, 9},
+        {&p.psi, -deg, 2 * deg}, {&p.v, 0, 1000},
+    };
+    for (const auto& r : floats)
+        if (!(*r.v >= r.lo && *r.v <= r.hi)) return 0;
+    // The start position: within reach of its region's corner, below space.
+    if (!(std::fabs(p.X) <= 1e6 && std::fabs(p.Z) <= 1e6 && p.Y >= -1000 && p.Y <= 1e5)) return 0;
+    const int_range ints[] = {
+        {&p.cld_type, 0, 1}, {&p.meteorite_code, 0, 4}, {&p.nf[0], 10800, 11799}, {&p.nf[1], 10800, 11799},
+        {&p.cf[0], 11800, 13699}, {&p.cf[1], 11800, 13699}, {&p.adff, 0, 999}, {&p.gps_index_mode, 1, 3},
+        {&p.gps_id[0], 0, 36}, {&p.gps_id[1], 0, 36}, {&p.gps_id[2], 0, 36}, {&p.gps_id[3], 0, 36},
+    };
+    for (const auto& r : ints)
+        if (*r.v < r.lo || *r.v > r.hi) return 0;
+    return 1;
+}
+
 // An index from the file, kept only when it points at something.
 int checked(int v, int lo, int hi, int fallback)
 {
@@ -374,7 +419,7 @@ int grab_prefs(const char* path, int ftype, int alert)
     scan_failed = 0;
     int opened = inf_open(path, ftype, PREFS_VERSION, alert);
     if (opened) read_image(img, path);
-    int damaged = scan_failed || (!opened && inf1.is_open() && inf1.fail());
+    int damaged = scan_failed || (!opened && inf1.is_open() && inf1.fail()) || (opened && !in_ranges(img));
     scan_soft = 0;
     scan_failed = 0;
     inf1.close();

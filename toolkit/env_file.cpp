@@ -4,6 +4,7 @@
 #include "HL_TYPES.h"
 #include "codes.h"
 
+#include <cmath>
 #include <cstring>
 
 int env_is_water(int flags)
@@ -11,6 +12,20 @@ int env_is_water(int flags)
     int b1, b2, b4, b8, b16;
     int_to_bol(&b1, &b2, &b4, &b8, &b16, flags);
     return b2 || b4;
+}
+
+int env_point_sound(float plat, float plon, float elev, int lat, int lon)
+{
+    // Written so that NaN fails every comparison.
+    return plat >= lat - 0.001f && plat <= lat + 1.001f && plon >= lon - 0.001f && plon <= lon + 1.001f &&
+           std::fabs(elev) <= ENV_ELEV_LIMIT;
+}
+
+int env_obstacle_sound(const env_obstacle* o, int lat, int lon)
+{
+    if (!((o->type >= 1 && o->type <= 6) || o->type == 8)) return 1;
+    return o->lat >= lat - 1 && o->lat <= lat + 2 && o->lon >= lon - 1 && o->lon <= lon + 2 &&
+           std::fabs(o->hddz) <= 1e5f;
 }
 
 int env_open(const char* path)

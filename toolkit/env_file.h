@@ -28,6 +28,17 @@ struct env_obstacle {
 // 1 when the point's flags mark water (bit 2 or bit 4).
 int env_is_water(int flags);
 
+// The highest and lowest elevation a square can hold (m): the scenery
+// editor's five digits of feet.
+const float ENV_ELEV_LIMIT = 99999 * 0.3048f;
+
+// 1 when a grid point read from the square at (lat, lon) lies in it (within
+// 0.001 degrees) at a finite elevation within the limit.
+int env_point_sound(float plat, float plon, float elev, int lat, int lon);
+// 1 when an obstacle read from the square at (lat, lon) is finite and within a
+// degree of the square; an end mark or an unknown type is sound.
+int env_obstacle_sound(const env_obstacle* o, int lat, int lon);
+
 // Opens the square file on the first input stream, version 3 or 4, without
 // complaint; 1 when open.
 int env_open(const char* path);

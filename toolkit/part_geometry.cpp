@@ -112,3 +112,16 @@ void get_body_os(int en, float* xos, float* yos, float* zos)
     *yos = y;
     *zos = z;
 }
+
+const char* part_name(int EN)
+{
+    static const char* const names[28] = {
+        "propeller 1", "propeller 2", "propeller 3", "propeller 4", "left wing 1", "rigt wing 1", "left wing 2",
+        "rigt wing 2", "left wing 3", "rigt wing 3", "left h-stab", "rigt h-stab", "vert stab 1", "vert stab 2",
+        "eng pylon 1", "eng pylon 2", "eng pylon 3", "eng pylon 4", "fuselage   ", "nacelle 1  ", "nacelle 2  ",
+        "nacelle 3  ", "nacelle 4  ", "misc body 1", "misc body 2", "w-fairing 1", "w-fairing 2", "w-fairing 3"};
+    if (EN < 0 || EN > 27) return "";
+    if (pln.is_heli && EN == 0) return "main rotor";
+    if (pln.is_heli && EN == 1) return "tail rotor";
+    return names[EN];
+}

@@ -32,5 +32,8 @@ int f_body_r_dim(int en);
 // 1 when the part exists on this aircraft.
 int have_this_part(int en);
 
+// The label of part EN in the log and alerts; empty for an unknown index.
+const char* part_name(int EN);
+
 // Origin of the part; outputs untouched for a part it has none for.
 void get_body_os(int en, float* xos, float* yos, float* zos);

@@ -85,6 +85,9 @@ float ground_under(float x, float z)
     return find_local_h(x, z, &i, &j, 0);
 }
 
+// How far a custom object's vertex may lie from its place (m).
+const float OBJ_REACH = 10000;
+
 void object_fatal(const char* text, const char* path)
 {
     MACIBM_alert(text, path, "", "", ALERT_FATAL);
@@ -147,12 +150,17 @@ void custom_object(float x, float z, float hddh, const char* name, int o)
             obj_texrgb[o][p] = object_texture(tex, path);
         } else {
             int r = intscanNOSN(path), g = intscanNOSN(path), b = intscanNOSN(path);
+            // Each takes two decimal digits of the packed code.
+            if (r < 0 || r > 99 || g < 0 || g > 99 || b < 0 || b > 99)
+                object_fatal("The colour of a point or line of the object must be three numbers from 0 to 99!", path);
             obj_texrgb[o][p] = r * 10000 + g * 100 + b;
         }
         if (line_goes_on) rln(path);
         obj_poltyp[o][p] = n;
         for (int t = 0; t < n; ++t) {
             float xs = fltscanNOSN(path), ys = fltscanNOSN(path), zs = fltscanNOSN(path);
+            if (!(std::fabs(xs) <= OBJ_REACH && std::fabs(ys) <= OBJ_REACH && std::fabs(zs) <= OBJ_REACH))
+                object_fatal("Every vertex of the object must lie within 10 km of its place!", path);
             rln(path);
             float* v = obj_xyz[o][p][t];
             v[0] = x + xs * ch - zs * sh;

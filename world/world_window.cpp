@@ -83,8 +83,7 @@ void read_grid(int lat, int lon, int i0, int j0, int from_file, const char* path
                 plon = square.lon[i][j];
                 elev = square.elev[i][j];
                 water = env_is_water(square.flags[i][j]);
-                if (plat < lat - 0.001f || plat > lat + 1.001f || plon < lon - 0.001f || plon > lon + 1.001f)
-                    damaged(path);
+                if (!env_point_sound(plat, plon, elev, lat, lon)) damaged(path);
             } else {
                 plat = lat + (float)j / STEPS_J;
                 plon = lon + (float)i / STEPS_I;
@@ -135,11 +134,12 @@ void mark_city_block(float x, float z)
         for (int j = intmax2(cj - 1, 0); j <= intmin2(cj + 1, GRID_J - 2); ++j) city_on_poly[i][j] = 1;
 }
 
-void read_objects(const char* path, float z0)
+void read_objects(int lat, int lon, const char* path, float z0)
 {
     env_obstacle o;
     for (;;) {
         int type = env_read_obstacle(&o, path);
+        if (!env_obstacle_sound(&o, lat, lon)) damaged(path);
         obj_counter = obj_counter >= OBJ_CAP - 1 ? OBJ_FIRST_SQUARE_SLOT : obj_counter + 1;
         int slot = obj_counter;
         int positioned = (type >= 1 && type <= 6) || type == 8;
@@ -301,7 +301,7 @@ void read_quadrant(int lat, int lon, int quadrant)
         planexyz[GRID_I - 1][0][0] =
             ref_x + (env.lon_wes + SQ_COLS - ref_lon_wes) * degree_mtrs() * std::cos(env.lat_sou * con.degtorad);
         planexyz[0][GRID_J - 1][2] = z0 - SQ_ROWS * degree_mtrs();
-        read_objects(path, z0);
+        read_objects(lat, lon, path, z0);
         env_close();
         lights_and_trees(i0, j0);
     }

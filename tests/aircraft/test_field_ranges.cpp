@@ -5,7 +5,7 @@
 #include "aircraft_editor/default_plane.h"
 #include "cockpit/P_INIT.h"
 #include "flight/INITPLN.h"
-#include "flight/plane_ranges.h"
+#include "toolkit/plane_ranges.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/plane_record.h"
 
@@ -38,6 +38,11 @@ TEST_F(FieldRanges, SingleFieldsThatWouldFlyAsNaNAreRefused)
         {"Vne 1.3e-44", [] { pln.Vne = 1.3e-44f; }, "Its Vne of 1\\.2.*e-44 is neither 0 nor"},
         {"engine figure 1e30", [] { pln.pmax = 1e30f; }, "Its pmax of 1e\\+30 lies outside"},
         {"body point", [] { pln.body_Z[18][3][5] = 1e9f; }, "Its body_Z\\[18\\]\\[3\\]\\[5\\] of 1e\\+09"},
+        // Divisors of the flight: a ratio of 1e-30 turned the engine to NaN in its first second.
+        {"gear ratio 1e-30", [] { pln.gearrat = 1e-30f; }, "Its gearrat of 1e-30 is neither 0 nor between 0\\.01 and 100\\."},
+        {"chord 1e-30", [] { pln.Croot[4] = 1e-30f; }, "Its Croot\\[4\\] of 1e-30 is neither 0 nor"},
+        {"empty mass 1e-30", [] { pln.m_empty = 1e-30f; }, "Its m_empty of 1e-30 is neither 0 nor"},
+        {"engine kind 9", [] { pln.entype = 9; }, "Its entype of 9 lies outside 0 to 5\\."},
     };
     for (const auto& c : cases) {
         trainer();

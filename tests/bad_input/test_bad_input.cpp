@@ -9,8 +9,13 @@
 #include "toolkit/HL_SOUND.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/nav_lines.h"
+#include "cockpit/cockpit_records.h"
+#include "flight/flight_records.h"
+#include "shell/shell_records.h"
 #include "world/INITNAV.h"
+#include "world/scenery_objects.h"
 #include "world/world_records.h"
+#include "world/world_window.h"
 #include "world_data/world_import.h"
 
 #include <gtest/gtest.h>
@@ -119,6 +124,56 @@ TEST_F(BadInput, WaveDirectionIsWrappedIntoACircle)
     EXPECT_EQ(grab_prefs(bad("prefs-wave-direction-huge.prf").c_str(), 206, 0), 1);
     EXPECT_GE(atm.wave_dir, 0);
     EXPECT_LT(atm.wave_dir, 360);
+}
+
+// The second round's situations: one weather, damping or position value out
+// of its range each. Refused with the reader's message; the flight keeps its
+// settings.
+TEST_F(BadInput, SituationsWithAValueOutOfItsRangeAreRefused)
+{
+    std::vector<std::string> alerts;
+    int seen = 0;
+    for (const auto& f : fs::directory_iterator(bad("round2"))) {
+        std::string name = f.path().filename().string();
+        if (f.path().extension() != ".sit") continue;
+        ++seen;
+        atm.wndspd = 5, atm.wnddir = 90, atm.tbl = 1, set.damp = 0.25f, ins.baro = 29.92f, set.cus_Y = 300;
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(grab_prefs(f.path().c_str(), 202, 1), 0) << name;
+        EXPECT_NE(testing::internal::GetCapturedStderr().find("ALERT[The following file is damaged or incomplete"),
+                  std::string::npos)
+            << name;
+        EXPECT_EQ(atm.wndspd, 5) << name;
+        EXPECT_EQ(atm.wnddir, 90) << name;
+        EXPECT_EQ(atm.tbl, 1) << name;
+        EXPECT_EQ(set.damp, 0.25f) << name;
+        EXPECT_EQ(ins.baro, 29.92f) << name;
+        EXPECT_EQ(set.cus_Y, 300) << name;
+    }
+    EXPECT_EQ(seen, 6);
+}
+
+// The second round's squares, unpacked under the name of the square they
+// describe (35 N 117 W): NaN elevations, a NaN latitude.
+TEST_F(BadInput, SquaresWithNonFiniteValuesAreDamaged)
+{
+    for (const char* name : {"terrain-nan-elevations.env.xz", "terrain-nan-latitude.env.xz"}) {
+        fs::path square = dir / "additional nav data" / "+030-120" / "+035-117.env";
+        fs::create_directories(square.parent_path());
+        std::string cmd = "xz -dc '" + bad((std::string("round2/") + name).c_str()) + "' > '" + square.string() + "'";
+        ASSERT_EQ(std::system(cmd.c_str()), 0) << cmd;
+        env.lat_sou = 35;
+        env.lon_wes = -117;
+        flt.Y = 0;
+        EXPECT_EXIT(load_region(), ::testing::ExitedWithCode(1), "Damaged environment file!") << name;
+    }
+}
+
+TEST_F(BadInput, ObjectColourBeyondItsTwoDigitsEndsWithTheObjectsAlert)
+{
+    place("round2/object-colour-overflow.obj", dir / "additional nav data" / "objects" / "Overflow.OBJ");
+    EXPECT_EXIT(make_an_obs(0, 0, 0, "Overflow", 8, 500), ::testing::ExitedWithCode(1),
+                "The colour of a point or line of the object must be three numbers from 0 to 99!");
 }
 
 // The importer with the damaged source file and the other two harmless.

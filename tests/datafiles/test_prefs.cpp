@@ -64,9 +64,9 @@ protected:
         ins.baro = 29.5f;
         atm.baro = 30.125f;
         atm.rain_tstm = 2.5f;
-        atm.wind_tbl = 0.75f;
-        atm.burst_prob = 0.5f;
-        atm.cld_type = 3;
+        atm.wind_tbl = 1.75f;
+        atm.burst_prob = 1.5f;
+        atm.cld_type = 0;
         atm.topsMSL = 3048.0f;
         atm.baseMSL = 1524.5f;
         atm.vis_rep = 12964.0f;
@@ -193,9 +193,9 @@ TEST_F(Prefs, AllLinesRoundTrip)
     EXPECT_EQ(ins.baro, 29.5f);
     EXPECT_EQ(atm.baro, 30.125f);
     EXPECT_EQ(atm.rain_tstm, 2.5f);
-    EXPECT_EQ(atm.wind_tbl, 0.75f);
-    EXPECT_EQ(atm.burst_prob, 0.5f);
-    EXPECT_EQ(atm.cld_type, 3);
+    EXPECT_EQ(atm.wind_tbl, 1.75f);
+    EXPECT_EQ(atm.burst_prob, 1.5f);
+    EXPECT_EQ(atm.cld_type, 0);
     EXPECT_EQ(atm.topsMSL, 3048.0f);
     EXPECT_EQ(atm.baseMSL, 1524.5f);
     EXPECT_EQ(atm.vis_rep, 12964.0f);

@@ -15,6 +15,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <string>
 #include <unistd.h>
 
@@ -148,6 +149,46 @@ TEST_F(Editor, ADamagedFileLeavesTheEditedAircraftAsItWas)
         EXPECT_EQ(pln.Vne, 123) << f.name;
         EXPECT_EQ(msc.planenamed, 0) << f.name;   // the next Save still asks for a name
     }
+}
+
+// Values the simulator's loader refuses: the editor refuses them too, with a
+// notice, before its drawing divides or loops by them.
+TEST_F(Editor, AFileTheSimulatorWouldRefuseLeavesTheEditedAircraftAsItWas)
+{
+    std::vector<std::string> alerts;
+    plat_set_message_box_handler(nullptr);
+    static std::vector<std::string>* seen;
+    seen = &alerts;
+    plat_set_message_box_handler([](const char*, const char* text) { seen->push_back(text); });
+    const struct {
+        const char* name;
+        void (*change)();
+        const char* reason;
+    } files[] = {
+        {"Blades.acf", [] { pln.numblades[0] = std::numeric_limits<float>::infinity(); }, "numblades[0] of inf"},
+        {"Elements.acf", [] { pln.els[4] = std::numeric_limits<int>::max(); }, "must have 1 to 8 elements"},
+        {"Gear.acf", [] { pln.gearrat = 1e-30f; }, "gearrat of 1e-30"},
+    };
+    for (const auto& f : files) {
+        fabrex::setup_baseplane("Untitled.acf", "Untitled.acf");
+        f.change();
+        ASSERT_EQ(write_plane_file(path(f.name).c_str()), 1);
+        fabrex::setup_baseplane("Untitled.acf", "Untitled.acf");
+        pln.Vne = 123;
+        msc.planemod = 1;   // edited: the guard asks, and is told not to save
+        msc.planenamed = 0;
+        prompt_answer = 2;
+        alerts.clear();
+        chooser_file = f.name;
+        APPLICATION_handlemenu(101);
+        EXPECT_STREQ(pln.C_file, "Untitled.acf") << f.name;
+        EXPECT_EQ(pln.Vne, 123) << f.name;
+        EXPECT_EQ(msc.planemod, 1) << f.name;
+        ASSERT_EQ(alerts.size(), 1u) << f.name;
+        EXPECT_NE(alerts[0].find("This aircraft has an unflyable design!"), std::string::npos) << alerts[0];
+        EXPECT_NE(alerts[0].find(f.reason), std::string::npos) << alerts[0];
+    }
+    plat_set_message_box_handler(nullptr);
 }
 
 TEST_F(Editor, TheBundledTrainerOpenedAndSavedIsUnchangedApartFromItsNames)

@@ -14,9 +14,11 @@ namespace fs = std::filesystem;
 
 namespace {
 std::string folder;
+std::string last_alert;
 
-void refuse(const char*, const char*)
+void refuse(const char*, const char* text)
 {
+    last_alert = text ? text : "";
     throw fuzz_refused{};
 }
 
@@ -44,6 +46,11 @@ void make_folder()
 }
 } // namespace
 
+const std::string& fuzz_last_alert()
+{
+    return last_alert;
+}
+
 const std::string& fuzz_folder()
 {
     return folder;
@@ -53,6 +60,7 @@ void fuzz_start_run()
 {
     if (folder.empty()) make_folder();
     plat_set_message_box_handler(refuse);
+    last_alert.clear();
     copy_bounded(app_path, folder.c_str(), 400);
     ogl_ready = 0;
     done_initing = 1;

@@ -11,6 +11,9 @@
 // something about it), which ends the run cleanly.
 struct fuzz_refused {};
 
+// The text of the alert that ended the last refused run.
+const std::string& fuzz_last_alert();
+
 // Once per process; then once per run: streams closed, scanners reset.
 void fuzz_start_run();
 

@@ -5,6 +5,7 @@
 #include "tools/Gelvani/nav_files.h"
 
 #include <cstring>
+#include <filesystem>
 
 using namespace gelvani;
 
@@ -125,4 +126,60 @@ TEST_F(GelvaniFolder, MissingDatabaseIsFatal)
     set_nav_paths();
     EXPECT_EXIT(load_airports(), ::testing::ExitedWithCode(1), "I am unable to access the airport data file!");
     EXPECT_EXIT(load_navaids(), ::testing::ExitedWithCode(1), "I am unable to access the nav data file!");
+}
+
+// Records that the save could not write back as they were read: an
+// identifier holding a NUL byte (the bad inputs of the second round), a
+// navaid of a type the save skips. They are left out on loading with a
+// notice that counts them, and what loads saves and loads again unchanged.
+TEST_F(GelvaniFolder, RecordsTheSaveCouldNotWriteBackAreLeftOutWithACount)
+{
+    std::string apt_good = "1 33.940000 -118.400000 25 L 263 12091 150 2123111 33.950000 -118.400000 0 x 0 0 0 0 "
+                           "33.960000 -118.400000 0 x 0 0 0 0 125 1 KLAX Los Angeles Intl\n";
+    std::string apt_nul = apt_good;
+    apt_nul.replace(apt_nul.find("KLAX"), 4, std::string("K\0AX", 4));
+    std::string nav_good = "3 33.900000 -118.400000 100.0 113 50 0 LAX Los Angeles\n";
+    std::string nav_nul = nav_good;
+    nav_nul.replace(nav_nul.find("LAX"), 3, std::string("\0AX", 3));
+    std::string nav_type_11 = "11 33.900000 -118.400000 100.0 113 50 0 XYZ Nowhere\n";
+    write_text(nav_dir() + "apt_dat", HEADER + apt_good + apt_nul + apt_good + "99\n");
+    write_text(nav_dir() + "nav_dat", HEADER + nav_good + nav_nul + nav_type_11 + nav_good + "99\n");
+    set_nav_paths();
+    memset(nav_type, 0, sizeof nav_type);
+    load_airports();
+    load_navaids();
+    EXPECT_EQ(msc.aptmax, 1);
+    EXPECT_EQ(msc.navmax, 1);
+    ASSERT_EQ(alerts.size(), 2u);
+    EXPECT_NE(alerts[0].find("1 airports with a control character"), std::string::npos) << alerts[0];
+    EXPECT_NE(alerts[1].find("2 navaids of a type other than 2 to 9"), std::string::npos) << alerts[1];
+    ASSERT_EQ(write_airports(), 1);
+    ASSERT_EQ(write_navaids(), 1);
+    std::string apts = read_text(nav_dir() + "apt_dat"), navs = read_text(nav_dir() + "nav_dat");
+    EXPECT_EQ(apts.find('\0'), std::string::npos);
+    load_airports();
+    load_navaids();
+    EXPECT_STREQ(apt_id[1], "KLAX");
+    EXPECT_STREQ(nav_id[1], "LAX");
+    ASSERT_EQ(write_airports(), 1);
+    ASSERT_EQ(write_navaids(), 1);
+    EXPECT_EQ(read_text(nav_dir() + "apt_dat"), apts);
+    EXPECT_EQ(read_text(nav_dir() + "nav_dat"), navs);
+}
+
+// The bad inputs themselves: one record each, left out with the notice.
+TEST_F(GelvaniFolder, BadInputIdentifiersWithANulAreLeftOut)
+{
+    if (!std::filesystem::is_directory(BAD_INPUT_DIR "/round2")) GTEST_SKIP() << "no " << BAD_INPUT_DIR;
+    std::filesystem::copy_file(BAD_INPUT_DIR "/round2/apt_dat-identifier-with-nul", nav_dir() + "apt_dat");
+    std::filesystem::copy_file(BAD_INPUT_DIR "/round2/nav_dat-identifier-with-nul", nav_dir() + "nav_dat");
+    set_nav_paths();
+    memset(nav_type, 0, sizeof nav_type);
+    load_airports();
+    load_navaids();
+    EXPECT_EQ(msc.aptmax, -1);
+    EXPECT_EQ(msc.navmax, -1);
+    ASSERT_EQ(alerts.size(), 2u);
+    EXPECT_NE(alerts[0].find("1 airports"), std::string::npos);
+    EXPECT_NE(alerts[1].find("1 navaids"), std::string::npos);
 }

@@ -284,3 +284,23 @@ TEST_F(GelvaniFolder, SavingIntoAMissingBlockFolderFailsAndKeepsTheWork)
     ASSERT_EQ(alerts.size(), 1u);
     EXPECT_NE(alerts[0].find("only use Gelvani to modify existing .env files"), std::string::npos);
 }
+
+// An obstacle written by another tool outside its square: the save would not
+// write it back, so it is left out on reading with a count.
+TEST_F(GelvaniFolder, ObstaclesOutsideTheSquareAreLeftOutWithACount)
+{
+    fill_grid();
+    place(0, 3, 33.5f, -118.5f, 200, "?");
+    place(1, 2, 33.6f, -118.6f, 100, "?");
+    ASSERT_EQ(write_terrain(), 1);
+    std::vector<unsigned char> b = read_bytes(square_file());
+    float outside = 35.0f;
+    memcpy(&b[76805 + 4], &outside, 4);   // the first obstacle's latitude
+    write_bytes(square_file(), b);
+    clear_obstacles();
+    read_terrain();
+    ASSERT_EQ(alerts.size(), 1u);
+    EXPECT_NE(alerts[0].find("1 obstacles lying outside the square were left out."), std::string::npos) << alerts[0];
+    EXPECT_EQ(obj_type[0], 2);
+    EXPECT_EQ(obj_type[1], 99);
+}

@@ -9,6 +9,7 @@
 #include "toolkit/nav_lines.h"
 
 #include <cstdio>
+#include <cstring>
 
 namespace gelvani {
 
@@ -45,6 +46,36 @@ int close_output()
     ouf << "99\n";
     return ouf_close();
 }
+
+// Text the save writes back byte for byte: no control byte (a NUL ends the
+// text and nothing follows it), and an identifier of at least one
+// character without blanks.
+int saveable_text(const char* s, int dim, int is_id)
+{
+    const unsigned char* u = (const unsigned char*)s;
+    int k = 0;
+    while (k < dim && u[k] != 0) {
+        if (u[k] < 0x20 || (is_id && u[k] == ' ') || u[k] == 0x7F) return 0;
+        ++k;
+    }
+    if (is_id && k == 0) return 0;
+    for (; k < dim; ++k)
+        if (u[k] != 0) return 0;
+    return 1;
+}
+
+int saveable_letter(char c)
+{
+    return (unsigned char)c > 0x20 && c != 0x7F;
+}
+
+void left_out_notice(const char* path, int n, const char* what)
+{
+    if (n == 0) return;
+    char line[240];
+    snprintf(line, sizeof line, "%d %s left out: the save could not write them back as they are.", n, what);
+    MACIBM_alert("Some records of this file were not loaded:", path, line, "", ALERT_NOTICE);
+}
 } // namespace
 
 void set_nav_paths()
@@ -61,6 +92,7 @@ void load_airports()
     open_or_die(apt_path, "I am unable to access the airport data file!");
     intscan(apt_path);
     msc.aptmax = -1;
+    int left_out = 0;
     for (;;) {
         int code = next_code(apt_path);
         if (code == 99) break;
@@ -71,11 +103,17 @@ void load_airports()
             MACIBM_alert_number("Too many airports in world database!", "", "", a + 1);
             return;
         }
-        msc.aptmax = a;
+        memset(apt_id[a], 0, sizeof apt_id[a]);
+        memset(apt_name[a], 0, sizeof apt_name[a]);
         scan_apt_line(apt_lat[a], apt_lon[a], apt_num[a], apt_lr[a], apt_hdng[a], apt_len[a], apt_width[a],
                       apt_lite[a], &apt_h[a], &apt_twr[a], apt_id[a], apt_name[a]);
+        int sound = saveable_text(apt_id[a], 5, 1) && saveable_text(apt_name[a], NAME_DIM, 0);
+        for (int r = 0; r < 3; ++r) sound = sound && saveable_letter(apt_lr[a][r]);
+        if (sound) msc.aptmax = a;
+        else ++left_out;
     }
     close_input();
+    left_out_notice(apt_path, left_out, "airports with a control character in the identifier, name or runway side were");
 }
 
 void load_navaids()
@@ -84,6 +122,7 @@ void load_navaids()
     open_or_die(nav_path, "I am unable to access the nav data file!");
     intscan(nav_path);
     msc.navmax = -1;
+    int left_out = 0;
     for (;;) {
         int code = next_code(nav_path);
         if (code == 99) break;
@@ -94,11 +133,20 @@ void load_navaids()
             MACIBM_alert_number("Too many navs in world database!", "", "", n + 1);
             return;
         }
-        msc.navmax = n;
-        nav_type[n] = code;
+        memset(nav_id[n], 0, sizeof nav_id[n]);
+        memset(nav_name[n], 0, sizeof nav_name[n]);
         scan_nav_line(code, &nav_lat[n], &nav_lon[n], &nav_h[n], &nav_f12[n], &nav_hdng[n], nav_id[n], nav_name[n]);
+        // The save writes navaids of the types 2..9 only.
+        if (code >= 2 && code <= 9 && saveable_text(nav_id[n], 5, 1) && saveable_text(nav_name[n], NAME_DIM, 0)) {
+            nav_type[n] = code;
+            msc.navmax = n;
+        } else {
+            nav_type[n] = 0;
+            ++left_out;
+        }
     }
     close_input();
+    left_out_notice(nav_path, left_out, "navaids of a type other than 2 to 9 or with a control character in the identifier or name were");
 }
 
 int write_airports()

@@ -145,7 +145,7 @@ void read_terrain()
                 planez[i][j] = grid.elev[i][j];
                 on_water[i][j] = env_is_water(grid.flags[i][j]);
             }
-        int slot = 0, type = 0;
+        int slot = 0, type = 0, outside = 0;
         while (good) {
             env_obstacle o{};
             type = env_read_obstacle(&o, path);
@@ -156,6 +156,9 @@ void read_terrain()
                 break;
             } else if (!((type >= 1 && type <= 6) || type == 8) || slot >= OBJ_SLOTS) {
                 break;
+            } else if (!inside_square(o.lat, o.lon)) {
+                // The save keeps only what stands in the square.
+                ++outside;
             } else {
                 obj_type[slot] = type;
                 obj_lat[slot] = o.lat;
@@ -173,6 +176,11 @@ void read_terrain()
         else if (type != 99)
             MACIBM_alert("This terrain file holds an obstacle of unknown type!", path,
                          "The obstacles after it are not loaded.", "", ALERT_NOTICE);
+        if (good && outside > 0) {
+            char line[120];
+            snprintf(line, sizeof line, "%d obstacles lying outside the square were left out.", outside);
+            MACIBM_alert("Some obstacles of this terrain file were not loaded:", path, line, "", ALERT_NOTICE);
+        }
     }
     scan_soft = saved_soft;
     scan_failed = 0;

@@ -3,7 +3,8 @@
 // ranges are wide enough for any real aircraft.
 #include "plane_ranges.h"
 
-#include "toolkit/plane_record.h"
+#include "part_geometry.h"
+#include "plane_record.h"
 
 #include <cmath>
 #include <cstdio>
@@ -25,6 +26,8 @@ struct FieldRange {
 #define GRID(f, lo, hi) {#f, &pln.f[0][0], FLOATS(pln.f), FLOATS(pln.f[0]), 0, lo, hi, 0}
 #define BODY(f, lo, hi) {#f, &pln.f[0][0][0], FLOATS(pln.f), FLOATS(pln.f[0][0]), FLOATS(pln.f[0]), lo, hi, 0}
 #define SPEED(f) {#f, &pln.f, 1, 0, 0, 0, 5000, 1}
+// A divisor of the flight: 0 (not given) or a size a real aircraft can have.
+#define DIVISOR(f, lo, from, hi) {#f, (const float*)&pln.f, FLOATS(pln.f), 0, 0, lo, hi, from}
 
 const float LEN = 10000;   // ft: positions and sizes
 const float ANG = 360;     // deg
@@ -36,15 +39,17 @@ const FieldRange* ranges(int* n)
     static const FieldRange table[] = {
         SPEED(Vso), SPEED(Vs), SPEED(Vfe), SPEED(Vno), SPEED(Vne), FIELD(Mmo, 0, 10),
         FIELD(peX, -LEN, LEN), FIELD(peY, -LEN, LEN), FIELD(peZ, -LEN, LEN),
-        FIELD(sfc, 0, 100), FIELD(pmax, 0, 1e5f), FIELD(gearrat, 0, 100), FIELD(critalt, 0, 2e5f),
-        FIELD(mpmax, 0, 1000), FIELD(omegamin, 0, 1e5f), FIELD(omegamax, 0, 1e5f), FIELD(omegamingreen, 0, 1e5f),
+        // The engine turns the propeller through the gear ratio: a turbine
+        // helicopter's is near 100, a direct drive's 1.
+        FIELD(sfc, 0, 100), FIELD(pmax, 0, 1e5f), DIVISOR(gearrat, 0, 0.01f, 100), FIELD(critalt, 0, 2e5f),
+        FIELD(mpmax, 0, 1000), FIELD(omegamin, 0, 1e5f), DIVISOR(omegamax, 0, 1, 1e5f), FIELD(omegamingreen, 0, 1e5f),
         FIELD(omegamaxgreen, 0, 1e5f), FIELD(tmax, 0, 1e6f), FIELD(burnerinc, 0, 1e6f), FIELD(facejet, 0, 1e4f),
-        FIELD(spooltime, 0, 1000), FIELD(vectarm, -LEN, LEN), FIELD(pylondx, -LEN, LEN), FIELD(pylondz, -LEN, LEN),
+        DIVISOR(spooltime, 0, 0.01f, 1000), FIELD(vectarm, -LEN, LEN), FIELD(pylondx, -LEN, LEN), FIELD(pylondz, -LEN, LEN),
         FIELD(trotor_rat, 0, 100), FIELD(numblades, 0, 20), FIELD(minpitch, -ANG, ANG), FIELD(maxpitch, -ANG, ANG),
         FIELD(sidecant, -ANG, ANG), FIELD(vertcant, -ANG, ANG), FIELD(des_adv, -BIG, BIG), FIELD(des_rpm, -BIG, BIG),
         FIELD(des_vel, -BIG, BIG),
-        FIELD(Xarm, -LEN, LEN), FIELD(Yarm, -LEN, LEN), FIELD(Zarm, -LEN, LEN), FIELD(Croot, -LEN, LEN),
-        FIELD(Ctip, -LEN, LEN), FIELD(semilen, -LEN, LEN), FIELD(sweep1, -ANG, ANG), FIELD(sweep2, -ANG, ANG),
+        FIELD(Xarm, -LEN, LEN), FIELD(Yarm, -LEN, LEN), FIELD(Zarm, -LEN, LEN), DIVISOR(Croot, -LEN, 0.01f, LEN),
+        DIVISOR(Ctip, -LEN, 0.01f, LEN), DIVISOR(semilen, -LEN, 0.01f, LEN), FIELD(sweep1, -ANG, ANG), FIELD(sweep2, -ANG, ANG),
         FIELD(dihed, -ANG, ANG), GRID(anginc, -ANG, ANG),
         FIELD(slat_inc, -DEF, DEF), FIELD(hstbtrimmax, -DEF, DEF),
         FIELD(ailn_crat, 0, 1), FIELD(ailn_up, -DEF, DEF), FIELD(ailn_dn, -DEF, DEF),
@@ -54,13 +59,13 @@ const FieldRange* ranges(int* n)
         FIELD(fuse_cd, 0, 100), FIELD(misc_X, -LEN, LEN), FIELD(misc_Y, -LEN, LEN), FIELD(misc_Z, -LEN, LEN),
         FIELD(body_r, -LEN, LEN), BODY(body_X, -LEN, LEN), BODY(body_Y, -LEN, LEN), BODY(body_Z, -LEN, LEN),
         FIELD(cgZ, -LEN, LEN), FIELD(cgY, -LEN, LEN),
-        FIELD(m_empty, 0, BIG), FIELD(m_max, 0, BIG), FIELD(m_fuel, 0, BIG), FIELD(m_jettison, 0, BIG),
+        DIVISOR(m_empty, 0, 1, BIG), FIELD(m_max, 0, BIG), FIELD(m_fuel, 0, BIG), FIELD(m_jettison, 0, BIG),
         FIELD(nwsteer, -ANG, ANG),
         FIELD(skidX, -LEN, LEN), FIELD(skidY, -LEN, LEN), FIELD(skidZ, -LEN, LEN), FIELD(skidl, -LEN, LEN),
         FIELD(ngearZ, -LEN, LEN), FIELD(ngearY, -LEN, LEN), FIELD(mgearZ, -LEN, LEN), FIELD(mgearX, -LEN, LEN),
         FIELD(mgearY, -LEN, LEN), FIELD(ngearZ_att, -LEN, LEN), FIELD(ngearY_att, -LEN, LEN),
         FIELD(mgearZ_att, -LEN, LEN), FIELD(mgearX_att, -LEN, LEN), FIELD(mgearY_att, -LEN, LEN),
-        FIELD(wheelrad, 0, 1000),
+        DIVISOR(wheelrad, 0, 0.01f, 1000),
         FIELD(jatoZ, -LEN, LEN), FIELD(jatoY, -LEN, LEN), FIELD(jatotheta, -ANG, ANG), FIELD(jatothrust, 0, BIG),
         FIELD(jatodur, 0, 1e5f),
         FIELD(stabroll, -DEF, DEF), FIELD(stabhdng, -DEF, DEF), FIELD(ailpitch, -DEF, DEF), FIELD(ailflaps, -DEF, DEF),
@@ -80,6 +85,26 @@ const FieldRange* ranges(int* n)
 #undef GRID
 #undef BODY
 #undef SPEED
+#undef DIVISOR
+
+// Counts and kinds: loop bounds and indexes of the flight and of the drawing.
+struct IntRange {
+    const char* name;
+    const int* first;
+    int count;
+    int lo, hi;
+};
+
+const IntRange* int_ranges(int* n)
+{
+    static const IntRange table[] = {
+        {"is_heli", &pln.is_heli, 1, 0, 1},
+        {"entype", &pln.entype, 1, 0, 5},
+        {"gear_type", &pln.gear_type, 1, 0, 6},
+    };
+    *n = (int)(sizeof table / sizeof table[0]);
+    return table;
+}
 
 int in_range(const FieldRange& r, float v)
 {
@@ -113,6 +138,29 @@ const char* plane_range_fault()
             else
                 snprintf(why, sizeof why, "Its %s of %g lies outside %g to %g.", name, (double)v, (double)r.lo,
                          (double)r.hi);
+            return why;
+        }
+    }
+    if (pln.numen < 0 || pln.numen > 4) return "It has a number of engines other than 0 to 4.";
+    // Propellers, wings, stabilisers and pylons are cut into elements; a part
+    // it does not have may keep none.
+    for (int p = 0; p < 18; ++p) {
+        int lo = have_this_part(p) ? 1 : 0;
+        if (pln.els[p] < lo || pln.els[p] > 8) {
+            snprintf(why, sizeof why, "The %s must have 1 to 8 elements.", part_name(p));
+            return why;
+        }
+    }
+    const IntRange* counts = int_ranges(&n);
+    for (int i = 0; i < n; ++i) {
+        const IntRange& r = counts[i];
+        for (int k = 0; k < r.count; ++k) {
+            int v = r.first[k];
+            if (v >= r.lo && v <= r.hi) continue;
+            if (r.count > 1)
+                snprintf(why, sizeof why, "Its %s[%d] of %d lies outside %d to %d.", r.name, k, v, r.lo, r.hi);
+            else
+                snprintf(why, sizeof why, "Its %s of %d lies outside %d to %d.", r.name, v, r.lo, r.hi);
             return why;
         }
     }
