@@ -6,22 +6,22 @@
 // for a second, on every frame while it stays down. Knobs, tuners, trims and
 // levers repeat on those frames; switches and buttons act only on the press
 // (or on a key or button call), so that holding one does not flicker it.
-#include "cockpit_records.h"
+#include "records/cockpit_state.h"
 #include "cockpit_services.h"
 
 #include "flight/aircraft_sounds.h"
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "flight/timed_managers.h"
 #include "shell/DO_APP.h"
 #include "shell/settings_windows.h"
-#include "shell/shell_records.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_SOUND.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/codes.h"
 #include "toolkit/plane_record.h"
 #include "world/INITNAV.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <cmath>
 

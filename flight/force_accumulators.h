@@ -1,7 +1,7 @@
 // The force accumulators of the build-up and small flight helpers.
 #pragma once
 
-#include "flight_records.h"
+#include "records/flight_state.h"
 
 // Each adds one force (N) to its running total and its moments, by the arms
 // (m from the centre of gravity; X right, Y up, Z aft), to L, M, N. Axial is

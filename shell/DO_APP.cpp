@@ -4,11 +4,11 @@
 #include "moving_map.h"
 #include "prefs.h"
 #include "settings_windows.h"
-#include "shell_records.h"
-#include "cockpit/cockpit_records.h"
+#include "records/settings_and_recordings.h"
+#include "records/cockpit_state.h"
 #include "cockpit/cockpit_services.h"
 #include "flight/FLTCALC.h"
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "flight/start_placement.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_MNW.h"
@@ -17,7 +17,7 @@
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/plane_record.h"
 #include "world/INITNAV.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 #include "world/world_services.h"
 
 #include <cstring>

@@ -1,13 +1,13 @@
 #include "INITGEN.h"
 
-#include "cockpit/cockpit_records.h"
-#include "flight/flight_records.h"
+#include "records/cockpit_state.h"
+#include "records/flight_state.h"
 #include "platform/clock.h"
-#include "shell/shell_records.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_MNW.h"
 #include "toolkit/HL_SOUND.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <cmath>
 #include <cstring>

@@ -6,13 +6,13 @@
 #include <cstdio>
 #include <cstring>
 
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "shell/data_graph.h"
-#include "shell/shell_records.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_TEXT.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/plane_record.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 namespace {
 

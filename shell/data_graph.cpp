@@ -4,9 +4,9 @@
 
 #include <cmath>
 
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "shell/data_channels.h"
-#include "shell/shell_records.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_BTN.h"
 #include "toolkit/HL_GRAPH.h"
 #include "toolkit/HL_TEXT.h"

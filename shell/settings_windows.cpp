@@ -7,9 +7,9 @@
 
 #include "DO_APP.h"
 #include "moving_map.h"
-#include "shell_records.h"
+#include "records/settings_and_recordings.h"
 #include "flight/coordinates.h"
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "flight/start_placement.h"
 #include "toolkit/HL_BTN.h"
 #include "toolkit/HL_FUNCT.h"
@@ -19,7 +19,7 @@
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/codes.h"
 #include "world/INITNAV.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 #include "world/world_services.h"
 
 #include <cmath>

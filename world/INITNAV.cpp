@@ -1,7 +1,7 @@
 // The navigation database, read once at start-up.
 #include "INITNAV.h"
 
-#include "world_records.h"
+#include "records/world_state.h"
 #include "world_services.h"
 #include "toolkit/HL_FILE.h"
 #include "toolkit/HL_FUNCT.h"

@@ -1,7 +1,7 @@
 #include "runways.h"
 
 #include "INITNAV.h"
-#include "world_records.h"
+#include "records/world_state.h"
 #include "world_services.h"
 #include "flight/coordinates.h"
 #include "shell/MENUS.h"

@@ -1,8 +1,8 @@
 #include "scene_light.h"
 
 #include "weather_field.h"
-#include "world_records.h"
-#include "flight/flight_records.h"
+#include "records/world_state.h"
+#include "records/flight_state.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_TYPES.h"
 

@@ -3,7 +3,7 @@
 #include "INITNAV.h"
 #include "runways.h"
 #include "weather_field.h"
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "shell/MENUS.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_TYPES.h"

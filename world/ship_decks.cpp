@@ -1,10 +1,10 @@
 #include "ship_decks.h"
 
 #include "INITNAV.h"
-#include "world_records.h"
-#include "cockpit/cockpit_records.h"
+#include "records/world_state.h"
+#include "records/cockpit_state.h"
 #include "flight/coordinates.h"
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "shell/INITGEN.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_TYPES.h"

@@ -2,8 +2,8 @@
 
 #include "ship_decks.h"
 #include "weather_field.h"
-#include "world_records.h"
-#include "cockpit/cockpit_records.h"
+#include "records/world_state.h"
+#include "records/cockpit_state.h"
 #include "flight/force_accumulators.h"
 #include "shell/INITGEN.h"
 #include "toolkit/HL_FUNCT.h"

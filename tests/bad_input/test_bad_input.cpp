@@ -10,7 +10,7 @@
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/nav_lines.h"
 #include "world/INITNAV.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 #include "world_data/world_import.h"
 
 #include <gtest/gtest.h>

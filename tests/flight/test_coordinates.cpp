@@ -3,7 +3,7 @@
 
 #include "flight/coordinates.h"
 #include "toolkit/HL_TYPES.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <cmath>
 

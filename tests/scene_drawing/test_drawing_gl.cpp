@@ -4,9 +4,9 @@
 // scene frame (KSBD, KSFO, PHNL and the fixture airport ZLIT at night) are
 // checked by pixel rules and kept beside the test.
 #include "flight/coordinates.h"
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "shell/MENUS.h"
-#include "shell/shell_records.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_FILE.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_GRAPH.h"
@@ -21,7 +21,7 @@
 #include "world/scene_light.h"
 #include "world/scene_range.h"
 #include "world/terrain_grid.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 #include "world/world_services.h"
 #include "tests/support/ksbd_world.h"
 #include "tests/support/screenshot.h"

@@ -4,7 +4,7 @@
 
 #include "shell/settings_windows.h"
 #include "toolkit/HL_TYPES.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <string>
 

@@ -4,7 +4,7 @@
 #include "flight/coordinates.h"
 #include "toolkit/HL_TYPES.h"
 #include "world/scenery_objects.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 #include "world/world_services.h"
 
 #include <cmath>

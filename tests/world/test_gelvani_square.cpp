@@ -8,7 +8,7 @@
 #include "flight/coordinates.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_TYPES.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 #include "world/world_window.h"
 
 #include <cmath>

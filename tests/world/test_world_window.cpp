@@ -5,9 +5,9 @@
 #include "world/scenery_update.h"
 
 #include "flight/coordinates.h"
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "toolkit/HL_TYPES.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 #include "world/world_window.h"
 
 #include <cmath>
