@@ -18,6 +18,7 @@
 #include "toolkit/plane_record.h"
 #include "world/INITNAV.h"
 #include "records/world_state.h"
+#include "shell/scene_frame.h"
 #include "world/world_services.h"
 
 #include <cstring>

@@ -11,7 +11,7 @@
 #include "toolkit/HL_TYPES.h"
 #include "world/INITNAV.h"
 #include "records/world_state.h"
-#include "world/scene_frame.h"
+#include "shell/scene_frame.h"
 #include "world/world_services.h"
 
 #include <cstdio>

@@ -19,6 +19,7 @@
 #include "toolkit/HL_MNW.h"
 #include "toolkit/plane_record.h"
 #include "records/world_state.h"
+#include "shell/scene_frame.h"
 #include "world/world_services.h"
 
 #include <GL/gl.h>

@@ -1,4 +1,4 @@
-#include "world/scene_frame.h"
+#include "shell/scene_frame.h"
 
 #include "records/cockpit_state.h"
 #include "records/flight_state.h"

@@ -16,7 +16,7 @@
 #include "world/INITNAV.h"
 #include "world/runways.h"
 #include "world/scene_drawing_rules.h"
-#include "world/scene_frame.h"
+#include "shell/scene_frame.h"
 #include "world/scene_drawing.h"
 #include "world/scene_light.h"
 #include "world/scene_range.h"

@@ -14,6 +14,7 @@
 #include "world/INITNAV.h"
 #include "world/scene_light.h"
 #include "records/world_state.h"
+#include "shell/scene_frame.h"
 #include "world/world_services.h"
 #include "world/world_window.h"
 
