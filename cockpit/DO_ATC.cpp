@@ -5,7 +5,7 @@
 #include "records/cockpit_state.h"
 #include "cockpit_services.h"
 
-#include "flight/coordinates.h"
+#include "world/coordinates.h"
 #include "records/flight_state.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_TYPES.h"

@@ -6,7 +6,7 @@
 #include "P_UPDATE.h"
 #include "records/cockpit_state.h"
 #include "instrument_primitives.h"
-#include "flight/coordinates.h"
+#include "world/coordinates.h"
 #include "records/flight_state.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_GRAPH.h"

@@ -1,6 +1,6 @@
 #include "start_placement.h"
 
-#include "coordinates.h"
+#include "world/coordinates.h"
 #include "element_coefficients.h"
 #include "records/flight_state.h"
 #include "records/cockpit_state.h"

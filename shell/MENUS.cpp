@@ -7,7 +7,7 @@
 #include "prefs.h"
 #include "records/settings_and_recordings.h"
 #include "flight/INITPLN.h"
-#include "flight/coordinates.h"
+#include "world/coordinates.h"
 #include "records/flight_state.h"
 #include "flight/start_placement.h"
 #include "toolkit/HL_FILE.h"

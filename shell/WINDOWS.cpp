@@ -2,7 +2,7 @@
 // menu windows 1-25 with their titles, sizes and backgrounds.
 #include "records/cockpit_state.h"
 #include "cockpit/panel_build.h"
-#include "flight/coordinates.h"
+#include "world/coordinates.h"
 #include "records/flight_state.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_GRAPH.h"

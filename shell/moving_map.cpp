@@ -1,7 +1,7 @@
 #include "moving_map.h"
 
 #include "records/settings_and_recordings.h"
-#include "flight/coordinates.h"
+#include "world/coordinates.h"
 #include "records/flight_state.h"
 #include "flight/start_placement.h"
 #include "toolkit/HL_BTN.h"

@@ -3,7 +3,7 @@
 #include "INITNAV.h"
 #include "records/world_state.h"
 #include "world_services.h"
-#include "flight/coordinates.h"
+#include "coordinates.h"
 #include "shell/MENUS.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_TYPES.h"

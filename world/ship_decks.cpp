@@ -3,7 +3,7 @@
 #include "INITNAV.h"
 #include "records/world_state.h"
 #include "records/cockpit_state.h"
-#include "flight/coordinates.h"
+#include "coordinates.h"
 #include "records/flight_state.h"
 #include "shell/INITGEN.h"
 #include "toolkit/HL_FUNCT.h"

@@ -4,7 +4,7 @@
 
 #include "cockpit/atc.h"
 #include "records/cockpit_state.h"
-#include "flight/coordinates.h"
+#include "world/coordinates.h"
 #include "records/flight_state.h"
 #include "records/settings_and_recordings.h"
 #include "toolkit/HL_FUNCT.h"

@@ -3,7 +3,7 @@
 #include "flight_fixture.h"
 
 #include "records/cockpit_state.h"
-#include "flight/coordinates.h"
+#include "world/coordinates.h"
 #include "records/flight_state.h"
 #include "flight/start_placement.h"
 #include "records/settings_and_recordings.h"

@@ -7,7 +7,7 @@
 #include "flight/FLTCALC.h"
 #include "flight/INITPLN.h"
 #include "flight/control_input.h"
-#include "flight/coordinates.h"
+#include "world/coordinates.h"
 #include "records/flight_state.h"
 #include "flight/start_placement.h"
 #include "platform/joystick.h"

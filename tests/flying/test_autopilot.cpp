@@ -3,7 +3,7 @@
 #include "controls_support.h"
 
 #include "records/cockpit_state.h"
-#include "flight/coordinates.h"
+#include "world/coordinates.h"
 #include "records/flight_state.h"
 #include "records/settings_and_recordings.h"
 #include "toolkit/HL_FUNCT.h"

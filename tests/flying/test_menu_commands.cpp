@@ -2,7 +2,7 @@
 // the simulator.
 #include "commands_support.h"
 
-#include "flight/coordinates.h"
+#include "world/coordinates.h"
 #include "records/flight_state.h"
 #include "shell/MENUS.h"
 #include "records/settings_and_recordings.h"

@@ -6,7 +6,7 @@
 #include "tests/support/trainer.h"
 
 #include "flight/FLTCALC.h"
-#include "flight/coordinates.h"
+#include "world/coordinates.h"
 #include "records/flight_state.h"
 #include "flight/start_placement.h"
 #include "platform/window.h"

@@ -7,7 +7,7 @@
 #include "records/cockpit_state.h"
 #include "cockpit/instrument_primitives.h"
 #include "cockpit/panel_build.h"
-#include "flight/coordinates.h"
+#include "world/coordinates.h"
 #include "records/flight_state.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_GRAPH.h"

@@ -4,7 +4,7 @@
 
 #include "records/cockpit_state.h"
 #include "cockpit/cockpit_services.h"
-#include "flight/coordinates.h"
+#include "world/coordinates.h"
 #include "records/flight_state.h"
 #include "toolkit/HL_TYPES.h"
 #include "world/INITNAV.h"

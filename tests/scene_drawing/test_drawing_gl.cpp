@@ -3,7 +3,7 @@
 // and wall texture is bound once per frame, and screenshots of the real
 // scene frame (KSBD, KSFO, PHNL and the fixture airport ZLIT at night) are
 // checked by pixel rules and kept beside the test.
-#include "flight/coordinates.h"
+#include "world/coordinates.h"
 #include "records/flight_state.h"
 #include "shell/MENUS.h"
 #include "records/settings_and_recordings.h"

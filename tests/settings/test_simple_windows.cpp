@@ -3,7 +3,7 @@
 // output and time of day.
 #include "settings_support.h"
 
-#include "flight/coordinates.h"
+#include "world/coordinates.h"
 #include "records/flight_state.h"
 #include "shell/settings_windows.h"
 #include "records/settings_and_recordings.h"

@@ -2,7 +2,7 @@
 #include "ship_fixture.h"
 
 #include "records/cockpit_state.h"
-#include "flight/coordinates.h"
+#include "world/coordinates.h"
 #include "records/flight_state.h"
 #include "shell/INITGEN.h"
 #include "toolkit/HL_TYPES.h"

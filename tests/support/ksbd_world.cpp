@@ -2,7 +2,7 @@
 
 #include "trainer.h"
 
-#include "flight/coordinates.h"
+#include "world/coordinates.h"
 #include "records/flight_state.h"
 #include "flight/start_placement.h"
 #include "platform/window.h"

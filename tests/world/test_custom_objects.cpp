@@ -1,7 +1,7 @@
 // Built-in shapes and custom ".OBJ" objects.
 #include "world_fixture.h"
 
-#include "flight/coordinates.h"
+#include "world/coordinates.h"
 #include "toolkit/HL_TYPES.h"
 #include "world/scenery_objects.h"
 #include "records/world_state.h"

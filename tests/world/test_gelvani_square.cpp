@@ -5,7 +5,7 @@
 
 #include "tests/support/square_pattern.h"
 
-#include "flight/coordinates.h"
+#include "world/coordinates.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_TYPES.h"
 #include "records/world_state.h"

@@ -2,7 +2,7 @@
 // the squares the build made.
 #include "world_fixture.h"
 
-#include "flight/coordinates.h"
+#include "world/coordinates.h"
 #include "records/flight_state.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_MNW.h"

@@ -4,7 +4,7 @@
 
 #include "world/scenery_update.h"
 
-#include "flight/coordinates.h"
+#include "world/coordinates.h"
 #include "records/flight_state.h"
 #include "toolkit/HL_TYPES.h"
 #include "records/world_state.h"
