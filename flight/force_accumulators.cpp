@@ -8,11 +8,6 @@
 
 #include <cmath>
 
-float pulse(float offset)
-{
-    return 0.5f + 0.5f * std::sin(2 * (msc.elap_time + offset));
-}
-
 void assign_wind_tbl(float newpart)
 {
     float base = newpart > 0.9f ? fltrand(0, 360) : atm.wnddir;

@@ -145,9 +145,6 @@ inline void addFaero(float faxil_path, float fside_path, float fnrml_path, float
     aero_sums_to_record(t);
 }
 
-// 0..1 with a period of pi seconds of msc.elap_time, shifted by offset (s).
-float pulse(float offset);
-
 // Moves the wind and turbulence of atm toward new random targets; newpart
 // (0..1) is the new targets' weight, 1 replacing the state outright.
 void assign_wind_tbl(float newpart);

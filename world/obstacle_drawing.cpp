@@ -8,7 +8,7 @@
 #include "weather_field.h"
 #include "records/world_state.h"
 #include "records/flight_state.h"
-#include "flight/force_accumulators.h"
+#include "scene_light.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_GRAPH.h"
 #include "toolkit/HL_TYPES.h"

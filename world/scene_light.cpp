@@ -207,3 +207,8 @@ void scene_light(float eye_y)
     lite_g = lite[1];
     lite_b = lite[2];
 }
+
+float pulse(float offset)
+{
+    return 0.5f + 0.5f * std::sin(2 * (msc.elap_time + offset));
+}

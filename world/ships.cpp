@@ -4,7 +4,7 @@
 #include "weather_field.h"
 #include "records/world_state.h"
 #include "records/cockpit_state.h"
-#include "flight/force_accumulators.h"
+#include "scene_light.h"
 #include "shell/INITGEN.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_GRAPH.h"

@@ -4,6 +4,7 @@
 
 #include "records/flight_state.h"
 #include "flight/force_accumulators.h"
+#include "world/scene_light.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/plane_record.h"
 #include "records/world_state.h"
