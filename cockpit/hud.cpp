@@ -5,7 +5,7 @@
 #include "records/cockpit_state.h"
 #include "instrument_primitives.h"
 #include "records/flight_state.h"
-#include "shell/MENUS.h"
+#include "world/region_lists.h"
 #include "records/settings_and_recordings.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_GRAPH.h"

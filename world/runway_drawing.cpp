@@ -11,7 +11,7 @@
 #include "records/world_state.h"
 #include "world_services.h"
 #include "records/flight_state.h"
-#include "shell/MENUS.h"
+#include "region_lists.h"
 #include "toolkit/DRPLANE.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_GRAPH.h"

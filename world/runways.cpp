@@ -4,7 +4,7 @@
 #include "records/world_state.h"
 #include "world_services.h"
 #include "coordinates.h"
-#include "shell/MENUS.h"
+#include "region_lists.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/codes.h"

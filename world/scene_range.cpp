@@ -4,7 +4,7 @@
 #include "runways.h"
 #include "weather_field.h"
 #include "records/flight_state.h"
-#include "shell/MENUS.h"
+#include "region_lists.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/terrain_helpers.h"

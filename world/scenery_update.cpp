@@ -8,7 +8,7 @@
 #include "records/world_state.h"
 #include "world_window.h"
 #include "records/flight_state.h"
-#include "shell/MENUS.h"
+#include "region_lists.h"
 #include "records/settings_and_recordings.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_TYPES.h"
