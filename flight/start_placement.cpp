@@ -5,7 +5,7 @@
 #include "records/flight_state.h"
 #include "records/cockpit_state.h"
 #include "cockpit/atc.h"
-#include "shell/INITGEN.h"
+#include "world/star_and_ship_shapes.h"
 #include "records/settings_and_recordings.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_JOY.h"

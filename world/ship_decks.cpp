@@ -5,7 +5,7 @@
 #include "records/cockpit_state.h"
 #include "coordinates.h"
 #include "records/flight_state.h"
-#include "shell/INITGEN.h"
+#include "star_and_ship_shapes.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/terrain_helpers.h"

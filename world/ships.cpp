@@ -5,7 +5,7 @@
 #include "records/world_state.h"
 #include "records/cockpit_state.h"
 #include "scene_light.h"
-#include "shell/INITGEN.h"
+#include "star_and_ship_shapes.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_GRAPH.h"
 #include "toolkit/HL_TYPES.h"

@@ -9,7 +9,7 @@
 #include "weather_field.h"
 #include "records/world_state.h"
 #include "records/flight_state.h"
-#include "shell/INITGEN.h"
+#include "star_and_ship_shapes.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_GRAPH.h"
 #include "toolkit/HL_TYPES.h"
