@@ -159,28 +159,6 @@ void process_zap(int window)
     }
 }
 
-int get_index_from_id(const char* id, int type, int* out_index)
-{
-    if (type == 1) {
-        int last = intlim(env.aptmax, -1, APT_CAP - 1);
-        for (int a = 0; a <= last; ++a) {
-            if (strncmp(apt_id[a], id, 4) == 0) {
-                *out_index = a;
-                return 1;
-            }
-        }
-        return 0;
-    }
-    int last = intlim(env.navmax, -1, NAV_CAP - 1);
-    for (int n = 0; n <= last; ++n) {
-        if (nav_type[n] == type && strncmp(nav_id[n], id, 4) == 0) {
-            *out_index = n;
-            return 1;
-        }
-    }
-    return 0;
-}
-
 void gotofield(const char* id, int runway)
 {
     if (get_index_from_id(id, 1, &msc.loc_apt_wrl)) {
