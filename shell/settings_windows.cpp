@@ -101,18 +101,6 @@ int util_yval(int i)
     return 356 - 15 * row;
 }
 
-float util_get_handle(int p, float my)
-{
-    float lo = 0, hi = 0;
-    if (p == 6) lo = 73, hi = 127;
-    else if (p == 9) lo = 73, hi = 112;
-    else if (p == 10) lo = 73, hi = 126;
-    else if ((p >= 11 && p <= 14) || p == 23) lo = 4, hi = 52;
-    else if (p >= 15 && p <= 22) lo = 4, hi = 39;
-    else return 0;
-    return fltlim(interp(lo, 0, hi, 1, my), 0, 1);
-}
-
 void util_isomize(const float* point, float* x, float* y, float scale)
 {
     *x = (float)round(((env.hiz - point[2]) * 0.3f + (point[0] - env.lox)) * scale);

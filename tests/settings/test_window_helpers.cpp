@@ -2,6 +2,7 @@
 // and the words and sums the windows show.
 #include "settings_support.h"
 
+#include "cockpit/panel_controls.h"
 #include "shell/settings_windows.h"
 #include "toolkit/HL_TYPES.h"
 #include "records/world_state.h"
