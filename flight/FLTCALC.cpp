@@ -9,7 +9,7 @@
 #include "start_placement.h"
 #include "timed_managers.h"
 #include "platform/clock.h"
-#include "shell/data_graph.h"
+#include "data_channels.h"
 #include "records/settings_and_recordings.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_JOY.h"

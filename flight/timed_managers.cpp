@@ -8,7 +8,7 @@
 #include "cockpit/atc.h"
 #include "records/cockpit_state.h"
 #include "cockpit/cockpit_services.h"
-#include "shell/data_channels.h"
+#include "data_channels.h"
 #include "records/settings_and_recordings.h"
 #include "toolkit/DRPLANE.h"
 #include "toolkit/HL_FUNCT.h"

@@ -15,7 +15,7 @@
 #include "cockpit/cockpit_services.h"
 #include "records/flight_state.h"
 #include "shell/MENUS.h"
-#include "shell/data_channels.h"
+#include "flight/data_channels.h"
 #include "shell/prefs.h"
 #include "records/settings_and_recordings.h"
 #include "toolkit/DRPLANE.h"

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "records/flight_state.h"
-#include "shell/data_channels.h"
+#include "flight/data_channels.h"
 #include "records/settings_and_recordings.h"
 #include "toolkit/HL_MNW.h"
 #include "toolkit/HL_TYPES.h"
