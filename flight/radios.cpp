@@ -1,7 +1,7 @@
 // Radio tuning steps (each part of a frequency wraps without carrying) and
 // the station search that locks each receiver on the nearest navaid heard.
 #include "records/cockpit_state.h"
-#include "cockpit_services.h"
+#include "radios.h"
 
 #include "world/coordinates.h"
 #include "records/flight_state.h"
