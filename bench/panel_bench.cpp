@@ -8,14 +8,14 @@
 
 #include "cockpit/P_INIT.h"
 #include "cockpit/P_UPDATE.h"
-#include "cockpit/cockpit_records.h"
-#include "flight/flight_records.h"
+#include "records/cockpit_state.h"
+#include "records/flight_state.h"
 #include "platform/window.h"
-#include "shell/shell_records.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_GRAPH.h"
 #include "toolkit/HL_MNW.h"
 #include "toolkit/plane_record.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <GL/gl.h>
 #include <benchmark/benchmark.h>

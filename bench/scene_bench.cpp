@@ -11,14 +11,15 @@
 
 #include "cockpit/P_INIT.h"
 #include "flight/FLTCALC.h"
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "flight/start_placement.h"
 #include "shell/INITGEN.h"
-#include "shell/shell_records.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/HL_GRAPH.h"
 #include "toolkit/HL_MNW.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
+#include "shell/scene_frame.h"
 #include "world/world_services.h"
 
 #include <GL/gl.h>

@@ -1,12 +1,12 @@
 // Speed of the world window: a whole load at KSBD and one slide east, over
 // the bundled terrain in the program folder.
 #include "world/scenery_update.h"
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_MNW.h"
 #include "toolkit/HL_TYPES.h"
 #include "world/INITNAV.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 #include "world/world_services.h"
 #include "world/world_window.h"
 

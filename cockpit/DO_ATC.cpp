@@ -2,15 +2,15 @@
 // the replies to the pilot's requests, and radar vectors onto an ILS or
 // localizer repeated until the aircraft is established.
 #include "atc.h"
-#include "cockpit_records.h"
+#include "records/cockpit_state.h"
 #include "cockpit_services.h"
 
-#include "flight/coordinates.h"
-#include "flight/flight_records.h"
+#include "world/coordinates.h"
+#include "records/flight_state.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_TYPES.h"
 #include "world/INITNAV.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 // Panel layout and gauge scales.
 #include "P_INIT.h"
 
-#include "cockpit_records.h"
+#include "records/cockpit_state.h"
 #include "flight/INITPLN.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_MNW.h"

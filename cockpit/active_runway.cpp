@@ -2,16 +2,16 @@
 // report of the nearest station when "WORLD.RWK" has one, else the simulator's
 // own weather.
 #include "atc.h"
-#include "cockpit_records.h"
+#include "records/cockpit_state.h"
 
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "toolkit/HL_FILE.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/weather_reports.h"
 #include "world/real_weather.h"
 #include "world/INITNAV.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <cmath>
 #include <cstdlib>

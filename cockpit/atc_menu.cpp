@@ -2,10 +2,10 @@
 // which open a pick list of airports or navaids. The same routine draws the
 // menu each frame and acts on a pick.
 #include "atc.h"
-#include "cockpit_records.h"
+#include "records/cockpit_state.h"
 #include "cockpit_services.h"
 
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_GRAPH.h"
 #include "toolkit/HL_MNW.h"
@@ -14,7 +14,7 @@
 #include "toolkit/codes.h"
 #include "toolkit/plane_record.h"
 #include "world/INITNAV.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <cmath>
 #include <cstring>

@@ -3,10 +3,10 @@
 // one by one; letters are spelled in the phonetic alphabet. app_C keeps every
 // phrase within its 400-character buffer.
 #include "atc.h"
-#include "cockpit_records.h"
+#include "records/cockpit_state.h"
 #include "cockpit_services.h"
 
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/codes.h"

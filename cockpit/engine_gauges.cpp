@@ -3,9 +3,9 @@
 #include "engine_gauges.h"
 
 #include "P_INIT.h"
-#include "cockpit_records.h"
+#include "records/cockpit_state.h"
 #include "instrument_primitives.h"
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_GRAPH.h"
 #include "toolkit/HL_MNW.h"

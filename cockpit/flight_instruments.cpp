@@ -3,16 +3,16 @@
 #include "flight_instruments.h"
 
 #include "P_UPDATE.h"
-#include "cockpit_records.h"
+#include "records/cockpit_state.h"
 #include "instrument_primitives.h"
-#include "flight/flight_records.h"
-#include "shell/shell_records.h"
+#include "records/flight_state.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_GRAPH.h"
 #include "toolkit/HL_MNW.h"
 #include "toolkit/HL_TEXT.h"
 #include "toolkit/plane_record.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <GL/gl.h>
 #include <cmath>

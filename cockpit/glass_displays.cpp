@@ -4,17 +4,17 @@
 #include "glass_displays.h"
 
 #include "P_UPDATE.h"
-#include "cockpit_records.h"
+#include "records/cockpit_state.h"
 #include "instrument_primitives.h"
-#include "flight/coordinates.h"
-#include "flight/flight_records.h"
+#include "world/coordinates.h"
+#include "records/flight_state.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_GRAPH.h"
 #include "toolkit/HL_MNW.h"
 #include "toolkit/HL_TEXT.h"
 #include "toolkit/terrain_helpers.h"
 #include "world/INITNAV.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <GL/gl.h>
 #include <cmath>

@@ -1,8 +1,8 @@
 // Dial marks, faces, needles, lamps, tapes and handles of the panel.
 #include "instrument_primitives.h"
 
-#include "cockpit_records.h"
-#include "flight/flight_records.h"
+#include "records/cockpit_state.h"
+#include "records/flight_state.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_GRAPH.h"
 #include "toolkit/HL_MNW.h"

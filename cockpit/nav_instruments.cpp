@@ -3,10 +3,10 @@
 #include "nav_instruments.h"
 
 #include "P_UPDATE.h"
-#include "cockpit_records.h"
+#include "records/cockpit_state.h"
 #include "flight_instruments.h"
 #include "instrument_primitives.h"
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_GRAPH.h"
 #include "toolkit/HL_MNW.h"
@@ -16,7 +16,7 @@
 #include "toolkit/codes.h"
 #include "toolkit/plane_record.h"
 #include "world/INITNAV.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <GL/gl.h>
 #include <cmath>

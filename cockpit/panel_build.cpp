@@ -3,7 +3,7 @@
 #include "panel_build.h"
 
 #include "P_INIT.h"
-#include "cockpit_records.h"
+#include "records/cockpit_state.h"
 #include "engine_gauges.h"
 #include "instrument_primitives.h"
 #include "toolkit/HL_FUNCT.h"

@@ -6,22 +6,21 @@
 // for a second, on every frame while it stays down. Knobs, tuners, trims and
 // levers repeat on those frames; switches and buttons act only on the press
 // (or on a key or button call), so that holding one does not flicker it.
-#include "cockpit_records.h"
+#include "records/cockpit_state.h"
 #include "cockpit_services.h"
 
 #include "flight/aircraft_sounds.h"
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "flight/timed_managers.h"
-#include "shell/DO_APP.h"
-#include "shell/settings_windows.h"
-#include "shell/shell_records.h"
+#include "panel_controls.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_SOUND.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/codes.h"
 #include "toolkit/plane_record.h"
 #include "world/INITNAV.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <cmath>
 
@@ -457,4 +456,16 @@ void manage_das(float mx, float my)
     stack_controls(mx, my);
     upper_quadrant(mx, my);
     lower_quadrant(mx, my);
+}
+
+float util_get_handle(int p, float my)
+{
+    float lo = 0, hi = 0;
+    if (p == 6) lo = 73, hi = 127;
+    else if (p == 9) lo = 73, hi = 112;
+    else if (p == 10) lo = 73, hi = 126;
+    else if ((p >= 11 && p <= 14) || p == 23) lo = 4, hi = 52;
+    else if (p >= 15 && p <= 22) lo = 4, hi = 39;
+    else return 0;
+    return fltlim(interp(lo, 0, hi, 1, my), 0, 1);
 }

@@ -1,10 +1,10 @@
 // The one way a controller's phrase leaves the program: shown on screen and
 // spoken through the speech engine, which queues it and never holds up a frame.
-#include "cockpit_records.h"
+#include "records/cockpit_state.h"
 #include "cockpit_services.h"
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "platform/speech.h"
-#include "shell/shell_records.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_MNW.h"
 
 #include <cstring>

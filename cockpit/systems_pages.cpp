@@ -1,10 +1,10 @@
 // Systems-display pages, drawn over the engine area in place of the gauges.
 #include "systems_pages.h"
 
-#include "cockpit_records.h"
+#include "records/cockpit_state.h"
 #include "instrument_primitives.h"
-#include "flight/flight_records.h"
-#include "shell/shell_records.h"
+#include "records/flight_state.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_GRAPH.h"
 #include "toolkit/HL_MNW.h"

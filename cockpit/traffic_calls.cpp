@@ -1,10 +1,10 @@
 // Life on the frequency: the controller's calls to other traffic (and now and
 // then to the pilot), and the carrier's landing signal officer.
 #include "atc.h"
-#include "cockpit_records.h"
+#include "records/cockpit_state.h"
 #include "cockpit_services.h"
 
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_TYPES.h"
 

@@ -2,15 +2,15 @@
 
 #include "INTEG.h"
 #include "control_input.h"
-#include "flight_records.h"
+#include "records/flight_state.h"
 #include "force_buildup.h"
 #include "force_dump.h"
 #include "serial_output.h"
 #include "start_placement.h"
 #include "timed_managers.h"
 #include "platform/clock.h"
-#include "shell/data_graph.h"
-#include "shell/shell_records.h"
+#include "data_channels.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_JOY.h"
 #include "toolkit/HL_MNW.h"
@@ -21,7 +21,7 @@
 #include "toolkit/plane_record.h"
 #include "toolkit/terrain_helpers.h"
 #include "world/terrain_grid.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 #include "world/world_services.h"
 
 #include <cmath>

@@ -7,7 +7,7 @@
 #include "element_coefficients.h"
 #include "cockpit/P_INIT.h"
 #include "finish_plane.h"
-#include "flight_records.h"
+#include "records/flight_state.h"
 #include "toolkit/plane_ranges.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_MNW.h"
@@ -18,7 +18,7 @@
 #include "toolkit/part_geometry.h"
 #include "toolkit/plane_file.h"
 #include "toolkit/plane_record.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,11 +1,11 @@
 // The aircraft's engine, wind and rain sounds over the toolkit's sound slots.
 #include "aircraft_sounds.h"
 
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "toolkit/HL_SOUND.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/plane_record.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <cmath>
 

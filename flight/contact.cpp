@@ -1,10 +1,10 @@
 #include "contact.h"
 
-#include "flight_records.h"
+#include "records/flight_state.h"
 #include "force_accumulators.h"
 #include "part_frames.h"
 #include "water_contact.h"
-#include "shell/shell_records.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_JOY.h"
 #include "toolkit/HL_SOUND.h"
@@ -13,7 +13,7 @@
 #include "toolkit/plane_record.h"
 #include "toolkit/terrain_helpers.h"
 #include "world/terrain_grid.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <cmath>
 #include <cstdio>

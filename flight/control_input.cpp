@@ -4,15 +4,15 @@
 // throttle requests.
 #include "control_input.h"
 
-#include "flight_records.h"
-#include "cockpit/cockpit_records.h"
-#include "shell/shell_records.h"
+#include "records/flight_state.h"
+#include "records/cockpit_state.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_JOY.h"
 #include "toolkit/HL_MNW.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/plane_record.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <cmath>
 

@@ -1,13 +1,13 @@
 #include "element_coefficients.h"
 
-#include "flight_records.h"
+#include "records/flight_state.h"
 #include "force_dump.h"
-#include "shell/shell_records.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/airfoil_record.h"
 #include "toolkit/plane_record.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <cmath>
 #include <cstring>

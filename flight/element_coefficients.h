@@ -2,7 +2,7 @@
 // strip of a wing, stabiliser, pylon or propeller blade. Angles in degrees.
 #pragma once
 
-#include "flight_records.h"
+#include "records/flight_state.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/plane_record.h"

@@ -3,7 +3,7 @@
 
 #include "INITPLN.h"
 #include "airfoil_tables.h"
-#include "flight_records.h"
+#include "records/flight_state.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_MNW.h"
 #include "toolkit/HL_TYPES.h"

@@ -1,17 +1,12 @@
 #include "force_accumulators.h"
 
-#include "flight_records.h"
+#include "records/flight_state.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/plane_record.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <cmath>
-
-float pulse(float offset)
-{
-    return 0.5f + 0.5f * std::sin(2 * (msc.elap_time + offset));
-}
 
 void assign_wind_tbl(float newpart)
 {

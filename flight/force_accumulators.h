@@ -1,7 +1,7 @@
 // The force accumulators of the build-up and small flight helpers.
 #pragma once
 
-#include "flight_records.h"
+#include "records/flight_state.h"
 
 // Each adds one force (N) to its running total and its moments, by the arms
 // (m from the centre of gravity; X right, Y up, Z aft), to L, M, N. Axial is
@@ -144,9 +144,6 @@ inline void addFaero(float faxil_path, float fside_path, float fnrml_path, float
     add_aero(t, faxil_path, fside_path, fnrml_path, X, Y, Z);
     aero_sums_to_record(t);
 }
-
-// 0..1 with a period of pi seconds of msc.elap_time, shifted by offset (s).
-float pulse(float offset);
 
 // Moves the wind and turbulence of atm toward new random targets; newpart
 // (0..1) is the new targets' weight, 1 replacing the state outright.

@@ -4,17 +4,17 @@
 #include "contact.h"
 #include "element_coefficients.h"
 #include "engines.h"
-#include "flight_records.h"
+#include "records/flight_state.h"
 #include "force_accumulators.h"
 #include "force_dump.h"
 #include "part_frames.h"
-#include "cockpit/cockpit_records.h"
-#include "shell/shell_records.h"
+#include "records/cockpit_state.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/part_geometry.h"
 #include "toolkit/plane_record.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <cmath>
 

@@ -1,10 +1,10 @@
 #include "force_dump.h"
 
 #include "contact.h"
-#include "flight_records.h"
+#include "records/flight_state.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/plane_record.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <cmath>
 #include <iomanip>

@@ -1,12 +1,12 @@
 #include "serial_output.h"
 
-#include "flight_records.h"
+#include "records/flight_state.h"
 #include "platform/serial.h"
-#include "shell/shell_records.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_MNW.h"
 #include "toolkit/HL_TYPES.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <cmath>
 #include <cstdio>

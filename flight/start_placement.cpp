@@ -1,12 +1,12 @@
 #include "start_placement.h"
 
-#include "coordinates.h"
+#include "world/coordinates.h"
 #include "element_coefficients.h"
-#include "flight_records.h"
-#include "cockpit/cockpit_records.h"
+#include "records/flight_state.h"
+#include "records/cockpit_state.h"
 #include "cockpit/atc.h"
-#include "shell/INITGEN.h"
-#include "shell/shell_records.h"
+#include "world/star_and_ship_shapes.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_JOY.h"
 #include "toolkit/HL_MNW.h"
@@ -18,7 +18,7 @@
 #include "toolkit/terrain_helpers.h"
 #include "world/terrain_grid.h"
 #include "world/INITNAV.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 #include "world/world_services.h"
 
 #include <cmath>

@@ -4,9 +4,9 @@
 #include "toolkit/HL_JOY.h"
 
 #include "cockpit/cockpit_services.h"
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "platform/joystick.h"
-#include "shell/shell_records.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_MNW.h"
 #include "toolkit/plane_record.h"

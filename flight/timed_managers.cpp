@@ -3,13 +3,14 @@
 #include "timed_managers.h"
 
 #include "aircraft_sounds.h"
-#include "flight_records.h"
+#include "records/flight_state.h"
 #include "force_accumulators.h"
 #include "cockpit/atc.h"
-#include "cockpit/cockpit_records.h"
-#include "cockpit/cockpit_services.h"
-#include "shell/data_channels.h"
-#include "shell/shell_records.h"
+#include "records/cockpit_state.h"
+#include "morse.h"
+#include "radios.h"
+#include "data_channels.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/DRPLANE.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_JOY.h"
@@ -22,7 +23,7 @@
 #include "toolkit/weather_reports.h"
 #include "world/real_weather.h"
 #include "world/INITNAV.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 #include "world/world_services.h"
 
 #include <cmath>

@@ -1,14 +1,14 @@
 #include "water_contact.h"
 
 #include "contact.h"
-#include "flight_records.h"
+#include "records/flight_state.h"
 #include "force_accumulators.h"
-#include "shell/shell_records.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/part_geometry.h"
 #include "toolkit/plane_record.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <cmath>
 

@@ -5,7 +5,7 @@
 #include "media.h"
 #include "media_font.h"
 #include "media_noise.h"
-#include "shell/data_channels.h"
+#include "flight/data_channels.h"
 #include "shell/settings_windows.h"
 
 #include "toolkit/HL_BTN.h"

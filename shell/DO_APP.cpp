@@ -4,11 +4,11 @@
 #include "moving_map.h"
 #include "prefs.h"
 #include "settings_windows.h"
-#include "shell_records.h"
-#include "cockpit/cockpit_records.h"
+#include "records/settings_and_recordings.h"
+#include "records/cockpit_state.h"
 #include "cockpit/cockpit_services.h"
 #include "flight/FLTCALC.h"
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "flight/start_placement.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_MNW.h"
@@ -17,7 +17,8 @@
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/plane_record.h"
 #include "world/INITNAV.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
+#include "shell/scene_frame.h"
 #include "world/world_services.h"
 
 #include <cstring>
@@ -156,28 +157,6 @@ void process_zap(int window)
     default:
         break;
     }
-}
-
-int get_index_from_id(const char* id, int type, int* out_index)
-{
-    if (type == 1) {
-        int last = intlim(env.aptmax, -1, APT_CAP - 1);
-        for (int a = 0; a <= last; ++a) {
-            if (strncmp(apt_id[a], id, 4) == 0) {
-                *out_index = a;
-                return 1;
-            }
-        }
-        return 0;
-    }
-    int last = intlim(env.navmax, -1, NAV_CAP - 1);
-    for (int n = 0; n <= last; ++n) {
-        if (nav_type[n] == type && strncmp(nav_id[n], id, 4) == 0) {
-            *out_index = n;
-            return 1;
-        }
-    }
-    return 0;
 }
 
 void gotofield(const char* id, int runway)

@@ -13,9 +13,6 @@ void gotofield(const char* id, int runway);
 // After a latitude and longitude were chosen (env.lat_sou, env.lon_wes set):
 // starts at the airport nearest the region's centre.
 void set_up_env_with_request_latlon();
-// Type 1 looks up an airport, any other type a navaid of that nav_type; 1
-// with *out_index set when found, else 0 and *out_index untouched.
-int get_index_from_id(const char* id, int type, int* out_index);
 
 // Replay: entering (only while flying) pauses on the recording at the present
 // time and keeps the flight's position, velocity and attitude; leaving (only

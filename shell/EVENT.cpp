@@ -2,16 +2,16 @@
 // a click on it, so that the panel stays the one place that changes them.
 #include "EVENT.h"
 
-#include "shell_records.h"
-#include "cockpit/cockpit_records.h"
+#include "records/settings_and_recordings.h"
+#include "records/cockpit_state.h"
 #include "cockpit/cockpit_services.h"
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_JOY.h"
 #include "toolkit/HL_MNW.h"
 #include "toolkit/HL_SOUND.h"
 #include "toolkit/plane_record.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <cmath>
 

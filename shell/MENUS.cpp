@@ -5,10 +5,10 @@
 #include "DO_APP.h"
 #include "INITGEN.h"
 #include "prefs.h"
-#include "shell_records.h"
+#include "records/settings_and_recordings.h"
 #include "flight/INITPLN.h"
-#include "flight/coordinates.h"
-#include "flight/flight_records.h"
+#include "world/coordinates.h"
+#include "records/flight_state.h"
 #include "flight/start_placement.h"
 #include "toolkit/HL_FILE.h"
 #include "toolkit/HL_FUNCT.h"
@@ -16,16 +16,12 @@
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/plane_record.h"
 #include "world/INITNAV.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 #include "world/world_services.h"
 
 #include <cstdio>
 #include <cstring>
 
-int apt_to_index[REGION_LIST_CAP];
-int vor_to_index[REGION_LIST_CAP];
-int ndb_to_index[REGION_LIST_CAP];
-int apt_listed, vor_listed, ndb_listed;
 char diagram_title[400];
 
 namespace {

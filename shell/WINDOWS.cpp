@@ -1,16 +1,16 @@
 // The simulator's window opener: the panel backdrop for window 0 and the
 // menu windows 1-25 with their titles, sizes and backgrounds.
-#include "cockpit/cockpit_records.h"
+#include "records/cockpit_state.h"
 #include "cockpit/panel_build.h"
-#include "flight/coordinates.h"
-#include "flight/flight_records.h"
+#include "world/coordinates.h"
+#include "records/flight_state.h"
 #include "shell/MENUS.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_GRAPH.h"
 #include "toolkit/HL_MNW.h"
 #include "toolkit/HL_TEXTURE.h"
 #include "world/INITNAV.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <cmath>
 

@@ -4,9 +4,9 @@
 
 #include <cmath>
 
-#include "flight/flight_records.h"
-#include "shell/data_channels.h"
-#include "shell/shell_records.h"
+#include "records/flight_state.h"
+#include "flight/data_channels.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_BTN.h"
 #include "toolkit/HL_GRAPH.h"
 #include "toolkit/HL_TEXT.h"
@@ -39,18 +39,6 @@ void clear_graph()
     }
     grf.indexstart = 0;
     grf.graphstruct_full = 0;
-}
-
-void update_graph()
-{
-    if (++grf.cntr >= GRAPH_SAMPLES) {
-        grf.cntr = 0;
-        grf.graphstruct_full = 1;
-    }
-    if (grf.graphstruct_full) grf.indexstart = wrap(grf.cntr + 1);
-    grf.period[grf.cntr] = msc.prd;
-    for (int g = 0; g < 4; ++g)
-        if (set.grfsel[g] >= 0) out_dat(7, set.grfsel[g], g);
 }
 
 void graph_point(float x, float y, int timeCTR, int varCTR, int selectCTR, int started)

@@ -2,7 +2,7 @@
 // cruise altitude. The plan is filed when the window closes.
 #include "settings_windows.h"
 
-#include "cockpit/cockpit_records.h"
+#include "records/cockpit_state.h"
 #include "toolkit/HL_BTN.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_TEXT.h"

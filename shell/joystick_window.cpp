@@ -2,7 +2,7 @@
 // largest deflection seen, damping, equipment and the buttons' functions.
 #include "settings_windows.h"
 
-#include "shell_records.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_BTN.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_GRAPH.h"

@@ -1,8 +1,8 @@
 #include "moving_map.h"
 
-#include "shell_records.h"
-#include "flight/coordinates.h"
-#include "flight/flight_records.h"
+#include "records/settings_and_recordings.h"
+#include "world/coordinates.h"
+#include "records/flight_state.h"
 #include "flight/start_placement.h"
 #include "toolkit/HL_BTN.h"
 #include "toolkit/HL_FUNCT.h"
@@ -13,7 +13,7 @@
 #include "toolkit/plane_record.h"
 #include "toolkit/terrain_helpers.h"
 #include "world/INITNAV.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <GL/gl.h>
 #include <cmath>

@@ -2,16 +2,16 @@
 // channel choices.
 #include "prefs.h"
 
-#include "cockpit/cockpit_records.h"
-#include "flight/flight_records.h"
-#include "shell/shell_records.h"
+#include "records/cockpit_state.h"
+#include "records/flight_state.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_FILE.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_MNW.h"
 #include "toolkit/HL_TEXTURE.h"
 #include "toolkit/plane_record.h"
 #include "world/INITNAV.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <cmath>
 #include <cstring>

@@ -3,7 +3,7 @@
 // once; each row can then be set on its own.
 #include "settings_windows.h"
 
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "toolkit/HL_BTN.h"
 #include "toolkit/HL_FUNCT.h"
 

@@ -7,9 +7,9 @@
 
 #include "DO_APP.h"
 #include "moving_map.h"
-#include "shell_records.h"
-#include "flight/coordinates.h"
-#include "flight/flight_records.h"
+#include "records/settings_and_recordings.h"
+#include "world/coordinates.h"
+#include "records/flight_state.h"
 #include "flight/start_placement.h"
 #include "toolkit/HL_BTN.h"
 #include "toolkit/HL_FUNCT.h"
@@ -19,7 +19,7 @@
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/codes.h"
 #include "world/INITNAV.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 #include "world/world_services.h"
 
 #include <cmath>
@@ -102,18 +102,6 @@ int util_yval(int i)
     else if (i >= 42 && i <= 47) row = i - 39;
     else if (i >= 48 && i <= 49) row = i - 38;
     return 356 - 15 * row;
-}
-
-float util_get_handle(int p, float my)
-{
-    float lo = 0, hi = 0;
-    if (p == 6) lo = 73, hi = 127;
-    else if (p == 9) lo = 73, hi = 112;
-    else if (p == 10) lo = 73, hi = 126;
-    else if ((p >= 11 && p <= 14) || p == 23) lo = 4, hi = 52;
-    else if (p >= 15 && p <= 22) lo = 4, hi = 39;
-    else return 0;
-    return fltlim(interp(lo, 0, hi, 1, my), 0, 1);
 }
 
 void util_isomize(const float* point, float* x, float* y, float scale)

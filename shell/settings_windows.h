@@ -36,8 +36,6 @@ int util_yval(int i);
 void util_setfailsit(int c, int c_os, float x_os, float y_top, int reset, float frat);
 // Isometric projection of a world point (m) into window units.
 void util_isomize(const float* point, float* x, float* y, float scale);
-// Lever position 0..1 of panel lever p from the mouse y.
-float util_get_handle(int p, float my);
 
 // What the windows show, apart for their callers and tests.
 // Compass word of a bearing in whole degrees 0..359.

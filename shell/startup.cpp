@@ -1,17 +1,17 @@
 #include "startup.h"
 
 #include "INITGEN.h"
-#include "cockpit/cockpit_records.h"
+#include "records/cockpit_state.h"
 #include "cockpit/cockpit_services.h"
 #include "flight/INITPLN.h"
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "flight/start_placement.h"
 #include "shell/data_graph.h"
 #include "shell/prefs.h"
-#include "shell/shell_records.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_JOY.h"
 #include "toolkit/HL_MNW.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 #include "world/world_services.h"
 
 #include <cstring>

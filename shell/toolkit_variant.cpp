@@ -4,9 +4,9 @@
 // and the wing that comes off past the never-exceed speed.
 #include "toolkit_variant.h"
 
-#include "cockpit/cockpit_records.h"
-#include "flight/flight_records.h"
-#include "shell/shell_records.h"
+#include "records/cockpit_state.h"
+#include "records/flight_state.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_JOY.h"
 #include "toolkit/HL_SOUND.h"
@@ -14,7 +14,7 @@
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/program_variant.h"
 #include "platform/serial.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <cmath>
 

@@ -4,7 +4,7 @@
 #include "settings_windows.h"
 
 #include "cockpit/atc.h"
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "flight/force_accumulators.h"
 #include "toolkit/HL_BTN.h"
 #include "toolkit/HL_FUNCT.h"
@@ -12,7 +12,7 @@
 #include "toolkit/HL_TEXT.h"
 #include "toolkit/HL_TYPES.h"
 #include "world/INITNAV.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 #include "world/world_services.h"
 
 namespace {

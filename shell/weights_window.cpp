@@ -2,7 +2,7 @@
 // pounds, the total against the maximum, and the endurance at cruise.
 #include "settings_windows.h"
 
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "flight/force_accumulators.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_TEXT.h"

@@ -1,11 +1,11 @@
 // The simulator's one-time tables and defaults.
-#include "cockpit/cockpit_records.h"
-#include "flight/flight_records.h"
+#include "records/cockpit_state.h"
+#include "records/flight_state.h"
 #include "shell/INITGEN.h"
-#include "shell/shell_records.h"
+#include "records/settings_and_recordings.h"
 #include "shell/startup.h"
 #include "toolkit/HL_MNW.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // Radio tuning steps, Morse schedules and the placement of other traffic.
 #include "cockpit/cockpit_services.h"
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_MNW.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 #include "world/world_services.h"
 
 #include <gtest/gtest.h>

@@ -1,12 +1,14 @@
 // The navigation database, read once at start-up.
 #include "INITNAV.h"
 
-#include "world_records.h"
+#include "records/world_state.h"
 #include "world_services.h"
 #include "toolkit/HL_FILE.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_MNW.h"
 #include "toolkit/nav_lines.h"
+
+#include <cstring>
 
 float apt_lat[APT_CAP][3], apt_lon[APT_CAP][3];
 int apt_num[APT_CAP][3];
@@ -155,4 +157,26 @@ void init_country_data()
     read_airports();
     read_navaids();
     read_fixes();
+}
+
+int get_index_from_id(const char* id, int type, int* out_index)
+{
+    if (type == 1) {
+        int last = intlim(env.aptmax, -1, APT_CAP - 1);
+        for (int a = 0; a <= last; ++a) {
+            if (strncmp(apt_id[a], id, 4) == 0) {
+                *out_index = a;
+                return 1;
+            }
+        }
+        return 0;
+    }
+    int last = intlim(env.navmax, -1, NAV_CAP - 1);
+    for (int n = 0; n <= last; ++n) {
+        if (nav_type[n] == type && strncmp(nav_id[n], id, 4) == 0) {
+            *out_index = n;
+            return 1;
+        }
+    }
+    return 0;
 }

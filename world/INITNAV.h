@@ -44,3 +44,7 @@ void init_country_data();
 // Opens one of the three files on inf1, checks its header and skips the line
 // after it.
 void open_apt_nav_dat(const char* name);
+
+// Type 1 looks up an airport, any other type a navaid of that nav_type; 1
+// with *out_index set when found, else 0 and *out_index untouched.
+int get_index_from_id(const char* id, int type, int* out_index);

@@ -2,7 +2,7 @@
 #include "real_weather.h"
 
 #include "INITNAV.h"
-#include "world_records.h"
+#include "records/world_state.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/weather_reports.h"

@@ -1,10 +1,10 @@
 #include "runways.h"
 
 #include "INITNAV.h"
-#include "world_records.h"
+#include "records/world_state.h"
 #include "world_services.h"
-#include "flight/coordinates.h"
-#include "shell/MENUS.h"
+#include "coordinates.h"
+#include "region_lists.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/codes.h"

@@ -1,6 +1,6 @@
 #include "scene_drawing_rules.h"
 
-#include "world_records.h"
+#include "records/world_state.h"
 #include "toolkit/HL_FUNCT.h"
 
 #include <cmath>

@@ -1,8 +1,8 @@
 #include "scene_light.h"
 
 #include "weather_field.h"
-#include "world_records.h"
-#include "flight/flight_records.h"
+#include "records/world_state.h"
+#include "records/flight_state.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_TYPES.h"
 
@@ -206,4 +206,9 @@ void scene_light(float eye_y)
     lite_r = lite[0];
     lite_g = lite[1];
     lite_b = lite[2];
+}
+
+float pulse(float offset)
+{
+    return 0.5f + 0.5f * std::sin(2 * (msc.elap_time + offset));
 }

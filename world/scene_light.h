@@ -57,3 +57,6 @@ void scene_visibility(float eye_y);
 // The frame's light steps: ogl_brat_ter, the light and the sky colour, the
 // tints and the lightning flash.
 void scene_light(float eye_y);
+
+// 0..1 with a period of pi seconds of msc.elap_time, shifted by offset (s).
+float pulse(float offset);

@@ -3,7 +3,7 @@
 // every frame.
 #pragma once
 
-#include "world_records.h"
+#include "records/world_state.h"
 
 extern int ter_inrange[GRID_I][GRID_J];
 extern int obj_inrange_xyz[OBJ_CAP];

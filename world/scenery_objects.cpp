@@ -1,7 +1,7 @@
 #include "scenery_objects.h"
 
 #include "terrain_grid.h"
-#include "world_records.h"
+#include "records/world_state.h"
 #include "world_window.h"
 #include "toolkit/HL_FILE.h"
 #include "toolkit/HL_FUNCT.h"

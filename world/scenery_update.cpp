@@ -4,13 +4,12 @@
 
 #include "INITNAV.h"
 #include "runways.h"
-#include "scene_frame.h"
 #include "weather_field.h"
-#include "world_records.h"
+#include "records/world_state.h"
 #include "world_window.h"
-#include "flight/flight_records.h"
-#include "shell/MENUS.h"
-#include "shell/shell_records.h"
+#include "records/flight_state.h"
+#include "region_lists.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_TYPES.h"
 
@@ -125,17 +124,4 @@ int camera_target(int view, float target[3])
     }
     default: return 0;
     }
-}
-
-void update_scenery()
-{
-    const int typeshift = slide_type(flt.lat, flt.lon, env.lat_sou, env.lon_wes);
-    slide_window(typeshift);
-
-    eye_angles(set.view_type, flt.the, flt.psi, flt.phi, &scn.the, &scn.psi, &scn.phi);
-    float target[3];
-    if (camera_target(set.view_type, target))
-        for (int k = 0; k < 3; k++) con.VIEW_xyz[k] = closer_assymp(con.VIEW_xyz[k], target[k], msc.prd);
-
-    scn2(typeshift);
 }

@@ -1,8 +1,6 @@
-// The world's per-frame driver: slides the world window, sets the camera of
-// the current view, then draws the frame.
+// What the frame asks of the world before it draws: the world window's slides
+// and the camera of the current view.
 #pragma once
-
-void update_scenery();
 
 // The slide the aircraft at (lat, lon) asks of the window whose south-west
 // corner is (lat_sou, lon_wes): 0 none, else SHIFT_WEST/EAST/SOUTH/NORTH.

@@ -6,7 +6,7 @@
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/terrain_borders.h"
 #include "toolkit/terrain_helpers.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <cmath>
 

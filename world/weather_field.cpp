@@ -1,8 +1,8 @@
 #include "weather_field.h"
 
-#include "world_records.h"
-#include "flight/flight_records.h"
-#include "shell/shell_records.h"
+#include "records/world_state.h"
+#include "records/flight_state.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_GRAPH.h"
 #include "toolkit/HL_TYPES.h"

@@ -3,7 +3,6 @@
 
 void init_country_data();
 void load_region();
-void update_scenery();
 void build_apt(int apt_reg, int apt_wrl);
 void gen_wx_for_sec(int sector);
 void fill_a_sector_with_ocast(int isec, int jsec);

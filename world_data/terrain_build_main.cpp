@@ -12,7 +12,7 @@
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/codes.h"
 #include "world/INITNAV.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <cstdio>
 #include <cstring>

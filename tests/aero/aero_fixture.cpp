@@ -3,19 +3,19 @@
 #include "shell/startup.h"
 #include "aero_fixture.h"
 
-#include "cockpit/cockpit_records.h"
+#include "records/cockpit_state.h"
 #include "flight/INITPLN.h"
 #include "flight/element_coefficients.h"
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "platform/window.h"
-#include "shell/shell_records.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_MNW.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/airfoil_record.h"
 #include "toolkit/part_geometry.h"
 #include "toolkit/plane_record.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <cmath>
 #include <cstdio>

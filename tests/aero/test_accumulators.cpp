@@ -2,11 +2,12 @@
 // fuel flow.
 #include "aero_fixture.h"
 
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "flight/force_accumulators.h"
+#include "world/scene_light.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/plane_record.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <cmath>
 

@@ -3,15 +3,15 @@
 // wire, torque reaction, ice, and the turn into world-frame accelerations.
 #include "aero_fixture.h"
 
-#include "cockpit/cockpit_records.h"
+#include "records/cockpit_state.h"
 #include "flight/element_coefficients.h"
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "flight/force_buildup.h"
-#include "shell/shell_records.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/plane_record.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <cmath>
 #include <functional>

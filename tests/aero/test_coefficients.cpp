@@ -2,12 +2,12 @@
 #include "aero_fixture.h"
 
 #include "flight/element_coefficients.h"
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "flight/force_buildup.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/airfoil_record.h"
 #include "toolkit/plane_record.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <cmath>
 #include <cstring>

@@ -3,14 +3,14 @@
 #include "aero_fixture.h"
 
 #include "flight/engines.h"
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "flight/force_buildup.h"
-#include "shell/shell_records.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/part_geometry.h"
 #include "toolkit/plane_record.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <cmath>
 #include <cstdio>

@@ -6,11 +6,11 @@
 
 #include "flight/INTEG.h"
 #include "flight/element_coefficients.h"
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "flight/force_buildup.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/plane_record.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,9 +1,9 @@
 #include "aircraft_fixture.h"
 
 #include "aircraft_editor/trainer_design.h"
-#include "cockpit/cockpit_records.h"
+#include "records/cockpit_state.h"
 #include "flight/INITPLN.h"
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "platform/window.h"
 #include "toolkit/HL_FILE.h"
 #include "toolkit/HL_MNW.h"
@@ -11,7 +11,7 @@
 #include "toolkit/airfoil_record.h"
 #include "toolkit/plane_file.h"
 #include "toolkit/plane_record.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -2,7 +2,7 @@
 // would put infinities into the flight model.
 #include "aircraft_fixture.h"
 
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/plane_record.h"
 

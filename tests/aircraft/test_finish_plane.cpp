@@ -3,7 +3,7 @@
 #include "aircraft_fixture.h"
 
 #include "flight/finish_plane.h"
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/plane_record.h"

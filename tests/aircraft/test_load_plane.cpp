@@ -2,15 +2,15 @@
 // propeller discs, and nothing carried over from the file or the last load.
 #include "aircraft_fixture.h"
 
-#include "cockpit/cockpit_records.h"
+#include "records/cockpit_state.h"
 #include "flight/INITPLN.h"
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/airfoil_record.h"
 #include "toolkit/part_geometry.h"
 #include "toolkit/plane_file.h"
 #include "toolkit/plane_record.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <cmath>
 #include <cstdio>

@@ -3,7 +3,7 @@
 
 #include "aircraft_editor/default_plane.h"
 #include "cockpit/P_INIT.h"
-#include "cockpit/cockpit_records.h"
+#include "records/cockpit_state.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/plane_record.h"
 

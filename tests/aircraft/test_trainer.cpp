@@ -4,7 +4,7 @@
 
 #include "aircraft_editor/trainer_design.h"
 #include "flight/INITPLN.h"
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/part_geometry.h"
 #include "toolkit/plane_file.h"

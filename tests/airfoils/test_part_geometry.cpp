@@ -1,5 +1,5 @@
 // Part geometry queries over the aircraft record.
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/part_geometry.h"
 #include "toolkit/plane_record.h"

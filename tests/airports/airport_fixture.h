@@ -4,7 +4,7 @@
 
 #include "tests/navdb/navdb_fixture.h"
 
-#include "flight/coordinates.h"
+#include "world/coordinates.h"
 #include "shell/MENUS.h"
 #include "world/runways.h"
 #include "world/world_services.h"

@@ -3,7 +3,7 @@
 // the terrain square flattens, hangars and towers.
 #include "airport_fixture.h"
 
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "toolkit/HL_FUNCT.h"
 
 namespace {

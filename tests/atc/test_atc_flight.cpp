@@ -3,13 +3,13 @@
 #include "atc_fixture.h"
 
 #include "cockpit/atc.h"
-#include "cockpit/cockpit_records.h"
+#include "records/cockpit_state.h"
 #include "cockpit/cockpit_services.h"
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "shell/DO_APP.h"
 #include "toolkit/HL_MNW.h"
 #include "toolkit/HL_TYPES.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <cstring>
 

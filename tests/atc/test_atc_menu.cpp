@@ -3,15 +3,15 @@
 #include "atc_fixture.h"
 
 #include "cockpit/atc.h"
-#include "cockpit/cockpit_records.h"
-#include "shell/shell_records.h"
+#include "records/cockpit_state.h"
+#include "records/settings_and_recordings.h"
 #include "cockpit/cockpit_services.h"
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "toolkit/HL_MNW.h"
 #include "toolkit/HL_TYPES.h"
 #include "world/INITNAV.h"
-#include "world/world_records.h"
-#include "world/scene_frame.h"
+#include "records/world_state.h"
+#include "shell/scene_frame.h"
 #include "world/world_services.h"
 
 #include <cstdio>

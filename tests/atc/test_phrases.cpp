@@ -4,7 +4,7 @@
 
 #include "cockpit/atc.h"
 #include "cockpit/cockpit_services.h"
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/plane_record.h"
 

@@ -3,11 +3,11 @@
 #include "atc_fixture.h"
 
 #include "cockpit/atc.h"
-#include "cockpit/cockpit_records.h"
-#include "flight/flight_records.h"
+#include "records/cockpit_state.h"
+#include "records/flight_state.h"
 #include "toolkit/HL_TYPES.h"
 #include "world/INITNAV.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <cstring>
 

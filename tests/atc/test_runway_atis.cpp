@@ -3,10 +3,10 @@
 #include "atc_fixture.h"
 
 #include "cockpit/atc.h"
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "toolkit/HL_TYPES.h"
 #include "world/INITNAV.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -3,20 +3,20 @@
 // a tail-wheel version of it turns on the ground.
 #include "contact_fixture.h"
 
-#include "cockpit/cockpit_records.h"
+#include "records/cockpit_state.h"
 #include "flight/FLTCALC.h"
 #include "flight/INITPLN.h"
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "flight/start_placement.h"
 #include "shell/INITGEN.h"
-#include "shell/shell_records.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_MNW.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/plane_file.h"
 #include "toolkit/plane_record.h"
 #include "world/INITNAV.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <cmath>
 #include <cstdio>

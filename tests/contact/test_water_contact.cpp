@@ -3,12 +3,12 @@
 #include "contact_fixture.h"
 
 #include "flight/contact.h"
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "flight/water_contact.h"
-#include "shell/shell_records.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/plane_record.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <cmath>
 

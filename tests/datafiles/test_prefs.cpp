@@ -2,14 +2,14 @@
 // deliberate differences, damaged files and the channel choices.
 #include "temp_files.h"
 
-#include "cockpit/cockpit_records.h"
-#include "flight/flight_records.h"
+#include "records/cockpit_state.h"
+#include "records/flight_state.h"
 #include "shell/prefs.h"
-#include "shell/shell_records.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_TEXTURE.h"
 #include "toolkit/plane_record.h"
 #include "world/INITNAV.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <cstring>
 #include <sstream>

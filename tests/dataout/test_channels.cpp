@@ -11,13 +11,13 @@
 #include <sstream>
 #include <string>
 
-#include "flight/flight_records.h"
-#include "shell/data_channels.h"
-#include "shell/shell_records.h"
+#include "records/flight_state.h"
+#include "flight/data_channels.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_MNW.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/plane_record.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 
 #include <cstring>
 
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "shell/data_graph.h"
-#include "shell/shell_records.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_MNW.h"
 #include "toolkit/plane_record.h"
 

@@ -2,12 +2,12 @@
 
 #include "tests/support/toolkit_state.h"
 
-#include "cockpit/cockpit_records.h"
-#include "flight/flight_records.h"
-#include "shell/shell_records.h"
+#include "records/cockpit_state.h"
+#include "records/flight_state.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_FILE.h"
 #include "toolkit/HL_FUNCT.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -4,9 +4,9 @@
 
 #include <filesystem>
 
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "shell/toolkit_variant.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <cstring>
 

@@ -5,8 +5,8 @@
 
 #include "tests/support/test_window.h"
 
-#include "cockpit/cockpit_records.h"
-#include "shell/shell_records.h"
+#include "records/cockpit_state.h"
+#include "records/settings_and_recordings.h"
 
 #include <GL/gl.h>
 #include <cstring>

@@ -1,7 +1,7 @@
 // Canvas drawing, pixel by pixel: rectangles, lines, circles, arcs, colours.
 #include "drawing_support.h"
 
-#include "cockpit/cockpit_records.h"
+#include "records/cockpit_state.h"
 
 namespace {
 class Canvas : public ::testing::Test {

@@ -1,9 +1,9 @@
 // Latitude and longitude to and from the world window's metres.
 #include "flight_fixture.h"
 
-#include "flight/coordinates.h"
+#include "world/coordinates.h"
 #include "toolkit/HL_TYPES.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <cmath>
 

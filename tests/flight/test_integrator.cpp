@@ -1,13 +1,13 @@
 // One half-step of the integrator on cases whose answer is known.
 #include "flight_fixture.h"
 
-#include "cockpit/cockpit_records.h"
+#include "records/cockpit_state.h"
 #include "flight/INTEG.h"
-#include "flight/flight_records.h"
-#include "shell/shell_records.h"
+#include "records/flight_state.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/plane_record.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <cmath>
 

@@ -2,15 +2,15 @@
 // target is missing leaves the flight alone.
 #include "flight_fixture.h"
 
-#include "cockpit/cockpit_records.h"
-#include "flight/coordinates.h"
-#include "flight/flight_records.h"
+#include "records/cockpit_state.h"
+#include "world/coordinates.h"
+#include "records/flight_state.h"
 #include "flight/start_placement.h"
-#include "shell/shell_records.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/plane_record.h"
 #include "world/INITNAV.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <cmath>
 #include <cstring>

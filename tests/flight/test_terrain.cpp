@@ -5,7 +5,7 @@
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/terrain_helpers.h"
 #include "world/terrain_grid.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <cmath>
 

@@ -2,10 +2,10 @@
 // each mode holds its target within a stated tolerance.
 #include "controls_support.h"
 
-#include "cockpit/cockpit_records.h"
-#include "flight/coordinates.h"
-#include "flight/flight_records.h"
-#include "shell/shell_records.h"
+#include "records/cockpit_state.h"
+#include "world/coordinates.h"
+#include "records/flight_state.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/plane_record.h"

@@ -2,16 +2,16 @@
 // trims and failures to the control surfaces.
 #include "controls_support.h"
 
-#include "cockpit/cockpit_records.h"
+#include "records/cockpit_state.h"
 #include "flight/control_input.h"
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "shell/EVENT.h"
-#include "shell/shell_records.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_MNW.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/plane_record.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <cmath>
 #include <functional>

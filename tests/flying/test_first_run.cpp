@@ -5,17 +5,17 @@
 #include "tests/support/toolkit_state.h"
 
 #include "flight/FLTCALC.h"
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "platform/window.h"
 #include "shell/MENUS.h"
 #include "shell/moving_map.h"
-#include "shell/shell_records.h"
+#include "records/settings_and_recordings.h"
 #include "shell/startup.h"
 #include "toolkit/HL_GRAPH.h"
 #include "toolkit/HL_MNW.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/plane_record.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <gtest/gtest.h>
 

@@ -4,18 +4,18 @@
 #include "controls_support.h"
 
 #include "cockpit/atc.h"
-#include "cockpit/cockpit_records.h"
+#include "records/cockpit_state.h"
 #include "cockpit/cockpit_services.h"
 #include "flight/contact.h"
-#include "flight/coordinates.h"
-#include "flight/flight_records.h"
+#include "world/coordinates.h"
+#include "records/flight_state.h"
 #include "flight/timed_managers.h"
-#include "shell/shell_records.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/plane_record.h"
 #include "world/INITNAV.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <algorithm>
 #include <cmath>

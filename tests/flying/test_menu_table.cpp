@@ -2,12 +2,12 @@
 // airports, runways and navaids from the fixture world.
 #include "commands_support.h"
 
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "shell/MENUS.h"
-#include "shell/shell_records.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_MNW.h"
 #include "world/INITNAV.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <cstring>
 #include <string>

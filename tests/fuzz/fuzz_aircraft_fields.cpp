@@ -8,7 +8,7 @@
 #include "flight/FLTCALC.h"
 #include "flight/INITPLN.h"
 #include "flight/start_placement.h"
-#include "shell/shell_records.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/plane_file.h"
 #include "toolkit/plane_record.h"

@@ -5,7 +5,7 @@
 #include "../flight/flight_fixture.h"
 
 #include "world/scenery_objects.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -6,9 +6,9 @@
 
 #include "../flight/flight_fixture.h"
 
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "toolkit/codes.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 #include "world/world_window.h"
 
 #include <cmath>

@@ -5,17 +5,17 @@
 #include "aircraft_editor/screen_table.h"
 #include "cockpit/P_INIT.h"
 #include "cockpit/P_UPDATE.h"
-#include "cockpit/cockpit_records.h"
+#include "records/cockpit_state.h"
 #include "cockpit/flight_instruments.h"
 #include "cockpit/glass_displays.h"
 #include "cockpit/hud.h"
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "shell/MENUS.h"
-#include "shell/shell_records.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/plane_record.h"
 #include "world/INITNAV.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <cmath>
 #include <cstddef>

@@ -3,18 +3,18 @@
 #include "tests/panel/panel_fixture.h"
 #include "tests/support/trainer.h"
 
-#include "cockpit/cockpit_records.h"
+#include "records/cockpit_state.h"
 #include "cockpit/flight_instruments.h"
 #include "cockpit/glass_displays.h"
 #include "cockpit/hud.h"
 #include "cockpit/instrument_primitives.h"
 #include "cockpit/nav_instruments.h"
-#include "flight/flight_records.h"
-#include "shell/shell_records.h"
+#include "records/flight_state.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/plane_record.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <cmath>
 

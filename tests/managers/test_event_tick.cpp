@@ -2,15 +2,15 @@
 #include "flight_fixture.h"
 #include "manager_support.h"
 
-#include "cockpit/cockpit_records.h"
+#include "records/cockpit_state.h"
 #include "cockpit/cockpit_services.h"
 #include "toolkit/HL_MNW.h"
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "flight/timed_managers.h"
-#include "shell/shell_records.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/plane_record.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <cmath>
 

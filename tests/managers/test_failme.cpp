@@ -1,7 +1,7 @@
 // The failure draw by mode, over seeded runs.
 #include "manager_support.h"
 
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "flight/timed_managers.h"
 #include "toolkit/HL_FUNCT.h"
 

@@ -2,7 +2,7 @@
 // wind loops following the engine and the airspeed.
 #include "../sound/sound_fixture.h"
 
-#include "cockpit/cockpit_records.h"
+#include "records/cockpit_state.h"
 #include "flight/timed_managers.h"
 #include "tests/support/trainer.h"
 

@@ -3,12 +3,12 @@
 #include "flight_fixture.h"
 #include "manager_support.h"
 
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "toolkit/DRPLANE.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/part_geometry.h"
 #include "toolkit/plane_record.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <unistd.h>
 

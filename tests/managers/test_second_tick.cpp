@@ -3,19 +3,19 @@
 #include "flight_fixture.h"
 #include "manager_support.h"
 
-#include "cockpit/cockpit_records.h"
+#include "records/cockpit_state.h"
 #include "flight/FLTCALC.h"
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "flight/start_placement.h"
 #include "flight/timed_managers.h"
-#include "shell/shell_records.h"
+#include "records/settings_and_recordings.h"
 #include "shell/toolkit_variant.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_TEXTURE.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/plane_record.h"
 #include "world/INITNAV.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <cmath>
 #include <cstdio>

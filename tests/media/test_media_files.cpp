@@ -2,14 +2,14 @@
 // use and opened through the suite's own readers: every texture of every
 // climate, every bitmap, every sound. Any alert the readers raise (a bad
 // header, a non-square terrain texture, a wrong panel size) fails the run.
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "media/bitmap_names.h"
 #include "shell/toolkit_variant.h"
 #include "platform/window.h"
 #include "toolkit/HL_SOUND.h"
 #include "toolkit/HL_TEXTURE.h"
 #include "toolkit/HL_TYPES.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <gtest/gtest.h>
 

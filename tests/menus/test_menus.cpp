@@ -2,8 +2,8 @@
 // the pull-down and help balloon drawn into the canvas.
 #include "menus_support.h"
 
-#include "flight/flight_records.h"
-#include "shell/shell_records.h"
+#include "records/flight_state.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_GRAPH.h"
 
 #include <sys/wait.h>

@@ -4,7 +4,7 @@
 // folder, picks a file and takes a typed name.
 #include "menus_support.h"
 
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "toolkit/HL_GRAPH.h"
 
 #include <GL/gl.h>

@@ -6,7 +6,7 @@
 #include "toolkit/HL_MNW.h"
 #include "toolkit/HL_TYPES.h"
 #include "world/INITNAV.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <gtest/gtest.h>
 

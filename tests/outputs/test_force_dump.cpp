@@ -4,10 +4,10 @@
 #include "tests/aero/aero_fixture.h"
 
 #include "flight/FLTCALC.h"
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "flight/force_buildup.h"
 #include "flight/force_dump.h"
-#include "shell/shell_records.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/airfoil_record.h"
 #include "toolkit/plane_record.h"

@@ -2,11 +2,11 @@
 // panning, centring on the aircraft and the view held inside the world window.
 #include "tests/support/flat_window.h"
 
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "shell/moving_map.h"
 #include "toolkit/HL_MNW.h"
 #include "toolkit/HL_TYPES.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <gtest/gtest.h>
 

@@ -8,20 +8,20 @@
 #include "tests/support/trainer.h"
 
 #include "flight/FLTCALC.h"
-#include "flight/coordinates.h"
-#include "flight/flight_records.h"
+#include "world/coordinates.h"
+#include "records/flight_state.h"
 #include "flight/start_placement.h"
 #include "platform/window.h"
 #include "shell/data_graph.h"
 #include "shell/moving_map.h"
 #include "shell/settings_windows.h"
-#include "shell/shell_records.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_GRAPH.h"
 #include "toolkit/HL_MNW.h"
 #include "toolkit/HL_TYPES.h"
 #include "world/INITNAV.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <gtest/gtest.h>
 

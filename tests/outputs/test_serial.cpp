@@ -13,14 +13,14 @@
 #include <unistd.h>
 #include <vector>
 
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "flight/serial_output.h"
 #include "platform/serial.h"
 #include "platform/window.h"
-#include "shell/shell_records.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_MNW.h"
 #include "toolkit/HL_TYPES.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 namespace {
 

@@ -4,11 +4,11 @@
 #include "tests/support/panel_frame.h"
 
 #include "cockpit/P_INIT.h"
-#include "cockpit/cockpit_records.h"
+#include "records/cockpit_state.h"
 #include "cockpit/instrument_primitives.h"
 #include "cockpit/panel_build.h"
-#include "flight/coordinates.h"
-#include "flight/flight_records.h"
+#include "world/coordinates.h"
+#include "records/flight_state.h"
 #include "shell/MENUS.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_GRAPH.h"
@@ -18,7 +18,7 @@
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/plane_record.h"
 #include "world/INITNAV.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <algorithm>
 #include <array>

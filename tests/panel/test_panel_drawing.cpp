@@ -4,11 +4,11 @@
 
 #include "cockpit/P_INIT.h"
 #include "cockpit/P_UPDATE.h"
-#include "cockpit/cockpit_records.h"
+#include "records/cockpit_state.h"
 #include "cockpit/engine_gauges.h"
 #include "cockpit/instrument_primitives.h"
 #include "cockpit/systems_pages.h"
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/plane_record.h"
 

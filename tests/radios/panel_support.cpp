@@ -2,7 +2,7 @@
 
 #include "cockpit/P_INIT.h"
 #include "cockpit/cockpit_services.h"
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "tests/support/trainer.h"
 #include "toolkit/HL_MNW.h"
 #include "toolkit/HL_TYPES.h"

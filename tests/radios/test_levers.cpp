@@ -3,8 +3,8 @@
 #include "panel_support.h"
 
 #include "cockpit/P_UPDATE.h"
-#include "cockpit/cockpit_records.h"
-#include "flight/flight_records.h"
+#include "records/cockpit_state.h"
+#include "records/flight_state.h"
 #include "toolkit/plane_record.h"
 
 #include <cmath>

@@ -2,13 +2,13 @@
 // moves, before and after.
 #include "panel_support.h"
 
-#include "cockpit/cockpit_records.h"
-#include "flight/flight_records.h"
-#include "shell/shell_records.h"
+#include "records/cockpit_state.h"
+#include "records/flight_state.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/plane_record.h"
 #include "world/INITNAV.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <cmath>
 #include <cstring>

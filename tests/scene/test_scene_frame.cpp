@@ -1,13 +1,13 @@
-#include "world/scene_frame.h"
+#include "shell/scene_frame.h"
 
-#include "cockpit/cockpit_records.h"
-#include "flight/flight_records.h"
-#include "shell/shell_records.h"
+#include "records/cockpit_state.h"
+#include "records/flight_state.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/plane_record.h"
 #include "world/scene_light.h"
 #include "world/weather_field.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <gtest/gtest.h>
 

@@ -2,13 +2,13 @@
 // frame draws, and the nearest airport.
 #include "world/scene_range.h"
 
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "shell/MENUS.h"
 #include "toolkit/HL_MNW.h"
 #include "toolkit/HL_TYPES.h"
 #include "world/INITNAV.h"
 #include "world/weather_field.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <gtest/gtest.h>
 

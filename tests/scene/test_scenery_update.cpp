@@ -1,10 +1,10 @@
 #include "world/scenery_update.h"
 
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "shell/MENUS.h"
 #include "toolkit/HL_FUNCT.h"
 #include "world/INITNAV.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 #include "world/world_window.h"
 
 #include <gtest/gtest.h>

@@ -3,10 +3,10 @@
 // and wall texture is bound once per frame, and screenshots of the real
 // scene frame (KSBD, KSFO, PHNL and the fixture airport ZLIT at night) are
 // checked by pixel rules and kept beside the test.
-#include "flight/coordinates.h"
-#include "flight/flight_records.h"
+#include "world/coordinates.h"
+#include "records/flight_state.h"
 #include "shell/MENUS.h"
-#include "shell/shell_records.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_FILE.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_GRAPH.h"
@@ -16,12 +16,12 @@
 #include "world/INITNAV.h"
 #include "world/runways.h"
 #include "world/scene_drawing_rules.h"
-#include "world/scene_frame.h"
+#include "shell/scene_frame.h"
 #include "world/scene_drawing.h"
 #include "world/scene_light.h"
 #include "world/scene_range.h"
 #include "world/terrain_grid.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 #include "world/world_services.h"
 #include "tests/support/ksbd_world.h"
 #include "tests/support/screenshot.h"

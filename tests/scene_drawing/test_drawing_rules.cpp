@@ -3,10 +3,10 @@
 // roofs, stars, meteors, fires and smoke.
 #include "tests/airports/airport_fixture.h"
 
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "world/scene_drawing.h"
 #include "world/scene_drawing_rules.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 #include "world/world_services.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_TYPES.h"

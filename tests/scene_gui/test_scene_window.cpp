@@ -4,10 +4,10 @@
 #include "tests/support/ksbd_world.h"
 #include "tests/support/screenshot.h"
 
-#include "cockpit/cockpit_records.h"
+#include "records/cockpit_state.h"
 #include "flight/FLTCALC.h"
-#include "flight/flight_records.h"
-#include "shell/shell_records.h"
+#include "records/flight_state.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_GRAPH.h"
 #include "toolkit/HL_TYPES.h"
@@ -15,7 +15,8 @@
 #include "world/INITNAV.h"
 #include "world/scene_light.h"
 #include "world/scenery_update.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
+#include "shell/scene_frame.h"
 #include "world/world_services.h"
 #include "world/world_window.h"
 

@@ -3,7 +3,7 @@
 // put them, and the isometric region draws its grid. Each leaves a
 // screenshot (PPM) in the build folder.
 #include "../support/trainer.h"
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "shell/settings_windows.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_GRAPH.h"
@@ -11,7 +11,7 @@
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/plane_record.h"
 #include "world/INITNAV.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 #include "world/world_services.h"
 #include "tests/support/flat_window.h"
 

@@ -2,9 +2,10 @@
 // and the words and sums the windows show.
 #include "settings_support.h"
 
+#include "cockpit/panel_controls.h"
 #include "shell/settings_windows.h"
 #include "toolkit/HL_TYPES.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <string>
 

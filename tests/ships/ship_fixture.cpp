@@ -2,12 +2,12 @@
 
 #include "tests/support/flat_window.h"
 
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "shell/INITGEN.h"
 #include "shell/startup.h"
 #include "toolkit/HL_MNW.h"
 #include "toolkit/HL_TYPES.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 namespace {
 outline_pts upper_ring(const char* name, const float (*shape)[2][3], std::vector<int> ring)

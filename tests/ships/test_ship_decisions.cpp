@@ -1,15 +1,15 @@
 // What the ship drawers decide about the user's aircraft: decks, wires, the ball and the beacons.
 #include "ship_fixture.h"
 
-#include "cockpit/cockpit_records.h"
-#include "flight/coordinates.h"
-#include "flight/flight_records.h"
+#include "records/cockpit_state.h"
+#include "world/coordinates.h"
+#include "records/flight_state.h"
 #include "shell/INITGEN.h"
 #include "toolkit/HL_TYPES.h"
 #include "world/INITNAV.h"
 #include "world/ship_decks.h"
 #include "world/terrain_grid.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <gtest/gtest.h>
 

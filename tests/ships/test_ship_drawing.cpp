@@ -4,10 +4,10 @@
 
 #include "tests/support/screenshot.h"
 
-#include "cockpit/cockpit_records.h"
-#include "flight/flight_records.h"
+#include "records/cockpit_state.h"
+#include "records/flight_state.h"
 #include "platform/window.h"
-#include "shell/shell_records.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_GRAPH.h"
 #include "toolkit/HL_MNW.h"
@@ -16,7 +16,7 @@
 #include "world/INITNAV.h"
 #include "world/ships.h"
 #include "world/weather_field.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>

@@ -6,12 +6,12 @@
 #include "tests/support/trainer.h"
 
 #include "cockpit/P_INIT.h"
-#include "cockpit/cockpit_records.h"
-#include "flight/flight_records.h"
+#include "records/cockpit_state.h"
+#include "records/flight_state.h"
 #include "flight/start_placement.h"
 #include "shell/DO_APP.h"
 #include "shell/INITGEN.h"
-#include "shell/shell_records.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_GRAPH.h"
 #include "toolkit/HL_MNW.h"
@@ -19,7 +19,7 @@
 #include "toolkit/plane_record.h"
 #include "world/INITNAV.h"
 #include "world/terrain_grid.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 #include "world/world_services.h"
 
 #include <GL/gl.h>

@@ -1,11 +1,11 @@
 // Other traffic: where make_a_plane puts a traffic aircraft, with the toolkit's generator seeded.
 #include "ship_fixture.h"
 
-#include "flight/flight_records.h"
-#include "shell/shell_records.h"
+#include "records/flight_state.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_TYPES.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 #include "world/world_services.h"
 
 #include <gtest/gtest.h>

@@ -1,12 +1,12 @@
 // A sound device with no card behind it, and the records the sound layer reads.
 #pragma once
 
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "platform/sound.h"
 #include "toolkit/HL_MNW.h"
 #include "toolkit/HL_SOUND.h"
 #include "toolkit/plane_record.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The joystick read from injected raw values: axes, null zones and curves,
 // hat and buttons, button actions and their edges, and the force commands.
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "platform/joystick.h"
-#include "shell/shell_records.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_JOY.h"
 #include "toolkit/HL_MNW.h"
 #include "toolkit/plane_record.h"

@@ -1,12 +1,12 @@
 // Speech: a phrase synthesized into samples, and the whole path from
 // speakstring through the queue to the sound device, with no sound card.
-#include "cockpit/cockpit_records.h"
+#include "records/cockpit_state.h"
 #include "cockpit/cockpit_services.h"
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "platform/sound.h"
 #include "platform/speech.h"
 #include "shell/INITGEN.h"
-#include "shell/shell_records.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_MNW.h"
 
 #include <gtest/gtest.h>

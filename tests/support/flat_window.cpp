@@ -1,7 +1,7 @@
 #include "flat_window.h"
 
 #include "toolkit/HL_TYPES.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <cmath>
 

@@ -2,12 +2,12 @@
 
 #include "trainer.h"
 
-#include "flight/coordinates.h"
-#include "flight/flight_records.h"
+#include "world/coordinates.h"
+#include "records/flight_state.h"
 #include "flight/start_placement.h"
 #include "platform/window.h"
 #include "shell/prefs.h"
-#include "shell/shell_records.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/DRPLANE.h"
 #include "toolkit/HL_MNW.h"
 #include "toolkit/HL_TEXTURE.h"

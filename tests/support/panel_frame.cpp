@@ -1,7 +1,7 @@
 #include "panel_frame.h"
 
 #include "cockpit/P_INIT.h"
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "platform/window.h"
 #include "toolkit/HL_MNW.h"
 #include "toolkit/HL_TYPES.h"

@@ -1,18 +1,17 @@
 #include "trainer.h"
 
-#include "cockpit/cockpit_records.h"
-#include "flight/coordinates.h"
+#include "records/cockpit_state.h"
+#include "world/coordinates.h"
 #include "flight/INITPLN.h"
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "flight/start_placement.h"
 #include "shell/INITGEN.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/plane_record.h"
 #include "world/INITNAV.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 #include "world/world_services.h"
-
 #include <cstring>
 
 int load_bundled_trainer()

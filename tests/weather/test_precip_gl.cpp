@@ -3,13 +3,13 @@
 
 #include "tests/support/test_window.h"
 
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "platform/window.h"
-#include "shell/shell_records.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_MNW.h"
 #include "toolkit/HL_TYPES.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>

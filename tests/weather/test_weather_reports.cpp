@@ -5,7 +5,7 @@
 #include "toolkit/weather_reports.h"
 #include "world/real_weather.h"
 #include "world/INITNAV.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

@@ -1,10 +1,10 @@
 // Built-in shapes and custom ".OBJ" objects.
 #include "world_fixture.h"
 
-#include "flight/coordinates.h"
+#include "world/coordinates.h"
 #include "toolkit/HL_TYPES.h"
 #include "world/scenery_objects.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 #include "world/world_services.h"
 
 #include <cmath>

@@ -5,10 +5,10 @@
 
 #include "tests/support/square_pattern.h"
 
-#include "flight/coordinates.h"
+#include "world/coordinates.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_TYPES.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 #include "world/world_window.h"
 
 #include <cmath>

@@ -1,14 +1,14 @@
 // Radio tuning steps (each part of a frequency wraps without carrying) and
 // the station search that locks each receiver on the nearest navaid heard.
-#include "cockpit_records.h"
-#include "cockpit_services.h"
+#include "records/cockpit_state.h"
+#include "radios.h"
 
-#include "flight/coordinates.h"
-#include "flight/flight_records.h"
+#include "world/coordinates.h"
+#include "records/flight_state.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_TYPES.h"
 #include "world/INITNAV.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <cmath>
 #include <cstdlib>

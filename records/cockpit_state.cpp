@@ -1,4 +1,4 @@
-#include "cockpit_records.h"
+#include "cockpit_state.h"
 
 inststruct ins;
 navstruct nav;

@@ -1,6 +1,10 @@
 // The scene frame: draws one frame of the world for the current view.
 #pragma once
 
+// The top of the simulator's frame, after the flight step: slides the world
+// window, sets the camera of the current view, then draws the scene, the
+// head-up displays and overlays and the panel, in that order.
+void update_scenery();
 void scn2(int typeshift);
 
 // The frame's decisions, each on its own so it runs headless.

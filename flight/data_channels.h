@@ -2,8 +2,12 @@
 // "Korvan.out", 7 the graph ring grf, 8 the cockpit read-out.
 #pragma once
 
-// out_dat/out_label themselves are declared in data_graph.h.
-#include "shell/data_graph.h"
+// One sample of the chosen channels; once a flight step while graph output is on.
+void update_graph();
+// Data channels: values and labels of channel index to destination type
+// (6 the data file, 7 the graph, 8 the cockpit read-out).
+void out_dat(int type, int index, int misc_dat);
+void out_label(int type, int index, int misc_dat);
 
 // Clamps, applies the engine-count rules and writes the four values;
 // misc_dat is the graph (7) or the read-out slot (8). -999 is absent.

@@ -1,5 +1,5 @@
 // Morse identifiers as a timed schedule of dot, dash and gap sounds.
-#include "cockpit_services.h"
+#include "morse.h"
 
 namespace {
 const char* const morse[26] = {".-", "-...", "-.-.", "-..", ".", "..-.", "--.", "....", "..", ".---", "-.-", ".-..", "--",

@@ -1,4 +1,4 @@
-#include "flight_records.h"
+#include "flight_state.h"
 
 flightstruct flt;
 miscstruct msc;

@@ -1,4 +1,4 @@
-#include "world_records.h"
+#include "world_state.h"
 
 environmentstruct env;
 scenerystruct scn;

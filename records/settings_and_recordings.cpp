@@ -1,4 +1,4 @@
-#include "shell_records.h"
+#include "settings_and_recordings.h"
 
 settingstruct set;
 pathstruct pat;

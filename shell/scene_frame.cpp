@@ -1,22 +1,23 @@
 #include "scene_frame.h"
 
-#include "INITNAV.h"
+#include "world/INITNAV.h"
 #include "cockpit/hud.h"
-#include "runways.h"
-#include "scene_drawing.h"
-#include "scene_light.h"
-#include "scene_range.h"
-#include "terrain_grid.h"
-#include "weather_field.h"
-#include "world_records.h"
+#include "world/runways.h"
+#include "world/scene_drawing.h"
+#include "world/scene_light.h"
+#include "world/scene_range.h"
+#include "world/scenery_update.h"
+#include "world/terrain_grid.h"
+#include "world/weather_field.h"
+#include "records/world_state.h"
 #include "cockpit/P_UPDATE.h"
-#include "cockpit/cockpit_records.h"
+#include "records/cockpit_state.h"
 #include "cockpit/cockpit_services.h"
-#include "flight/flight_records.h"
+#include "records/flight_state.h"
 #include "shell/MENUS.h"
-#include "shell/data_channels.h"
+#include "flight/data_channels.h"
 #include "shell/prefs.h"
-#include "shell/shell_records.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/DRPLANE.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_GRAPH.h"
@@ -417,4 +418,17 @@ void scn2(int typeshift)
     if (!set.view_is_fullscreen) update_panel();
     scene_catapult();
     scene_panel_light();
+}
+
+void update_scenery()
+{
+    const int typeshift = slide_type(flt.lat, flt.lon, env.lat_sou, env.lon_wes);
+    slide_window(typeshift);
+
+    eye_angles(set.view_type, flt.the, flt.psi, flt.phi, &scn.the, &scn.psi, &scn.phi);
+    float target[3];
+    if (camera_target(set.view_type, target))
+        for (int k = 0; k < 3; k++) con.VIEW_xyz[k] = closer_assymp(con.VIEW_xyz[k], target[k], msc.prd);
+
+    scn2(typeshift);
 }

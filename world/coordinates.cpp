@@ -2,7 +2,7 @@
 
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_TYPES.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 #include <cmath>
 

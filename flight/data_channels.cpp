@@ -6,17 +6,18 @@
 #include <cstdio>
 #include <cstring>
 
-#include "flight/flight_records.h"
-#include "shell/data_graph.h"
-#include "shell/shell_records.h"
+#include "records/flight_state.h"
+#include "records/settings_and_recordings.h"
 #include "toolkit/HL_TEXT.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/plane_record.h"
-#include "world/world_records.h"
+#include "records/world_state.h"
 
 namespace {
 
 const float ABSENT = -999.0f;
+
+int wrap(int k) { return ((k % GRAPH_SAMPLES) + GRAPH_SAMPLES) % GRAPH_SAMPLES; }
 
 const char label_table[50][40] = {
     "FREQ /sec TIME rtio                    ",
@@ -339,4 +340,16 @@ void draw_readout()
         out_label(8, set.rltsel[k], k);
         out_dat(8, set.rltsel[k], k);
     }
+}
+
+void update_graph()
+{
+    if (++grf.cntr >= GRAPH_SAMPLES) {
+        grf.cntr = 0;
+        grf.graphstruct_full = 1;
+    }
+    if (grf.graphstruct_full) grf.indexstart = wrap(grf.cntr + 1);
+    grf.period[grf.cntr] = msc.prd;
+    for (int g = 0; g < 4; ++g)
+        if (set.grfsel[g] >= 0) out_dat(7, set.grfsel[g], g);
 }
