@@ -2,11 +2,11 @@
 // load from the panel choices the aircraft file carries.
 #pragma once
 
-// Places the instruments, the engine gauges and levers and the glide-slope
-// box, sets the dial scales and the attitude-indicator rows. Runs inside
-// load_plane on the converted record; more than three wide instruments in a
-// row end the program.
-void init_panel_layout();
+// init_panel_layout (declared where load_plane calls it) places the
+// instruments, the engine gauges and levers and the glide-slope box, sets the
+// dial scales and the attitude-indicator rows. Runs inside load_plane on the
+// converted record; more than three wide instruments in a row end the program.
+#include "flight/cockpit_calls.h"
 
 // A gauge maximum rounded up to a full-scale value (2700 -> 3000).
 int gage_me(float data);

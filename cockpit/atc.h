@@ -3,6 +3,10 @@
 // and the request menu. Every builder appends within a 400-character buffer.
 #pragma once
 
+// handle_plan, controller_respond, LSO_respond and reset_atc_dialogue are
+// declared where the flight step calls them.
+#include "flight/cockpit_calls.h"
+
 // Phrase builders: spoken forms appended at the end of `string`.
 void get_phonetic(char w, char* phonetic);
 // A whole number as plain digits ("3000").
@@ -26,15 +30,10 @@ void get_ATIS(int n, char info, char* atis_str, int flag);
 
 // The flight-plan phase machine (ack 1: the pilot checked in), the replies to
 // requests, and heading and altitude instructions.
-void handle_plan(int ack);
-void controller_respond(const char* request);
 int vector_me(int hdg_des, int hdg_near, int alt_des, int alt_near, int force_message, char* string);
 // Other traffic on the frequency and the carrier's landing signal officer.
 int make_random_call(int can_be_us, int can_change_frq);
-void LSO_respond();
 void reset_LSO();
-// Forgets the dialogue's timers and memories, as when a flight is set up.
-void reset_atc_dialogue();
 
 // Which airports and navaids the request menu's pick lists offer.
 int use_apt(int n);

@@ -5,7 +5,7 @@
 
 #include "airfoil_tables.h"
 #include "element_coefficients.h"
-#include "cockpit/P_INIT.h"
+#include "cockpit_calls.h"
 #include "finish_plane.h"
 #include "records/flight_state.h"
 #include "toolkit/plane_ranges.h"

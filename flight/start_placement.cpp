@@ -4,7 +4,7 @@
 #include "element_coefficients.h"
 #include "records/flight_state.h"
 #include "records/cockpit_state.h"
-#include "cockpit/atc.h"
+#include "cockpit_calls.h"
 #include "world/star_and_ship_shapes.h"
 #include "records/settings_and_recordings.h"
 #include "toolkit/HL_FUNCT.h"

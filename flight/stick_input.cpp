@@ -3,7 +3,7 @@
 // user gave them. The toolkit keeps only the force commands and the close.
 #include "toolkit/HL_JOY.h"
 
-#include "cockpit/cockpit_services.h"
+#include "cockpit_calls.h"
 #include "records/flight_state.h"
 #include "platform/joystick.h"
 #include "records/settings_and_recordings.h"

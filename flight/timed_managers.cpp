@@ -5,7 +5,7 @@
 #include "aircraft_sounds.h"
 #include "records/flight_state.h"
 #include "force_accumulators.h"
-#include "cockpit/atc.h"
+#include "cockpit_calls.h"
 #include "records/cockpit_state.h"
 #include "morse.h"
 #include "radios.h"

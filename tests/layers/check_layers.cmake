@@ -1,9 +1,7 @@
 # The simulator's folders are layers, lowest first: platform, toolkit, records,
 # world, flight, cockpit, shell. A file includes headers of its own layer and
 # of the layers below; an include that runs up fails the check, naming it.
-#   cmake -DROOT=<source tree> [-DKNOWN=<file>] -P check_layers.cmake
-# KNOWN lists the calls that still run up, one "file: header" a line; it may
-# only shrink: an entry that no longer runs up fails the check too.
+#   cmake -DROOT=<source tree> -P check_layers.cmake
 set(ORDER platform toolkit records world flight cockpit shell)
 
 set(found "")
@@ -25,26 +23,10 @@ foreach(folder ${ORDER})
   math(EXPR rank "${rank} + 1")
 endforeach()
 
-set(known "")
-if(KNOWN)
-  file(STRINGS "${KNOWN}" known REGEX "^[^#]")
-endif()
-
-# Names every entry of the first list that the second lacks.
-function(report_missing entries others text)
-  foreach(entry ${${entries}})
-    list(FIND ${others} "${entry}" k)
-    if(k EQUAL -1)
-      message("${text}: ${entry}")
-      set(failed 1 PARENT_SCOPE)
-    endif()
-  endforeach()
-endfunction()
-
-set(failed 0)
-report_missing(found known "runs up the layers")
-report_missing(known found "no longer runs up, strike it from the list")
-if(failed)
+foreach(entry ${found})
+  message("runs up the layers: ${entry}")
+endforeach()
+if(found)
   string(REPLACE ";" " < " layers "${ORDER}")
   message(FATAL_ERROR "Includes must not run up the layers ${layers}")
 endif()
