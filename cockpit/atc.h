@@ -28,8 +28,7 @@ void get_active_rway(int apt_to_check, int* rway, int* direction, int* ils_loc_f
 void app_current_rway_string(char* string, int apt);
 void get_ATIS(int n, char info, char* atis_str, int flag);
 
-// The flight-plan phase machine (ack 1: the pilot checked in), the replies to
-// requests, and heading and altitude instructions.
+// Heading and altitude instructions.
 int vector_me(int hdg_des, int hdg_near, int alt_des, int alt_near, int force_message, char* string);
 // Other traffic on the frequency and the carrier's landing signal officer.
 int make_random_call(int can_be_us, int can_change_frq);
