@@ -95,6 +95,7 @@ TEST(ResolutionFile, ValuesAndFallbacks)
         EXPECT_EQ(mnw.XRES, c.w) << c.body;
         EXPECT_EQ(mnw.YRES, c.h) << c.body;
     }
+    std::remove(write_res("").c_str());
     C_to_C((::testing::TempDir() + "no such file.prf").c_str(), res_path);
     read_resolution_file();
     EXPECT_EQ(mnw.XRES, 800);
@@ -114,6 +115,7 @@ TEST(ResolutionFile, DamagedFileGivesTheDefault)
         EXPECT_EQ(scan_soft, 0) << body;
         EXPECT_EQ(scan_failed, 0) << body;
     }
+    std::remove(write_res("").c_str());
 }
 
 TEST(DisplayModes, SizeMatchesAtAnyColourDepth)

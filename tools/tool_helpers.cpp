@@ -70,6 +70,9 @@ void plot_name_list(float os_x, float os_y, const char* name, const char* id, in
         int colour = 46 + std::abs(c);
         float y = os_y - 10 * c;
         memcpy(row_name, name + 40 * k, 40);
+        // Cut short of the identifier by a letter's width, and never wrapped
+        // onto the next row.
+        row_name[37] = 0;
         memcpy(row_id, id + 5 * k, 5);
         OGL_string(colour, os_x + 8, y, row_name, 228, 6);
         OGL_string(colour, os_x + 238, y, row_id, 40, 6);

@@ -744,10 +744,12 @@ int wants_ils(const airport& a, const std::set<std::pair<int, int>>& homes)
     return a.size_rank == 1 && homes.count({(int)std::floor(a.lat), (int)std::floor(a.lon)});
 }
 
-// Both ends of every paved, lighted runway of at least 6,000 ft at those
-// airports; the large airports first, then the longer runways, so that where
-// the channels run out the smaller fields go without. Each end that gets one
-// is lit for it: a four-light glide-slope indicator and approach lights.
+// Both ends of every paved runway of at least 6,000 ft at those airports, lit
+// ones only at the medium airports: the source marks some large airports'
+// runways unlit that are not. The large airports first, then the longer
+// runways, so that where the channels run out the smaller fields go without.
+// Each end that gets one is lit for it: edge lights, a four-light glide-slope
+// indicator and approach lights.
 // Returns the number of ends given one; *left_out counts those that wanted one
 // and got none.
 int add_ils(std::vector<airport>* airports, const std::set<std::pair<int, int>>& homes, std::vector<navaid>* navaids,
@@ -765,7 +767,8 @@ int add_ils(std::vector<airport>* airports, const std::set<std::pair<int, int>>&
         for (size_t r = 0; r < apt.runways.size(); ++r) {
             const runway& w = apt.runways[r];
             int surface = w.lite / 1000000;
-            if (!w.lighted || (surface != 1 && surface != 2) || w.length_ft < ILS_MIN_LENGTH_FT) continue;
+            if ((!w.lighted && apt.size_rank != 0) || (surface != 1 && surface != 2) || w.length_ft < ILS_MIN_LENGTH_FT)
+                continue;
             ils_runway ir = {w.lat, w.lon, w.hdng, (double)nearest(w.length_ft), w.num, w.side,
                              {w.displaced_ft[0], w.displaced_ft[1]}};
             for (int e = 0; e < 2; ++e)
@@ -794,8 +797,10 @@ int add_ils(std::vector<airport>* airports, const std::set<std::pair<int, int>>&
         int& lite = (*airports)[list[k].apt].runways[list[k].rwy].lite;
         int typ, gls[2], rwy[2], app[2];
         code_to_lgts(&typ, gls, rwy, app, lite);
-        gls[list[k].site.end] = 3;
-        app[list[k].site.end] = 4;
+        int e = list[k].site.end;
+        gls[e] = 3;
+        rwy[e] = std::max(rwy[e], 2);
+        app[e] = 4;
         lite = lgts_to_code(typ, gls, rwy, app);
         ++count;
     }

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <sys/stat.h>
 
 using namespace sectra;
@@ -22,6 +24,7 @@ protected:
         // A fresh run of the editor: the stream has its initial precision.
         ouf.precision(6);
     }
+    void TearDown() override { std::filesystem::remove_all(root); }
     std::string save(int device, const char* name)
     {
         std::string path = root + "/" + name;

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <cstring>
 
 namespace {
@@ -17,6 +19,7 @@ class TableReaders : public ::testing::Test {
 protected:
     std::string root;
     void SetUp() override { root = make_program_folder(); }
+    void TearDown() override { std::filesystem::remove_all(root); }
 
     // Writes the editor's current part into the program folder.
     std::string save(int device, const char* folder, const char* name)

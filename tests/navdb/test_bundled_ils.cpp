@@ -156,15 +156,16 @@ TEST_F(BundledIls, ChannelsIdentifiersAndPartsOverTheWholeDatabase)
     }
 }
 
-// Both ends of every long lit hard runway of some large airports and of the
-// home airport: a localizer on the centre line past the far end, on the
-// runway's course, and the end lit for it.
+// Both ends of every long hard runway of some large airports (Honolulu's too,
+// which the source calls unlit) and of the home airport: a localizer on the
+// centre line past the far end, on the runway's course, and the end lit for it.
 TEST_F(BundledIls, LongRunwaysOfLargeAndHomeAirportsHaveThemAtBothEnds)
 {
     int ends = 0;
     for (const char* id : {"KLAX", "KSFO", "EGLL", "YSSY", "PHNL", "KJFK", "KSBD"}) {
         int a = airport(id);
         ASSERT_GE(a, 0) << id;
+        int ends_here = ends;
         for (int k = 0; k < 3; ++k) {
             int typ, gls[2], rwy[2], app[2];
             code_to_lgts(&typ, gls, rwy, app, apt_lite[a][k]);
@@ -184,6 +185,7 @@ TEST_F(BundledIls, LongRunwaysOfLargeAndHomeAirportsHaveThemAtBothEnds)
                 ++ends;
             }
         }
+        EXPECT_GE(ends - ends_here, 2) << id << " has no landing system";
     }
     EXPECT_GE(ends, 20);
 }

@@ -245,10 +245,10 @@ TEST_F(WorldImport, LandingSystemsAtTheLongLitHardRunwaysOfLargeAndHomeAirports)
               // 09/27, its 27 threshold displaced by 500 ft.
               "1,2,\"KBIG\",8000,150,\"ASP\",1,0,\"09\",,,,90,,\"27\",,,,270,500\n" +
               runway("KBIG", "9000", "150", "GRASS", 1, 0, "18", "", "", "", "180", "36", "", "", "") +
-              runway("KBIG", "7000", "150", "ASP", 0, 0, "04", "", "", "", "40", "22", "", "", "") +
               runway("KSML", "5999", "150", "ASP", 1, 0, "09", "", "", "", "90", "27", "", "", "") +
               runway("KHOM", "3000", "75", "ASP", 1, 0, "04", "", "", "", "40", "22", "", "", "") +
               runway("KMED", "6500", "150", "CON", 1, 0, "18", "", "", "", "180", "36", "", "", "") +
+              runway("KMED", "7000", "150", "ASP", 0, 0, "04", "", "", "", "40", "22", "", "", "") +
               runway("KFAR", "10000", "150", "ASP", 1, 0, "13", "", "", "", "130", "31", "", "", ""));
     write("navaids.csv", std::string(kNavaidHeader) + navaid("SEA", "Seattle", "VOR-DME", "116800", "354"));
     std::string regions = (source / "regions.txt").string();
@@ -316,11 +316,30 @@ TEST_F(WorldImport, LandingSystemsAtTheLongLitHardRunwaysOfLargeAndHomeAirports)
     // lights; the grass, unlit, short and far runways as before.
     EXPECT_EQ(apt_lite[0][1], 1324324);
     EXPECT_EQ(apt_lite[0][0], 3121121);
-    EXPECT_EQ(apt_lite[0][2], 1111111);
     EXPECT_EQ(apt_lite[1][0], 1121121);
     EXPECT_EQ(apt_lite[2][0], 1121121);
-    EXPECT_EQ(apt_lite[3][0], 2324324);
+    EXPECT_EQ(apt_lite[3][1], 2324324);
+    EXPECT_EQ(apt_lite[3][0], 1111111);   // the medium field's unlit runway
     EXPECT_EQ(apt_lite[4][0], 1121121);
+}
+
+// The source marks some large airports' runways unlit (all of Honolulu's):
+// there the long hard runways get a landing system all the same, and edge
+// lights with it.
+TEST_F(WorldImport, LargeAirportsGetThemWhateverTheSourceSaysOfTheirLights)
+{
+    write("airports.json",
+          "[\n" + airport_json("PHXX", "large_airport", "Dark Field", "21.3", "-157.9", "13", "yes", "PHXX") + "\n]\n");
+    write("runways.csv", std::string(kRunwayHeader) +
+                             runway("PHXX", "12000", "200", "ASP", 0, 0, "08", "", "", "", "90", "26", "", "", "") +
+                             runway("PHXX", "5000", "150", "ASP", 0, 0, "04", "", "", "", "40", "22", "", "", ""));
+    write("navaids.csv", std::string(kNavaidHeader) + navaid("HNL", "Honolulu", "VOR-DME", "114800", "13"));
+    import_counts counts;
+    ASSERT_TRUE(run_import(&counts));
+    EXPECT_EQ(counts.ils, 2);
+    init_country_data();
+    EXPECT_EQ(apt_lite[0][0], 1324324);
+    EXPECT_EQ(apt_lite[0][1], 1111111);   // too short: as the source has it
 }
 
 // Forty channels: of 21 large airports side by side, each with one long lit

@@ -13,6 +13,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -72,6 +73,7 @@ TEST(NimbrelScreen, DrawsTheBriefingOverItsPicture)
         for (int x = 79; x < 720; ++x) lit += at(x, y)[1] > 150;
     EXPECT_GT(lit, 500);
     MACIBM_finishup();
+    std::filesystem::remove_all(cfg);
 }
 
 
@@ -79,7 +81,8 @@ TEST(NimbrelScreen, ListsKeepOffTheirCaptionsAndTheAltitudeTakesClicksOnItsDigit
 {
     for (const char* sub : {"bitmaps", "textures"})
         symlink((std::string(PROGRAM_DIR) + "/" + sub).c_str(), (std::string(SHOT_DIR) + "/" + sub).c_str());
-    setenv("XDG_CONFIG_HOME", (::testing::TempDir() + "nimbrel_gui_" + std::to_string(getpid())).c_str(), 1);
+    std::string cfg = ::testing::TempDir() + "nimbrel_gui_" + std::to_string(getpid());
+    setenv("XDG_CONFIG_HOME", cfg.c_str(), 1);
     plat_set_message_box_handler([](const char*, const char*) {});
     MACIBM_init();
     ASSERT_EQ(ogl_ready, 1);
@@ -90,6 +93,10 @@ TEST(NimbrelScreen, ListsKeepOffTheirCaptionsAndTheAltitudeTakesClicksOnItsDigit
         snprintf(names[a], sizeof names[a], "Field Number %d", a);
         set_airport(a, "KXYZ", names[a], 35, -120);
     }
+    // Long names: one of 38 letters on the centre row, one that fills its
+    // forty on the last row.
+    strcpy(apt_name[12], "Metropolitan Oakland International Fld");
+    memcpy(apt_name[15], "Metropolitan Oakland International Field", 40);
     apt_apt_max = 24;
     bri = {12, 15, 5000, 110, 1205};
     done_initing = 1;
@@ -110,7 +117,12 @@ TEST(NimbrelScreen, ListsKeepOffTheirCaptionsAndTheAltitudeTakesClicksOnItsDigit
         EXPECT_EQ(changed(picture, screen, x0, 514, x0 + 320, 570), 0) << x0;
         EXPECT_EQ(changed(picture, screen, x0 + 270, 400, x0 + 320, 570), 0) << x0;
         EXPECT_GT(changed(picture, screen, x0 + 8, 443, x0 + 260, 513), 200) << x0;
+        // A long name stops a letter's width short of its identifier.
+        EXPECT_EQ(changed(picture, screen, x0 + 231, 475, x0 + 237, 481), 0) << x0;
+        EXPECT_GT(changed(picture, screen, x0 + 238, 475, x0 + 262, 481), 10) << x0;
     }
+    // and never runs onto a row of its own below the list.
+    EXPECT_EQ(changed(picture, screen, 78, 425, 78 + 320, 442), 0);
 
     // A click on the upper half of the thousands digit raises the altitude, the lower half lowers it.
     mnw.mx = 566, mnw.my = 380;
@@ -122,6 +134,7 @@ TEST(NimbrelScreen, ListsKeepOffTheirCaptionsAndTheAltitudeTakesClicksOnItsDigit
     EXPECT_EQ(bri.alt, 5000);
     mnw.mouse_clicked = 0;
     MACIBM_finishup();
+    std::filesystem::remove_all(cfg);
 }
 
 int main(int argc, char** argv)

@@ -42,7 +42,7 @@ void square_entries()
 {
     float lat = (float)round(msc.map_latfile), lon = (float)round(msc.map_lonfile);
     instdbtn_range(7, 60, 524, &lat, 2, 0, -90, 89,
-                   "This is the latiude of the lower-left (south-west) corner of the env file currently displayed.");
+                   "This is the latitude of the lower-left (south-west) corner of the env file currently displayed.");
     instdbtn_range(7, 50, 479, &lon, 3, 0, -180, 179,
                    "This is the longitude of the lower-left (south-west) corner of the env file currently displayed.");
     if (lat == round(msc.map_latfile) && lon == round(msc.map_lonfile)) return;

@@ -23,24 +23,11 @@
 
 namespace nimbrel {
 
-void prep_plane()
+void prep_plane(const char* file, const char* path)
 {
-    char path[400];
-    copy_bounded(path, pln.C_path, sizeof path);
-    if (path[0] && inf_open(path, 203, 46, 1)) {
-        // The name and path stay those of the preferences, not the stored ones.
-        char name[400];
-        copy_bounded(name, pln.C_file, sizeof name);
-        inf1.read(reinterpret_cast<char*>(&pln), sizeof pln);
-        copy_bounded(pln.C_file, name, sizeof pln.C_file);
-        copy_bounded(pln.C_path, path, sizeof pln.C_path);
-        if (inf1.fail() || inf1.eof())
-            MACIBM_alert("An error occurred during read-in of the aircraft file.",
-                         "Either the file has been corrupted, or it is not really an aircraft file.", path, "",
-                         ALERT_FATAL);
-        inf1.close();
-        if (pln.asi_units != 1 && pln.asi_units != 2) rev_pln_bytes();
-    }
+    // A file that cannot be read gives the reader's notice and leaves the
+    // aircraft, its name and the route as they were.
+    if (file[0] && path[0]) read_plane_file(file, path);
     bri.Vcruise = cruise_speed(pln.Vno, pln.entype);
 }
 
@@ -87,7 +74,7 @@ int nimbrel_start()
     copy_bounded(pln.C_file, "untitled.acf", sizeof pln.C_file);
     bri.alt = 5000;
     read_prefs();
-    prep_plane();
+    prep_plane(pln.C_file, pln.C_path);
     load_airports();
     if (gdone) return 0;
     // Preferences the airports no longer match start at the first airport.
@@ -131,13 +118,13 @@ void APPLICATION_update()
 {
     tools::plot_name_list(78, 475, &apt_name[0][0], &apt_id[0][0], &bri.dep, 0, apt_apt_max - 1);
     tools::plot_name_list(408, 475, &apt_name[0][0], &apt_id[0][0], &bri.arr, 0, apt_apt_max - 1);
-    if (instringbtn(97, 362, pln.C_file, 203,
+    // The pick is read aside: the field keeps the aircraft's name until it loads.
+    static char chosen[400];
+    copy_bounded(chosen, pln.C_file, sizeof chosen);
+    if (instringbtn(97, 362, chosen, 203,
                     "This is the plane you plane to take flying next. It's performance is considered for estimation "
                     "of time enroute."))
-    {
-        copy_bounded(pln.C_path, C_s, sizeof pln.C_path);
-        prep_plane();
-    }
+        prep_plane(chosen, C_s);
     tools::instdbtn_range(7, 551, 374, &bri.alt, 5, 0, 0, 99999, "This is the altitude you have planned enroute.");
     if (mnw.mouse_clicked) {
         rnd1 = intrand(1, 6);
