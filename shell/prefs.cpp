@@ -298,7 +298,8 @@ int position_in_reach(double X, double Z, double Y)
 // the region, seen from that region's south-west corner.
 void position_at_airport(prefs_image& p)
 {
-    int a = intlim(p.apt, 0, intmin2(env.aptmax, APT_CAP - 1));
+    int last = intmin2(env.aptmax, APT_CAP - 1);
+    int a = last > 0 ? intlim(p.apt, 0, last) : 0;
     float lat = apt_lat[a][0], lon = apt_lon[a][0];
     if (!std::isfinite(lat) || !std::isfinite(lon)) lat = lon = 0;
     double mtrs = 60 * con.nmtomtrs;
