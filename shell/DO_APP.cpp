@@ -62,6 +62,13 @@ void run_window_handler(int window)
     }
 }
 
+// The 3 x 2-degree world window with the airport near its middle.
+void centre_on_airport(int a)
+{
+    env.lat_sou = round(apt_lat[a][0] - 1);
+    env.lon_wes = round(apt_lon[a][0] - 1.5f);
+}
+
 void controller_says(const char* text)
 {
     start_command_string(C_s, 1);
@@ -162,8 +169,7 @@ void process_zap(int window)
 void gotofield(const char* id, int runway)
 {
     if (get_index_from_id(id, 1, &msc.loc_apt_wrl)) {
-        env.lat_sou = round(apt_lat[msc.loc_apt_wrl][0] - 1);
-        env.lon_wes = round(apt_lon[msc.loc_apt_wrl][0] - 1.5f);
+        centre_on_airport(msc.loc_apt_wrl);
         msc.typestart = 7;
         msc.rway_sel = runway;
         load_region();
@@ -190,6 +196,8 @@ void set_up_env_with_request_latlon()
             msc.loc_apt_wrl = a;
         }
     }
+    // The start is at that airport, so its world is loaded, not the point's.
+    if (last >= 0) centre_on_airport(msc.loc_apt_wrl);
     load_region();
     set_fltvars(9);
 }

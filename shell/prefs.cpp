@@ -14,6 +14,7 @@
 #include "records/world_state.h"
 
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 
 int ogl_trees;
@@ -275,16 +276,43 @@ int wrapped_direction(float deg)
 // radios' bands). A value outside, or not a number, marks the file damaged:
 // limited, it would fly another situation than the one saved.
 struct float_range {
-    const float* v;
+    float* v;
     float lo, hi;
 };
 
 struct int_range {
-    const int* v;
+    int* v;
     int lo, hi;
 };
 
-int in_ranges(const prefs_image& p)
+// The start position: within reach of its region's corner, below space.
+const double REACH = 1e6, LOWEST = -1000, HIGHEST = 1e5;
+
+int position_in_reach(double X, double Z, double Y)
+{
+    return std::fabs(X) <= REACH && std::fabs(Z) <= REACH && Y >= LOWEST && Y <= HIGHEST;
+}
+
+// The aircraft's place as the file keeps it, when it is out of reach (a
+// world window gone off the earth): the saved airport, where the reader puts
+// the region, seen from that region's south-west corner.
+void position_at_airport(prefs_image& p)
+{
+    int last = intmin2(env.aptmax, APT_CAP - 1);
+    int a = last > 0 ? intlim(p.apt, 0, last) : 0;
+    float lat = apt_lat[a][0], lon = apt_lon[a][0];
+    if (!std::isfinite(lat) || !std::isfinite(lon)) lat = lon = 0;
+    double mtrs = 60 * con.nmtomtrs;
+    p.X = (lon - round(lon - 1.5f)) * mtrs * std::cos(lat * con.degtorad);
+    p.Z = -(lat - round(lat - 1)) * mtrs;
+    p.Y = apt_h[a];
+    if (!position_in_reach(p.X, p.Z, p.Y)) p.X = p.Z = p.Y = 0;
+}
+
+// Checks every number against its range; with `limit` set, brings each one
+// inside instead (what is not a number goes to the low end), so a file the
+// writer makes is always one the reader takes. 1 when all were inside.
+int fit_ranges(prefs_image& p, int limit)
 {
     const float ft = 0.3048f, deg = 360;
     const float_range floats[] = {
@@ -301,18 +329,27 @@ int in_ranges(const prefs_image& p)
         {&p.prd, -1e6f, 1e6f}, {&p.total_fail_entry, 0, 9},
         {&p.psi, -deg, 2 * deg}, {&p.v, 0, 1000},
     };
-    for (const auto& r : floats)
-        if (!(*r.v >= r.lo && *r.v <= r.hi)) return 0;
-    // The start position: within reach of its region's corner, below space.
-    if (!(std::fabs(p.X) <= 1e6 && std::fabs(p.Z) <= 1e6 && p.Y >= -1000 && p.Y <= 1e5)) return 0;
     const int_range ints[] = {
         {&p.cld_type, 0, 1}, {&p.meteorite_code, 0, 4}, {&p.nf[0], 10800, 11799}, {&p.nf[1], 10800, 11799},
         {&p.cf[0], 11800, 13699}, {&p.cf[1], 11800, 13699}, {&p.adff, 0, 999}, {&p.gps_index_mode, 1, 3},
         {&p.gps_id[0], 0, 36}, {&p.gps_id[1], 0, 36}, {&p.gps_id[2], 0, 36}, {&p.gps_id[3], 0, 36},
     };
-    for (const auto& r : ints)
-        if (*r.v < r.lo || *r.v > r.hi) return 0;
-    return 1;
+    int inside = 1;
+    for (const auto& r : floats) {
+        if (*r.v >= r.lo && *r.v <= r.hi) continue;
+        inside = 0;
+        if (limit) *r.v = *r.v > r.hi ? r.hi : r.lo;
+    }
+    for (const auto& r : ints) {
+        if (*r.v >= r.lo && *r.v <= r.hi) continue;
+        inside = 0;
+        if (limit) *r.v = intlim(*r.v, r.lo, r.hi);
+    }
+    if (!position_in_reach(p.X, p.Z, p.Y)) {
+        inside = 0;
+        if (limit) position_at_airport(p);
+    }
+    return inside;
 }
 
 // An index from the file, kept only when it points at something.
@@ -408,9 +445,10 @@ void apply(const prefs_image& p)
         nav.adff = 210;
     }
 }
-} // namespace
 
-int grab_prefs(const char* path, int ftype, int alert)
+// Reads and applies the file: 1 read, 0 missing or not ours, -1 damaged
+// (nothing applied).
+int read_prefs_file(const char* path, int ftype, int alert)
 {
     int saved_use = inf_use;
     inf_use = 1;
@@ -419,28 +457,84 @@ int grab_prefs(const char* path, int ftype, int alert)
     scan_failed = 0;
     int opened = inf_open(path, ftype, PREFS_VERSION, alert);
     if (opened) read_image(img, path);
-    int damaged = scan_failed || (!opened && inf1.is_open() && inf1.fail()) || (opened && !in_ranges(img));
+    int damaged = scan_failed || (!opened && inf1.is_open() && inf1.fail()) || (opened && !fit_ranges(img, 0));
     scan_soft = 0;
     scan_failed = 0;
     inf1.close();
     inf1.clear();
     inf_use = saved_use;
-    if (damaged) {
-        MACIBM_alert("The following file is damaged or incomplete, so I could not read it:", path,
-                     ftype == 206 ? "I will start you off with the first-run settings instead."
-                                  : "Nothing has been changed.",
-                     "", ALERT_NOTICE);
-        return 0;
-    }
+    if (damaged) return -1;
     if (!opened) return 0;
     apply(img);
     set_rlt_grf_choices();
     return 1;
 }
 
+int file_is_there(const char* path)
+{
+    std::FILE* f = std::fopen(path, "rb");
+    if (f) std::fclose(f);
+    return f != nullptr;
+}
+
+// "Reset Preferences and Exit" leaves a file of version -1 on purpose.
+int reset_on_purpose(const char* path)
+{
+    std::FILE* f = std::fopen(path, "rb");
+    if (!f) return 0;
+    char head[16] = "";
+    size_t n = std::fread(head, 1, sizeof head - 1, f);
+    std::fclose(f);
+    head[n] = 0;
+    for (const char* mark : {"I\n-1 version", "I\r\n-1 version"})
+        if (strncmp(head, mark, strlen(mark)) == 0) return 1;
+    return 0;
+}
+
+// Moves the file to the first free name beside it; 1 when it moved.
+int keep_aside(const char* path, char* kept, int dim)
+{
+    for (int k = 1; k < 100; ++k) {
+        if (k == 1) snprintf(kept, dim, "%s.unread", path);
+        else snprintf(kept, dim, "%s.unread%d", path, k);
+        if (file_is_there(kept)) continue;
+        return std::rename(path, kept) == 0;
+    }
+    return 0;
+}
+} // namespace
+
+int grab_prefs(const char* path, int ftype, int alert)
+{
+    int got = read_prefs_file(path, ftype, alert);
+    if (got < 0)
+        MACIBM_alert("The following file is damaged or incomplete, so I could not read it:", path,
+                     ftype == 206 ? "I will start you off with the first-run settings instead."
+                                  : "Nothing has been changed.",
+                     "", ALERT_NOTICE);
+    return got == 1;
+}
+
+int start_prefs(const char* path)
+{
+    if (read_prefs_file(path, 206, 0) == 1) return 1;
+    if (!file_is_there(path) || reset_on_purpose(path)) return 0;
+    char kept[420];
+    if (keep_aside(path, kept, sizeof kept))
+        MACIBM_alert("I could not read your preferences file (it is damaged, or from another version of Korvan).",
+                     "I have kept it under another name:", kept,
+                     "I will start you off with the first-run settings instead.", ALERT_NOTICE);
+    else
+        MACIBM_alert("I could not read your preferences file (it is damaged, or from another version of Korvan),",
+                     "and I could not keep it under another name:", path,
+                     "The first-run settings will take its place when you quit.", ALERT_NOTICE);
+    return 0;
+}
+
 int dump_prefs(const char* path, int ftype)
 {
     collect(img);
+    fit_ranges(img, 1);
     if (!ouf_open(path, ftype, PREFS_VERSION)) return 0;
     write_image(img);
     return ouf_close();

@@ -10,7 +10,12 @@ extern int ogl_trees;
 // version is fatal when `alert` is set); so does a damaged or short file,
 // after a notice.
 int grab_prefs(const char* path, int ftype, int alert);
-// Writes the file; 1 when it is in place.
+// Reads the preferences at the start; 1 when read. A file there that cannot
+// be read is kept beside under another name, with a notice, so the quit
+// does not write over it unseen.
+int start_prefs(const char* path);
+// Writes the file, every number within what the reader takes; 1 when it is
+// in place.
 int dump_prefs(const char* path, int ftype);
 // First-run defaults: asks for an aircraft and starts at the home airport.
 void hardprefs();

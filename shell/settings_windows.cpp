@@ -200,7 +200,8 @@ void manage_wrl()
     }
     float lat = lat_with_z((float)flt.Z), lon = lon_with_xz((float)flt.X, (float)flt.Z);
     flashplane(map_x(lon), map_y(lat), flt.psi);
-    if (mnw.mouse_clicked) {
+    // Only the map picks a place: beside it there is no latitude to take.
+    if (mnw.mouse_clicked && fltbox(mnw.mx, mnw.my, 0, 50, 788, 443)) {
         go_near(interp(50, -60, 443, 80, mnw.my), interp(0, -180, 788, 180, mnw.mx));
         set_up_env_with_request_latlon();
         MACIBM_startwind(0);

@@ -38,7 +38,7 @@ void korvan_startup()
     MACIBM_init();
     initgen();
     init_country_data();
-    const int first_run = !grab_prefs(prf_path, 206, 0);
+    const int first_run = !start_prefs(prf_path);
     if (first_run) hardprefs();
     clear_graph();
     load_region();

@@ -11,6 +11,7 @@
 #include "world/INITNAV.h"
 #include "records/world_state.h"
 
+#include <cmath>
 #include <cstring>
 #include <sstream>
 #include <vector>
@@ -408,6 +409,47 @@ TEST_F(Prefs, MissingOrForeignFileIsQuietlyRefused)
     EXPECT_EQ(grab_prefs(path("none.prf").c_str(), 206, 0), 0);
     EXPECT_EQ(last_alert, "");
     EXPECT_EQ(msc.loc_apt_wrl, 0);
+}
+
+// Whatever the simulator holds at a quit, the file it writes is one the next
+// start reads: nothing the reader would refuse is written, and an aircraft
+// whose world window went off the earth is kept at its airport.
+TEST_F(Prefs, WhatTheWriterSavesTheReaderTakes)
+{
+    con.nmtomtrs = 1852.0f;
+    con.degtorad = 0.017453293f;
+    apt_lat[4321][0] = 34.1f;
+    apt_lon[4321][0] = -117.2f;
+    apt_h[4321] = 350;
+    const struct {
+        const char* name;
+        void (*spoil)();
+    } cases[] = {
+        {"world window off the earth", [] { flt.X = env.lox + 3.0e7; flt.Z = env.hiz - 2.0e7; }},
+        {"below the earth", [] { flt.Y = -1.0e6; }},
+        {"a wind beyond the window's", [] { atm.wndspd = 150; }},
+        {"a radio out of its band", [] { nav.nf[0] = 0; }},
+        {"not a number", [] { atm.temp_SL = std::nanf(""); }},
+    };
+    for (const auto& c : cases) {
+        fill_everything();
+        c.spoil();
+        std::string file = dumped();
+        last_alert.clear();
+        EXPECT_EQ(grab_prefs(file.c_str(), 206, 0), 1) << c.name;
+        EXPECT_EQ(last_alert, "") << c.name;
+        EXPECT_EQ(msc.locl_time, 45000.5f) << c.name;
+        EXPECT_EQ(msc.loc_apt_wrl, 4321) << c.name;
+    }
+    // The aircraft off the earth is saved at its airport, where the reader
+    // puts the region: 1.8 degrees east and 1.1 north of the region's corner.
+    fill_everything();
+    flt.X = env.lox + 3.0e7;
+    ASSERT_EQ(grab_prefs(dumped().c_str(), 206, 0), 1);
+    EXPECT_NEAR(set.cus_X, 1.8f * 111120 * std::cos(34.1f * con.degtorad), 50);
+    EXPECT_NEAR(set.cus_Z, -1.1f * 111120, 50);
+    EXPECT_EQ(set.cus_Y, 350.0f);
+    apt_lat[4321][0] = apt_lon[4321][0] = apt_h[4321] = 0;
 }
 
 TEST_F(Prefs, LastLineWithoutLineEndAndCrlfReadWhole)

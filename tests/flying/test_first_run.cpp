@@ -1,16 +1,13 @@
 // A first run as a new user makes it, without a screen: the start-up finds
 // no preferences, the chooser answers with the bundled trainer, and the
-// moving map's first click places it in flight. The window, the chooser,
-// the joystick and speech are stood in for through the linker's --wrap.
-#include "tests/support/toolkit_state.h"
+// moving map's first click places it in flight.
+#include "start_support.h"
 
 #include "flight/FLTCALC.h"
 #include "records/flight_state.h"
-#include "platform/window.h"
 #include "shell/MENUS.h"
 #include "shell/moving_map.h"
 #include "records/settings_and_recordings.h"
-#include "shell/startup.h"
 #include "toolkit/HL_GRAPH.h"
 #include "toolkit/HL_MNW.h"
 #include "toolkit/HL_TYPES.h"
@@ -19,71 +16,12 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <unistd.h>
-#include <vector>
-
-namespace {
-std::vector<std::string> notices;
-
-void record_notice(const char*, const char* text)
-{
-    notices.push_back(text);
-}
-
-bool any_notice(const char* words)
-{
-    for (const std::string& n : notices)
-        if (n.find(words) != std::string::npos) return true;
-    return false;
-}
-} // namespace
-
-extern "C" {
-// The program folder of the build, and a settings folder with no files.
-void __wrap__Z11MACIBM_initv()
-{
-    reset_full_screen_state();
-    copy_bounded(app_path, PROGRAM_DIR "/", 400);
-    copy_bounded(wrk_path, app_path, 400);
-    std::string prefs = "/tmp/korvan_first_run_" + std::to_string(getpid()) + ".prf";
-    unlink(prefs.c_str());
-    copy_bounded(prf_path, prefs.c_str(), 400);
-}
-// The aircraft chooser: the user picks the bundled trainer.
-int __wrap__Z11MACIBM_openiPcS_(int, char* file, char* path)
-{
-    copy_bounded(file, "Trainer.acf", 400);
-    copy_bounded(path, PROGRAM_DIR "/Aircraft/Trainer.acf", 400);
-    return 1;
-}
-// The window opens for real; only closing it reloads the panel's textures,
-// which need the screen.
-void __real__Z16MACIBM_startwindi(int n);
-void __wrap__Z16MACIBM_startwindi(int n)
-{
-    if (n == 0) mnw.topwin = 0;
-    else __real__Z16MACIBM_startwindi(n);
-}
-void __wrap__Z8JOY_initv() {}
-void __wrap__Z11speakstringPKc(const char*) {}
-int __wrap__Z15initspeechsynthv()
-{
-    return 0;
-}
-int __wrap__Z10init_soundv()
-{
-    return 0;
-}
-}
-
 // On a first run the map's fields start at a speed the chosen aircraft can
 // fly: its first click on the map starts a flight below the redline that
 // keeps every surface on through the next seconds.
 TEST(FirstRun, MapStartFliesBelowTheTrainersRedline)
 {
-    plat_set_message_box_handler(record_notice);
-    korvan_startup();
+    start_fresh();
     ASSERT_TRUE(any_notice("never flown with us before"));
     ASSERT_EQ(std::string(pln.C_file), "Trainer.acf");
     ASSERT_GT(pln.Vne, 0);

@@ -85,15 +85,25 @@ TEST_F(SettingsWindow, AirportByNameStartsAtTheListedAirportOrCancels)
     EXPECT_EQ(opened, std::vector<int>{0});
 }
 
-TEST_F(SettingsWindow, WorldMapAndLatLonCentreTheRegionOnThePoint)
+TEST_F(SettingsWindow, WorldMapStartsAtTheNearestAirportAndLatLonCentresTheEntry)
 {
     open_settings_window(4);
     two_airports();
-    // 40 N, 100 W on the map.
+    // Beside the map there is no place to pick: the click does nothing.
+    for (float my : {20.0f, 450.0f, 521.0f}) {
+        mouse(400, my, 1, 1);
+        manage_wrl();
+        EXPECT_EQ(env.lat_sou, 33) << my;
+        EXPECT_EQ(region_loads, 0) << my;
+        EXPECT_TRUE(placements.empty()) << my;
+        EXPECT_TRUE(opened.empty()) << my;
+    }
+    // 40 N, 100 W on the map: the start is at the nearest airport, and its
+    // world is the one loaded.
     mouse(80.0f * 788 / 360, 50 + 100.0f * 393 / 140, 1, 1);
     manage_wrl();
-    EXPECT_EQ(env.lat_sou, 39);
-    EXPECT_EQ(env.lon_wes, -102);   // round(-101.5), half away from zero
+    EXPECT_EQ(env.lat_sou, 33);
+    EXPECT_EQ(env.lon_wes, -120);   // round(-119.95)
     EXPECT_EQ(region_loads, 1);
     EXPECT_EQ(placements, std::vector<int>{9});
     EXPECT_EQ(opened, std::vector<int>{0});

@@ -33,9 +33,13 @@ void prep_plane(const char* file, const char* path)
 
 namespace {
 
+// The simulator's preferences, of the version it writes: their first lines
+// name the aircraft and the airport of the last flight.
+const int SIM_PREFS_VERSION = 466;
+
 void read_prefs()
 {
-    if (!prf_path[0] || !inf_open(prf_path, 206, 464, 0)) return;
+    if (!prf_path[0] || !inf_open(prf_path, 206, SIM_PREFS_VERSION, 0)) return;
     strscan(pln.C_file, "Korvan 4.prf", sizeof pln.C_file);
     strscan(pln.C_path, "Korvan 4.prf", sizeof pln.C_path);
     bri.dep = bri.arr = intscan("Korvan 4.prf");
