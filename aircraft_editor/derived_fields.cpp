@@ -1,6 +1,7 @@
 // What the editor derives every frame from the fields the user edits:
-// the engine type's fuel consumption, propeller copies, sweep, wheel radius,
-// the skid tube, mirror and sibling copies and the pylon roots.
+// the engine type's fuel consumption, propeller copies, the tail rotor's
+// cant, sweep, wheel radius, the skid tube, mirror and sibling copies and
+// the pylon roots.
 #include "editor.h"
 
 #include "fabrex_records.h"
@@ -92,6 +93,8 @@ void derive_fields()
 {
     if (!pln.is_heli)
         for (int p = 1; p <= 3; ++p) copy_propeller(0, p);
+    // The tail rotor pushes against the main rotor's torque.
+    if (pln.is_heli) pln.sidecant[1] = pln.propdir[0] == 0 ? 90.0f : -90.0f;
     for (int p = 0; p < 28; ++p) pln.sweepnow[p] = pln.sweep1[p];
     if (pln.gear_type > 2) pln.wheelrad = 0.065f * std::pow(pln.m_max > 0 ? pln.m_max : 0, 0.25f);
     else if (pln.gear_type == 2) pln.wheelrad = pln.skidl / 50;

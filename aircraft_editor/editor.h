@@ -43,6 +43,11 @@ void move_controls(float t);
 // incidence and control boxes.
 void insecbtn(int EN, int x, int y, int* num, int mindim, int maxdim);
 
+// The editor's number button: like instdbtn_range, but the field is written
+// only when a digit is clicked, so a screen looked at changes nothing (a
+// value beyond the range shows held inside it). 1 when clicked.
+int edit_number(float x, float y, float* var, int dig, int dec, float lo, float hi, const char* help);
+
 // The chooser of panel slot c (1..8) at (x, y): a click on a kind puts it
 // there and takes it out of every other slot.
 void fiddle_ins_loc(int c, int x, int y);

@@ -101,20 +101,19 @@ int run_field(const field_entry& f, const screen_entry& s)
     default:
         if (f.is_int) {
             float v = (float)*iv;
-            changed = instdbtn_range(0, vx, y, &v, f.dig, f.dec, f.lo, f.hi, help);
-            *iv = (int)v;
+            changed = edit_number(vx, y, &v, f.dig, f.dec, f.lo, f.hi, help);
+            if (changed) *iv = (int)v;
         } else if (f.shown == CHORD_INCHES) {
-            // Blades have one chord, edited in inches.
+            // Blades have one chord, edited in inches: an edit sets root and tip.
             float v = *fv * 12;
-            changed = instdbtn_range(0, vx, y, &v, f.dig, f.dec, f.lo, f.hi, help);
-            *fv = v / 12;
-            pln.Ctip[part] = *fv;
+            changed = edit_number(vx, y, &v, f.dig, f.dec, f.lo, f.hi, help);
+            if (changed) *fv = pln.Ctip[part] = v / 12;
         } else if (f.shown == DISC_TILT) {
             float v = 90 - *fv;
-            changed = instdbtn_range(0, vx, y, &v, f.dig, f.dec, f.lo, f.hi, help);
-            *fv = 90 - v;
+            changed = edit_number(vx, y, &v, f.dig, f.dec, f.lo, f.hi, help);
+            if (changed) *fv = 90 - v;
         } else {
-            changed = instdbtn_range(0, vx, y, fv, f.dig, f.dec, f.lo, f.hi, help);
+            changed = edit_number(vx, y, fv, f.dig, f.dec, f.lo, f.hi, help);
         }
         break;
     }
@@ -177,14 +176,14 @@ void insecbtn(int EN, int x, int y, int* num, int mindim, int maxdim)
                      "evenly spaced from the root out to the tip.",
                      sizeof els_help);
     float v = (float)*num;
-    instdbtn_range(0, x, y, &v, 1, 0, (float)mindim, (float)maxdim, EN == 0 ? "This the number of engines on the aircraft." : els_help);
-    *num = (int)v;
+    if (edit_number(x, y, &v, 1, 0, (float)mindim, (float)maxdim, EN == 0 ? "This the number of engines on the aircraft." : els_help))
+        *num = (int)v;
     if (EN == 0) {
         for (int e = 0; e < intlim(*num, 0, 4); ++e) {
             const float cx = engine_column_x(e);
-            instdbtn_range(0, cx, engine_row_y[0], &pln.Zarm[e], 4, 1, -999.9f, 999.9f, z_name("prop hub or engine thrust center"));
-            instdbtn_range(0, cx, engine_row_y[1], &pln.Xarm[e], 4, 1, -999.9f, 999.9f, x_name("prop hub or engine thrust center"));
-            instdbtn_range(0, cx, engine_row_y[2], &pln.Yarm[e], 4, 1, -999.9f, 999.9f, y_name("prop hub or engine thrust center"));
+            edit_number(cx, engine_row_y[0], &pln.Zarm[e], 4, 1, -999.9f, 999.9f, z_name("prop hub or engine thrust center"));
+            edit_number(cx, engine_row_y[1], &pln.Xarm[e], 4, 1, -999.9f, 999.9f, x_name("prop hub or engine thrust center"));
+            edit_number(cx, engine_row_y[2], &pln.Yarm[e], 4, 1, -999.9f, 999.9f, y_name("prop hub or engine thrust center"));
         }
         return;
     }
@@ -195,7 +194,7 @@ void insecbtn(int EN, int x, int y, int* num, int mindim, int maxdim)
     for (int e = 0; e < intlim(*num, 0, 8); ++e) {
         const float cx = element_column_x(e);
         if (rows > 0)
-            instdbtn_range(0, cx, element_row_y(*s, 0), &pln.anginc[EN][e], 3, 1, -99.9f, 99.9f, "The incidence of this piece, degrees.");
+            edit_number(cx, element_row_y(*s, 0), &pln.anginc[EN][e], 3, 1, -99.9f, 99.9f, "The incidence of this piece, degrees.");
         int* wing[] = {pln.ailn[EN] + e, pln.splr[EN] + e, pln.flap[EN] + e, pln.slat[EN] + e, pln.sbrk[EN] + e, pln.drud[EN] + e};
         int* hstab[] = {pln.elev[EN] + e, pln.flap[EN] + e, pln.slat[EN] + e};
         int* vstab[] = {pln.rudd[EN] + e};
@@ -220,6 +219,14 @@ void fiddle_ins_loc(int c, int x, int y)
         }
         OGL_string(pln.ins_of_loc[c] == k ? 0 : 19, lx, ly, kinds[k], 100, 6);
     }
+}
+
+int edit_number(float x, float y, float* var, int dig, int dec, float lo, float hi, const char* help)
+{
+    float v = *var;
+    const int changed = instdbtn_range(0, x, y, &v, dig, dec, lo, hi, help);
+    if (changed) *var = v;
+    return changed;
 }
 
 const char* x_name(const char* d)
@@ -285,7 +292,6 @@ void APPLICATION_update()
         body_grid(*s);
         if (!strcmp(s->bitmap, "A_PANL")) panel_slots();
         if (!strcmp(s->bitmap, "P_ENGN") || !strcmp(s->bitmap, "H_ENGN")) derive_engine_sfc();
-        if (pln.is_heli && (s->id == 206 || s->id == 207)) pln.sidecant[1] = pln.propdir[0] == 0 ? 90.0f : -90.0f;
     }
     if (!pln.is_heli)
         for (int e = 1; e < 4; ++e) pln.vertcant[e] = pln.vertcant[0];

@@ -112,8 +112,9 @@ void edit_body_grid(int b, float yref)
     for (int s = 0; s < S; ++s) {
         const float xref = 66.0f * s + 10;
         const int closed = (s == 0 && nosetype) || (s == S - 1 && tailtype);
-        instdbtn(0, xref + 13, yref + 82, &Z[s][0], 4, 1, 1, z_name("this part of the fuselage"));
-        for (int r = 1; r < R; ++r) Z[s][r] = Z[s][0];
+        float z = Z[s][0];
+        if (edit_number(xref + 13, yref + 82, &z, 4, 1, -999.9f, 999.9f, z_name("this part of the fuselage")))
+            for (int r = 0; r < R; ++r) Z[s][r] = z;
 
         if (mnw.now_dragging && fltbox(mx, my, xref, yref - 63, xref + 61, yref + 63)) {
             const float x = (mx - xref - 1) / scale, y = (my - yref + 3) / scale;
@@ -135,15 +136,16 @@ void edit_body_grid(int b, float yref)
                     Y[s][0] = t;
                 }
             }
-        }
-        for (int r = 0; r <= R / 2; ++r) {
-            X[s][r] = fltlim(X[s][r], 0, br);
-            Y[s][r] = fltlim(Y[s][r], -br, br);
-        }
-        X[s][0] = X[s][R / 2] = 0;
-        for (int r = 1; r < R / 2; ++r) {
-            X[s][R - r] = -X[s][r];
-            Y[s][R - r] = Y[s][r];
+            // Only the section drawn on is tidied: one only shown stays as stored.
+            for (int r = 0; r <= R / 2; ++r) {
+                X[s][r] = fltlim(X[s][r], 0, br);
+                Y[s][r] = fltlim(Y[s][r], -br, br);
+            }
+            X[s][0] = X[s][R / 2] = 0;
+            for (int r = 1; r < R / 2; ++r) {
+                X[s][R - r] = -X[s][r];
+                Y[s][R - r] = Y[s][r];
+            }
         }
         float px = 0, py = 0;
         for (int r = 0; r <= R / 2; ++r) {

@@ -258,8 +258,9 @@ int instringbtn(float x, float y, char* C_file, int file_type, const char* help)
     float x1, y1, x2, y2;
     file_button_box(x, y, &x1, &y1, &x2, &y2);
     if (clicked_in(x1, y1, x2, y2)) {
-        chooser_start_folder(file_type);
+        file_button_folder_begin(file_type);
         MACIBM_open(file_type, C_file, C_s);
+        file_button_folder_end();
         clicked = 1;
     }
     OGL_string(47, x, y, C_file, 999, 6);

@@ -50,7 +50,8 @@ int instdbtn(int color, float x, float y, float* var, int dig, int dec, int sign
 
 // File-name button: a click opens the Open chooser for file_type, in the
 // program folder's folder of that type, which fills C_file (400 characters)
-// and the shared path C_s. 1 if clicked.
+// and the shared path C_s; the folder where Open and Save As start stays
+// where it was. 1 if clicked.
 int instringbtn(float x, float y, char* C_file, int file_type, const char* help);
 // Where the button of a file name drawn at (x, y) acts: the strip left of the
 // name. Backdrops draw the button there.

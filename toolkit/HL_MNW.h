@@ -110,6 +110,11 @@ int MACIBM_open(int file_type, char* file, char* path);
 // Points the chooser at the program folder's folder of file_type ("airfoils",
 // "flaps", "Aircraft") when it has one and the chooser is not inside it already.
 void chooser_start_folder(int file_type);
+// Around a file button's chooser: it browses a folder of its own, starting in
+// the program folder's folder of file_type, and the shared folder where Open
+// and Save As start stays where it was.
+void file_button_folder_begin(int file_type);
+void file_button_folder_end();
 int MACIBM_save(int file_type, char* file, char* path);
 // Lists wrk_path into g_name, g_path, g_is_folder, sorted by name ignoring
 // case, at most CHOOSER_ROWS entries; returns the number kept.

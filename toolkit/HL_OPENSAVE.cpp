@@ -173,6 +173,25 @@ void chooser_start_folder(int file_type)
     if (std::filesystem::is_directory(folder, ec)) copy_bounded(wrk_path, folder, PATH_DIM);
 }
 
+namespace {
+// A file button's own folder, and the shared one put aside while it browses.
+char button_path[PATH_DIM];
+char kept_wrk_path[PATH_DIM];
+} // namespace
+
+void file_button_folder_begin(int file_type)
+{
+    copy_bounded(kept_wrk_path, wrk_path, PATH_DIM);
+    copy_bounded(wrk_path, button_path[0] ? button_path : app_path, PATH_DIM);
+    chooser_start_folder(file_type);
+}
+
+void file_button_folder_end()
+{
+    copy_bounded(button_path, wrk_path, PATH_DIM);
+    copy_bounded(wrk_path, kept_wrk_path, PATH_DIM);
+}
+
 int MACIBM_open(int file_type, char* file, char* path)
 {
     g_file_type = file_type;

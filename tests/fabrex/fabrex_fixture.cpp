@@ -17,6 +17,7 @@ int prompt_answer = 3;
 int chooser_answer = 1;
 std::string chooser_file = "Test.acf";
 std::vector<char> calls;
+std::string chooser_folder;
 static std::string chooser_dir;
 
 extern "C" {
@@ -29,6 +30,7 @@ int __wrap__Z17MACIBM_nuke_alertPKc(const char*)
 int __wrap__Z11MACIBM_saveiPcS_(int, char* file, char* path)
 {
     calls.push_back('s');
+    chooser_folder = wrk_path;
     if (!chooser_answer) return 0;
     copy_bounded(file, chooser_file.c_str(), 400);
     copy_bounded(path, (chooser_dir + "/" + chooser_file).c_str(), 400);
@@ -38,6 +40,7 @@ int __wrap__Z11MACIBM_saveiPcS_(int, char* file, char* path)
 int __wrap__Z11MACIBM_openiPcS_(int, char* file, char* path)
 {
     calls.push_back('o');
+    chooser_folder = wrk_path;
     if (!chooser_answer) return 0;
     copy_bounded(file, chooser_file.c_str(), 400);
     copy_bounded(path, (chooser_dir + "/" + chooser_file).c_str(), 400);

@@ -13,6 +13,7 @@ extern int prompt_answer;
 extern int chooser_answer;
 extern std::string chooser_file;
 extern std::vector<char> calls;   // 'p' prompt, 's' save chooser, 'o' open chooser
+extern std::string chooser_folder;   // the folder the last chooser was shown
 
 class Editor : public ::testing::Test {
 protected:

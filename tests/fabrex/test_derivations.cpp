@@ -288,9 +288,12 @@ TEST_F(Editor, CrossSectionEditorDragsSwapsLimitsCopiesAndClosesEnds)
     grid_frame(3, -0.02f, 0, 0, 1);
     EXPECT_NEAR(pln.body_X[18][3][R / 4], 0, 0.05);
     EXPECT_EQ(pln.body_X[18][3][R - R / 4], -pln.body_X[18][3][R / 4]);
-    // A value beyond the grid is held at its edge.
+    // A value beyond the grid is held at its edge once its section is drawn
+    // on; only shown, it stays as stored.
     pln.body_X[18][4][R / 4] = 5;
     grid_frame(-1, -100, -100, 0, 0);
+    EXPECT_EQ(pln.body_X[18][4][R / 4], 5);
+    grid_frame(4, 0, 1, 1, 1);
     EXPECT_EQ(pln.body_X[18][4][R / 4], 2);
 
     // Copy row: left part of station 3's column to station 2, right part to 4,

@@ -1,5 +1,7 @@
 // The editor in a real window: the bundled trainer's wireframe preview and
 // three screens, each kept as a screenshot beside the test.
+#include "gui_input.h"
+
 #include "aircraft_editor/default_plane.h"
 #include "aircraft_editor/editor.h"
 #include "aircraft_editor/fabrex_records.h"
@@ -26,11 +28,6 @@
 #include <vector>
 
 namespace {
-void frames(int n)
-{
-    for (int k = 0; k < n; ++k) MACIBM_event_proc();
-}
-
 // One frame's drawing, read back before the swap and kept as a binary PPM;
 // returns how many pixels differ from (r, g, b) and, in *lights, how many
 // show the pure red or green of a navigation light.
@@ -59,24 +56,6 @@ int screenshot(const char* name, int r, int g, int b, int* lights = nullptr, std
     return differ;
 }
 
-// Scripted input: a click at a point of the 800 x 600 drawing space, and the
-// end of a frame's events.
-void click_at(float x, float y)
-{
-    plat_event move{PLAT_MOUSE_MOVE, 0, (int)(x * mnw.XRAT), (int)(mnw.YRES - y * mnw.YRAT)};
-    plat_event down{PLAT_BUTTON_DOWN, 0, 0, 0};
-    plat_event up{PLAT_BUTTON_UP, 0, 0, 0};
-    plat_inject_event(&move);
-    plat_inject_event(&down);
-    plat_inject_event(&up);
-}
-
-void end_frame()
-{
-    plat_event none{PLAT_NONE, 0, 0, 0};
-    plat_inject_event(&none);
-}
-
 // The pixel under window point (x, y) of the open screen, window units.
 const unsigned char* at_window(const std::vector<unsigned char>& px, float x, float y)
 {
@@ -85,21 +64,16 @@ const unsigned char* at_window(const std::vector<unsigned char>& px, float x, fl
 }
 
 // A file field's button is drawn where it acts, and a click on it opens the
-// chooser in its files' folder; the first file there is picked.
+// chooser in its files' folder, leaving the aircraft's folder where it was;
+// the first file there is picked.
 void pick_with_file_button(int id, size_t offset, const char* folder, const char* field)
 {
     using namespace fabrex;
     APPLICATION_handlemenu(id);
     frames(3);
     ASSERT_EQ(mnw.topwin, id);
-    const screen_entry* s = find_screen(id, 0);
-    float x = 0, y = 0;
-    for (int k = 0; k < screen_field_count; ++k) {
-        const field_entry& f = screen_fields[k];
-        if (strcmp(f.bitmap, s->bitmap) || f.offset + (f.per_part ? 400 * s->part : 0) != offset) continue;
-        float lx;
-        field_place(f, *s, &lx, &x, &y);
-    }
+    float x, y;
+    field_at(id, offset, &x, &y);
     ASSERT_GT(x, 0);
     float x1, y1, x2, y2;
     file_button_box(x, y, &x1, &y1, &x2, &y2);
@@ -123,8 +97,9 @@ void pick_with_file_button(int id, size_t offset, const char* folder, const char
     end_frame();
     frames(1);
     EXPECT_EQ(mnw.topwin, id);
-    EXPECT_EQ(std::string(wrk_path), std::string(app_path) + folder);
     ASSERT_GT(number_items, 0);
+    EXPECT_EQ(std::string(g_path[0]).find(std::string(app_path) + folder), 0u);
+    EXPECT_STREQ(wrk_path, app_path);   // where Open and Save As start
     EXPECT_STREQ(field, g_name[0]);
     MACIBM_startwind(0);
 }

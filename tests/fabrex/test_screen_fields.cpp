@@ -139,10 +139,11 @@ TEST_F(Screens, BladeChordInInchesAndDiscTilt)
     pln.Croot[0] = 0.5f;
     pln.Ctip[0] = 0.2f;
     frame(206, 0, 0, 0);
-    EXPECT_NEAR(pln.Croot[0], 0.5f, 1e-5f);
-    EXPECT_NEAR(pln.Ctip[0], 0.5f, 1e-5f);   // one chord per blade
+    EXPECT_FLOAT_EQ(pln.Croot[0], 0.5f);   // only shown: the taper stays
+    EXPECT_FLOAT_EQ(pln.Ctip[0], 0.2f);
     click_digit(206, offsetof(planestruct, Croot), 1, 1);   // 6.0 in to 7.0 in
     EXPECT_NEAR(pln.Croot[0], 7.0f / 12, 1e-5f);
+    EXPECT_FLOAT_EQ(pln.Ctip[0], pln.Croot[0]);   // one chord per blade
 
     pln.is_heli = 1;
     setup_baseplane("Untitled.acf", "Untitled.acf");
@@ -275,7 +276,8 @@ TEST_F(Screens, PropwashAndStrutAttachmentsAreEditedOnTheirScreens)
 }
 
 // A file field's chooser opens from its button, the strip left of the name,
-// in the folder its files belong in; a click on the name opens nothing.
+// in the folder its files belong in, and leaves the aircraft's folder where
+// it was; a click on the name opens nothing.
 TEST_F(Screens, FileButtonsOpenTheChooserInTheFilesFolder)
 {
     const struct {
@@ -306,7 +308,8 @@ TEST_F(Screens, FileButtonsOpenTheChooserInTheFilesFolder)
         file_button_box(x, y, &x1, &y1, &x2, &y2);
         frame(c.id, (x1 + x2) / 2, (y1 + y2) / 2);
         EXPECT_EQ(calls, std::vector<char>{'o'}) << c.id;
-        EXPECT_EQ(std::string(wrk_path), std::string(PROGRAM_DIR "/") + c.folder) << c.id;
+        EXPECT_EQ(chooser_folder, std::string(PROGRAM_DIR "/") + c.folder) << c.id;
+        EXPECT_STREQ(wrk_path, app_path) << c.id;   // where Open and Save As start
         EXPECT_STREQ(c.name, chooser_file.c_str()) << c.id;
     }
 }

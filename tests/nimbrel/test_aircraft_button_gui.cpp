@@ -44,7 +44,7 @@ TEST(NimbrelAircraftButton, OpensTheChooserAmongTheAircraft)
     inject(PLAT_NONE);
     click_at(240 + 100, 16 + 528);
     frame();
-    EXPECT_EQ(std::string(wrk_path), std::string(app_path) + "Aircraft/");
+    EXPECT_STREQ(wrk_path, app_path);
     EXPECT_STREQ(pln.C_file, "Trainer.acf");
     EXPECT_EQ(std::string(pln.C_path), std::string(app_path) + "Aircraft/Trainer.acf");
     MACIBM_finishup();
