@@ -71,18 +71,18 @@ const screen_entry* find_screen(int id, int is_heli)
 }
 
 const field_entry screen_fields[] = {
-    {"P_VIEW", PLANE, "Stall, flaps", "kts", 0, 0, F_NUMBER, offsetof(planestruct, Vso), 0, 0, 3, 0, 0, 0.0f, 999.0f, "Stall speed with flaps down: the airspeed indicator marking.", nullptr, 0},
-    {"P_VIEW", PLANE, "Stall, clean", "kts", 0, 1, F_NUMBER, offsetof(planestruct, Vs), 0, 0, 3, 0, 0, 0.0f, 999.0f, "Stall speed clean: the airspeed indicator marking.", nullptr, 0},
-    {"P_VIEW", PLANE, "Max flaps", "kts", 0, 2, F_NUMBER, offsetof(planestruct, Vfe), 0, 0, 3, 0, 0, 0.0f, 999.0f, "Maximum speed with flaps extended: the airspeed indicator marking.", nullptr, 0},
-    {"P_VIEW", PLANE, "Max rough air", "kts", 0, 3, F_NUMBER, offsetof(planestruct, Vno), 0, 0, 3, 0, 0, 0.0f, 999.0f, "Maximum speed in rough air: the airspeed indicator marking.", nullptr, 0},
-    {"P_VIEW", PLANE, "Never exceed", "kts", 0, 4, F_NUMBER, offsetof(planestruct, Vne), 0, 0, 3, 0, 0, 0.0f, 999.0f, "Never-exceed speed: the airspeed indicator marking.", nullptr, 0},
+    {"P_VIEW", PLANE, "Stall, flaps", "kts", 0, 0, F_NUMBER, offsetof(planestruct, Vso), 0, 0, 3, 0, 0, 0.0f, 999.0f, "Stall speed with flaps down: the airspeed indicator marking.", nullptr, 0, IN_ASI_UNITS},
+    {"P_VIEW", PLANE, "Stall, clean", "kts", 0, 1, F_NUMBER, offsetof(planestruct, Vs), 0, 0, 3, 0, 0, 0.0f, 999.0f, "Stall speed clean: the airspeed indicator marking.", nullptr, 0, IN_ASI_UNITS},
+    {"P_VIEW", PLANE, "Max flaps", "kts", 0, 2, F_NUMBER, offsetof(planestruct, Vfe), 0, 0, 3, 0, 0, 0.0f, 999.0f, "Maximum speed with flaps extended: the airspeed indicator marking.", nullptr, 0, IN_ASI_UNITS},
+    {"P_VIEW", PLANE, "Max rough air", "kts", 0, 3, F_NUMBER, offsetof(planestruct, Vno), 0, 0, 3, 0, 0, 0.0f, 999.0f, "Maximum speed in rough air: the airspeed indicator marking.", nullptr, 0, IN_ASI_UNITS},
+    {"P_VIEW", PLANE, "Never exceed", "kts", 0, 4, F_NUMBER, offsetof(planestruct, Vne), 0, 0, 3, 0, 0, 0.0f, 999.0f, "Never-exceed speed: the airspeed indicator marking.", nullptr, 0, IN_ASI_UNITS},
     {"P_VIEW", PLANE, "Max Mach", "", 0, 5, F_NUMBER, offsetof(planestruct, Mmo), 0, 0, 3, 2, 0, 0.0f, 9.99f, "Maximum Mach number.", nullptr, 0},
     {"P_VIEW", PLANE, "Eye behind", "ft", 1, 0, F_NUMBER, offsetof(planestruct, peZ), 0, 0, 4, 1, 1, -999.9f, 999.9f, nullptr, "pilot's viewpoint location", 'z'},
     {"P_VIEW", PLANE, "Eye beside", "ft", 1, 1, F_NUMBER, offsetof(planestruct, peX), 0, 0, 4, 1, 1, -999.9f, 999.9f, nullptr, "pilot's viewpoint location", 'x'},
     {"P_VIEW", PLANE, "Eye above", "ft", 1, 2, F_NUMBER, offsetof(planestruct, peY), 0, 0, 4, 1, 1, -999.9f, 999.9f, nullptr, "pilot's viewpoint location", 'y'},
     {"P_VIEW", PLANE, "Speed units", "1 mph 2 kt", 1, 3, F_RADIO, offsetof(planestruct, asi_units), 0, 1, 2, 0, 0, 1.0f, 2.0f, "The airspeed indicator reads miles per hour (1) or knots (2).", nullptr, 0},
     {"P_VIEW", PLANE, "Tail number", "", 1, 4, F_TEXT, offsetof(planestruct, tailnum), 0, 0, 6, 0, 0, 0.0f, 0.0f, "The tail number painted on the panel and spoken on the radio.", nullptr, 0},
-    {"H_VIEW", HELI, "Never exceed", "kts", 0, 0, F_NUMBER, offsetof(planestruct, Vne), 0, 0, 3, 0, 0, 0.0f, 999.0f, "Never-exceed speed: the airspeed indicator marking.", nullptr, 0},
+    {"H_VIEW", HELI, "Never exceed", "kts", 0, 0, F_NUMBER, offsetof(planestruct, Vne), 0, 0, 3, 0, 0, 0.0f, 999.0f, "Never-exceed speed: the airspeed indicator marking.", nullptr, 0, IN_ASI_UNITS},
     {"H_VIEW", HELI, "Eye behind", "ft", 1, 0, F_NUMBER, offsetof(planestruct, peZ), 0, 0, 4, 1, 1, -999.9f, 999.9f, nullptr, "pilot's viewpoint location", 'z'},
     {"H_VIEW", HELI, "Eye beside", "ft", 1, 1, F_NUMBER, offsetof(planestruct, peX), 0, 0, 4, 1, 1, -999.9f, 999.9f, nullptr, "pilot's viewpoint location", 'x'},
     {"H_VIEW", HELI, "Eye above", "ft", 1, 2, F_NUMBER, offsetof(planestruct, peY), 0, 0, 4, 1, 1, -999.9f, 999.9f, nullptr, "pilot's viewpoint location", 'y'},
@@ -214,9 +214,9 @@ const field_entry screen_fields[] = {
     {"A_PROP", BOTH, "Var. pitch", "", 0, 0, F_NOYES, offsetof(planestruct, varpitchEQ), 0, 1, 1, 0, 0, 0.0f, 1.0f, "The propeller has variable pitch.", nullptr, 0},
     // A row apart: the choices' step arrows reach above and below their line.
     {"A_PROP", BOTH, "Turns, eng. 1", "", 1, 0, F_CHOICE, offsetof(planestruct, propdir[0]), 0, 1, 0, 0, 0, 0.0f, 1.0f, "The way the propeller turns, seen from behind.", nullptr, 0, AS_STORED, " CW", "CCW"},
-    {"A_PROP", PLANE, "Turns, eng. 2", "", 1, 2, F_CHOICE, offsetof(planestruct, propdir[1]), 0, 1, 0, 0, 0, 0.0f, 1.0f, "The way the propeller turns, seen from behind.", nullptr, 0, AS_STORED, " CW", "CCW"},
-    {"A_PROP", PLANE, "Turns, eng. 3", "", 1, 4, F_CHOICE, offsetof(planestruct, propdir[2]), 0, 1, 0, 0, 0, 0.0f, 1.0f, "The way the propeller turns, seen from behind.", nullptr, 0, AS_STORED, " CW", "CCW"},
-    {"A_PROP", PLANE, "Turns, eng. 4", "", 1, 6, F_CHOICE, offsetof(planestruct, propdir[3]), 0, 1, 0, 0, 0, 0.0f, 1.0f, "The way the propeller turns, seen from behind.", nullptr, 0, AS_STORED, " CW", "CCW"},
+    {"A_PROP", BOTH, "Turns, eng. 2", "", 1, 2, F_CHOICE, offsetof(planestruct, propdir[1]), 0, 1, 0, 0, 0, 0.0f, 1.0f, "The way the propeller turns, seen from behind.", nullptr, 0, AS_STORED, " CW", "CCW"},
+    {"A_PROP", BOTH, "Turns, eng. 3", "", 1, 4, F_CHOICE, offsetof(planestruct, propdir[2]), 0, 1, 0, 0, 0, 0.0f, 1.0f, "The way the propeller turns, seen from behind.", nullptr, 0, AS_STORED, " CW", "CCW"},
+    {"A_PROP", BOTH, "Turns, eng. 4", "", 1, 6, F_CHOICE, offsetof(planestruct, propdir[3]), 0, 1, 0, 0, 0, 0.0f, 1.0f, "The way the propeller turns, seen from behind.", nullptr, 0, AS_STORED, " CW", "CCW"},
     {"A_PROP", BOTH, "Blades", "2-9", 0, 2, F_NUMBER, offsetof(planestruct, numblades), 1, 0, 1, 0, 0, 2.0f, 9.0f, "The number of blades.", nullptr, 0},
     {"A_PROP", BOTH, "Radius", "ft", 0, 3, F_NUMBER, offsetof(planestruct, semilen), 1, 0, 3, 1, 0, 0.1f, 99.9f, "The radius of the propeller, feet.", nullptr, 0},
     {"A_PROP", BOTH, "Blade chord", "in", 1, 7, F_NUMBER, offsetof(planestruct, Croot), 1, 0, 3, 1, 0, 0.1f, 99.9f, "The chord of each blade, inches.", nullptr, 0, CHORD_INCHES},
@@ -330,8 +330,9 @@ float element_column_x(int e)
 
 float element_row_y(const screen_entry& s, int r)
 {
-    // Below the three rows of the surface's own fields.
-    return s.dy - 60.0f - 36.0f * 3 - 10 - 17.0f * r;
+    // Below the three rows of the surface's own fields. The boxes stand clear
+    // of the strip under the incidence where a click takes from its digits.
+    return s.dy - 60.0f - 36.0f * 3 - 10 - 17.0f * r - (r > 0 ? 7 : 0);
 }
 
 int element_rows(int part, int is_heli, const char* const** names)
@@ -384,6 +385,12 @@ void field_place(const field_entry& f, const screen_entry& s, float* label_x, fl
     // name), under its label, so that long names fit.
     *value_x = *label_x + (f.kind == F_FILE ? FILE_BUTTON_ROOM : room);
     *y = s.dy - 60.0f - 36.0f * f.row;
+}
+
+const char* field_unit(const field_entry& f, int asi_units)
+{
+    if (f.shown == IN_ASI_UNITS) return asi_units == 2 ? "kts" : "mph";
+    return f.unit;
 }
 
 float field_label_y(const field_entry& f, float y)

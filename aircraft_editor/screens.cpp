@@ -59,6 +59,7 @@ int run_field(const field_entry& f, const screen_entry& s)
     int changed = 0;
     float lx, vx, y;
     field_place(f, s, &lx, &vx, &y);
+    if (f.shown == IN_ASI_UNITS) OGL_string(22, vx + value_width(f, s) + UNIT_GAP, y, field_unit(f, pln.asi_units), 999, 6);
     char* base = (char*)&pln + f.offset;
     const int part = f.per_part ? (s.part < 0 ? 0 : s.part) : 0;
     float* fv = (float*)base + part;
@@ -153,10 +154,11 @@ void radio_side()
 {
     if (mnw.mouse_clicked && fltbox(mnw.mx, mnw.my, 529, 174, 660, 194)) pln.radiotype = pln.radiotype == 1 ? 2 : 1;
     const int one = pln.radiotype == 1;
+    // The columns a letter and more apart, either side of the box's divider.
     OGL_string(one ? 19 : 0, 529, 186, "engine ins", 60, 6);
     OGL_string(one ? 0 : 19, 529, 176, "  radios  ", 60, 6);
-    OGL_string(one ? 0 : 19, 591, 186, "engine ins", 60, 6);
-    OGL_string(one ? 19 : 0, 591, 176, "  radios  ", 60, 6);
+    OGL_string(one ? 0 : 19, SWAP_RIGHT_X, 186, "engine ins", 60, 6);
+    OGL_string(one ? 19 : 0, SWAP_RIGHT_X, 176, "  radios  ", 60, 6);
 }
 
 void panel_slots()
@@ -194,13 +196,13 @@ void insecbtn(int EN, int x, int y, int* num, int mindim, int maxdim)
     for (int e = 0; e < intlim(*num, 0, 8); ++e) {
         const float cx = element_column_x(e);
         if (rows > 0)
-            edit_number(cx, element_row_y(*s, 0), &pln.anginc[EN][e], 3, 1, -99.9f, 99.9f, "The incidence of this piece, degrees.");
+            edit_number(cx, element_row_y(*s, 0), &pln.anginc[EN][e], INCIDENCE_DIGITS, 1, -99.9f, 99.9f, "The incidence of this piece, degrees.");
         int* wing[] = {pln.ailn[EN] + e, pln.splr[EN] + e, pln.flap[EN] + e, pln.slat[EN] + e, pln.sbrk[EN] + e, pln.drud[EN] + e};
         int* hstab[] = {pln.elev[EN] + e, pln.flap[EN] + e, pln.slat[EN] + e};
         int* vstab[] = {pln.rudd[EN] + e};
         int** controls = EN == 11 ? hstab : (EN == 12 || EN == 13) ? vstab : wing;
         for (int r = 1; r < rows; ++r)
-            inboolbtn(cx + 10, element_row_y(*s, r), controls[r - 1], "This piece carries this control.");
+            inboolbtn(cx + CONTROL_BOX_DX, element_row_y(*s, r), controls[r - 1], "This piece carries this control.");
     }
 }
 

@@ -102,7 +102,8 @@ picture make_fabrex_bitmap(const char* name)
             well(p, vx - (f.sign ? 5 : 0), y - 2, w + (f.sign ? 5 : 0), 11);
         if (f.kind == fabrex::F_FILE) pic_file_button(p, vx, y);
         if (f.kind == fabrex::F_COUNT) count_columns(p, *s, f);
-        pic_text(p, SOFT, vx + w + fabrex::UNIT_GAP, y, f.unit, 1);
+        // The editor names the indicator's speed unit, which the aircraft sets.
+        if (f.shown != fabrex::IN_ASI_UNITS) pic_text(p, SOFT, vx + w + fabrex::UNIT_GAP, y, f.unit, 1);
     }
     if (!strcmp(name, "A_PANL")) {
         // The eight instrument slots and the radio box.
@@ -112,6 +113,7 @@ picture make_fabrex_bitmap(const char* name)
             pic_text(p, TEXT, x + 4, y + 74, ("Slot " + std::to_string(c + 1)).c_str(), 1);
         }
         pic_frame(p, GRID, 527, 172, 135, 24, 1);
+        pic_line(p, GRID, fabrex::SWAP_DIVIDER_X, 172, fabrex::SWAP_DIVIDER_X, 196, 1);
         pic_text(p, TEXT, 529, 200, "Click to swap sides:", 1);
     }
     if (!strcmp(name, "A_FUSE")) body_grid(p, 11, 159);

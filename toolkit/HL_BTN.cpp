@@ -42,11 +42,13 @@ int wrap_into(int v, int lo, int hi)
 int choice_button(float x, float y, const char* const* texts, int count, int lo, float dx, int* var)
 {
     int stepped = 0;
-    if (clicked_in(x + dx, y - 17, x + dx + 15, y + 3)) {
+    float x1, y1, x2, y2;
+    choice_button_box(x, y, dx, &x1, &y1, &x2, &y2);
+    if (clicked_in(x1, y1, x2, y + 3)) {
         --*var;
         stepped = 1;
     }
-    if (clicked_in(x + dx, y + 3, x + dx + 15, y + 23)) {
+    if (clicked_in(x1, y + 3, x2, y2)) {
         ++*var;
         stepped = 1;
     }
@@ -78,9 +80,11 @@ int char_button(int color, float x, float y, char* string, int count)
     int stepped = 0;
     if (mnw.mouse_clicked) {
         // One column per click: a click on the line between two takes the left one.
+        float x1, y1, x2, y2;
+        char_button_box(x, y, count, &x1, &y1, &x2, &y2);
         int hit = -1;
         for (int k = 0; k < count && hit < 0; ++k)
-            if (mouse_in(x + 10 * k, y - 14, x + 10 * (k + 1), y + 20)) hit = k;
+            if (mouse_in(x1 + 10 * k, y1, x1 + 10 * (k + 1), y2)) hit = k;
         if (hit >= 0) {
             int codes[6];
             for (int k = 0; k < count; ++k) codes[k] = id_code(string[k]);
@@ -129,25 +133,31 @@ void block(float x, float y, int on)
 int inboolbtn(float x, float y, int* var, const char* help)
 {
     int toggled = 0;
-    if (clicked_in(x - 2, y - 2, x + 9, y + 9)) {
+    float x1, y1, x2, y2;
+    check_button_box(x, y, &x1, &y1, &x2, &y2);
+    if (clicked_in(x1, y1, x2, y2)) {
         *var = *var == 0 ? 1 : 0;
         toggled = 1;
     }
     block(x, y, *var);
-    if (mouse_in(x - 2, y - 2, x + 9, y + 9)) set_help(x, y, help);
+    if (mouse_in(x1, y1, x2, y2)) set_help(x, y, help);
     return toggled;
 }
 
 void inintbtn(float x, float y, int* var, const char* help)
 {
-    if (clicked_in(x - 2, y - 2, x + 9, y + 9)) *var = *var == 0 ? 1 : 0;
+    float x1, y1, x2, y2;
+    check_button_box(x, y, &x1, &y1, &x2, &y2);
+    if (clicked_in(x1, y1, x2, y2)) *var = *var == 0 ? 1 : 0;
     block(x, y, *var == 1);
-    if (mouse_in(x - 2, y - 2, x + 9, y + 9)) set_help(x, y, help);
+    if (mouse_in(x1, y1, x2, y2)) set_help(x, y, help);
 }
 
 void inonebool(float x, float y, int* var, int boxnum)
 {
-    if (clicked_in(x, y, x + 10, y + 10)) *var = boxnum;
+    float x1, y1, x2, y2;
+    radio_button_box(x, y, &x1, &y1, &x2, &y2);
+    if (clicked_in(x1, y1, x2, y2)) *var = boxnum;
     block(x, y, *var == boxnum);
 }
 
@@ -205,8 +215,10 @@ int instdbtn_range(int color, float x, float y, float* var, int dig, int dec, fl
     dig = intlim(dig, 1, 7);
     const int ordinal = ++select_ctr;
     int clicked = 0;
+    float x1, y1, x2, y2;
+    number_button_box(x, y, dig, &x1, &y1, &x2, &y2);
 
-    if (clicked_in(x, y - 14, x + 10 * dig, y + 20)) {
+    if (clicked_in(x1, y1, x2, y2)) {
         select_ind = ordinal;
         select_val = *var;
     }
@@ -216,8 +228,8 @@ int instdbtn_range(int color, float x, float y, float* var, int dig, int dec, fl
     if (mnw.mouse_clicked) {
         const double p1 = ten_to(dig - 1) / ten_to(dec);
         for (int k = 0; k < dig; ++k) {
-            const float cx1 = x + 10 * k, cx2 = x + 10 * (k + 1);
-            if (!mouse_in(cx1, y - 14, cx2, y - 4) && !mouse_in(cx1, y + 10, cx2, y + 20)) continue;
+            const float cx1 = x1 + 10 * k, cx2 = x1 + 10 * (k + 1);
+            if (!mouse_in(cx1, y1, cx2, y - 4) && !mouse_in(cx1, y + 10, cx2, y2)) continue;
             const double place = p1 / ten_to(k);
             *var = (float)((double)*var + (mnw.my < y + 3 ? -place : place));
             select_val = *var;
@@ -242,6 +254,50 @@ int instdbtn(int color, float x, float y, float* var, int dig, int dec, int sign
     const float hi = (float)(ten_to(dig - 1) / ten_to(dec) * nines[dig - 1]);
     const float lo = sign ? -hi : 0;
     return instdbtn_range(color, x, y, var, dig, dec, lo, hi, help);
+}
+
+void check_button_box(float x, float y, float* x1, float* y1, float* x2, float* y2)
+{
+    *x1 = x - 2;
+    *y1 = y - 2;
+    *x2 = x + 9;
+    *y2 = y + 9;
+}
+
+void radio_button_box(float x, float y, float* x1, float* y1, float* x2, float* y2)
+{
+    *x1 = x;
+    *y1 = y;
+    *x2 = x + 10;
+    *y2 = y + 10;
+}
+
+void choice_button_box(float x, float y, float dx, float* x1, float* y1, float* x2, float* y2)
+{
+    *x1 = x + dx;
+    *y1 = y - 17;
+    *x2 = x + dx + 15;
+    *y2 = y + 23;
+}
+
+// The characters' columns, 10 wide, reach a line above and below the text.
+void char_button_box(float x, float y, int count, float* x1, float* y1, float* x2, float* y2)
+{
+    *x1 = x;
+    *y1 = y - 14;
+    *x2 = x + 10.0f * count;
+    *y2 = y + 20;
+}
+
+// The digits' columns, 10 wide: the strip from 14 below to 4 below the line
+// takes away, from 10 above to 20 above adds; between them a click only
+// selects the field.
+void number_button_box(float x, float y, int dig, float* x1, float* y1, float* x2, float* y2)
+{
+    *x1 = x;
+    *y1 = y - 14;
+    *x2 = x + 10.0f * dig;
+    *y2 = y + 20;
 }
 
 void file_button_box(float x, float y, float* x1, float* y1, float* x2, float* y2)

@@ -48,6 +48,17 @@ int instdbtn_range(int color, float x, float y, float* var, int dig, int dec, fl
 // The same over the whole range the digits can show, signed when sign is set.
 int instdbtn(int color, float x, float y, float* var, int dig, int dec, int sign, const char* help);
 
+// Where each button drawn at (x, y) acts, as file_button_box below: screens
+// that place buttons keep these zones apart. A check box (inboolbtn,
+// inintbtn); one radio box (inonebool); the step arrows of a multiple-choice
+// text at x + dx; an identifier field of count characters; a numeric field of
+// dig digits, stepped above and below its digits.
+void check_button_box(float x, float y, float* x1, float* y1, float* x2, float* y2);
+void radio_button_box(float x, float y, float* x1, float* y1, float* x2, float* y2);
+void choice_button_box(float x, float y, float dx, float* x1, float* y1, float* x2, float* y2);
+void char_button_box(float x, float y, int count, float* x1, float* y1, float* x2, float* y2);
+void number_button_box(float x, float y, int dig, float* x1, float* y1, float* x2, float* y2);
+
 // File-name button: a click opens the Open chooser for file_type, in the
 // program folder's folder of that type, which fills C_file (400 characters)
 // and the shared path C_s; the folder where Open and Save As start stays

@@ -9,16 +9,32 @@
 #include "aircraft_editor/screen_table.h"
 #include "toolkit/HL_BTN.h"
 #include "toolkit/HL_FUNCT.h"
+#include "toolkit/HL_GRAPH.h"
 #include "toolkit/HL_MNW.h"
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/plane_record.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstring>
+#include <iterator>
 #include <string>
 #include <vector>
 
 using namespace fabrex;
+
+// The texts the editor writes over its screens, and where.
+struct written {
+    float x, y;
+    std::string text;
+};
+static std::vector<written> texts;
+extern "C" void __real__Z10OGL_stringiffPKcff(int, float, float, const char*, float, float);
+extern "C" void __wrap__Z10OGL_stringiffPKcff(int c, float x, float y, const char* s, float dx, float pitch)
+{
+    texts.push_back({x, y, s ? s : ""});
+    __real__Z10OGL_stringiffPKcff(c, x, y, s, dx, pitch);
+}
 
 namespace {
 class Screens : public Editor {
@@ -37,6 +53,12 @@ protected:
         Editor::TearDown();
     }
 };
+
+// How wide a text of 6-unit letters is drawn.
+float text_w(const char* s)
+{
+    return s && *s ? 6.0f * (float)strlen(s) - 1 : 0;
+}
 
 // One frame of screen id with the mouse at (x, y), clicked or not.
 void frame(int id, float x, float y, int clicked = 1)
@@ -115,6 +137,118 @@ TEST_F(Screens, ElementColumnsEditIncidenceAndControls)
     EXPECT_EQ(pln.rudd[12][0], 1);
 }
 
+// A click on the middle of a piece's control box turns that control on and a
+// second one off; the piece's incidence, just above the box, stays as it was.
+TEST_F(Screens, ControlBoxClicksLeaveTheIncidenceAboveAlone)
+{
+    APPLICATION_handlemenu(100);   // File > New
+    const struct {
+        int id;
+        int part;
+        int* box;
+    } cases[] = {
+        {208, 5, &pln.ailn[5][3]},    // Wing 1, piece 4's aileron
+        {211, 11, &pln.elev[11][3]},  // the horizontal stabiliser's elevator
+        {212, 12, &pln.rudd[12][3]},  // Vertical Stab 1's rudder
+    };
+    for (const auto& c : cases) {
+        APPLICATION_handlemenu(c.id);
+        const screen_entry* s = find_screen(c.id, 0);
+        ASSERT_GE(pln.els[c.part], 4) << c.id;
+        float x1, y1, x2, y2;
+        check_button_box(element_column_x(3) + CONTROL_BOX_DX, element_row_y(*s, 1), &x1, &y1, &x2, &y2);
+        for (int want : {1, 0}) {
+            frame(c.id, (x1 + x2) / 2, (y1 + y2) / 2);
+            EXPECT_EQ(*c.box, want) << c.id;
+            EXPECT_FLOAT_EQ(pln.anginc[c.part][3], 0.0f) << c.id;
+        }
+    }
+}
+
+// The simulator reads the V-speeds in the airspeed indicator's units: the unit
+// after each names them, and the background leaves its place blank.
+TEST_F(Screens, VSpeedUnitsFollowTheIndicatorsUnits)
+{
+    const size_t speeds[] = {offsetof(planestruct, Vso), offsetof(planestruct, Vs), offsetof(planestruct, Vfe),
+                             offsetof(planestruct, Vno), offsetof(planestruct, Vne)};
+    for (int heli : {0, 1}) {
+        pln.is_heli = heli;
+        setup_baseplane("Untitled.acf", "Untitled.acf");
+        const screen_entry* s = find_screen(200, heli);
+        mnw.x = mnw.y = 0;
+        OGL_texbmp(BMP_TO_CANVAS, 0, 0, s->bitmap);
+        std::vector<written> units;   // each speed's unit place, and its label
+        for (int k = 0; k < screen_field_count; ++k) {
+            const field_entry& f = screen_fields[k];
+            if (strcmp(f.bitmap, s->bitmap) || std::find(std::begin(speeds), std::end(speeds), f.offset) == std::end(speeds)) continue;
+            float lx, vx, y;
+            field_place(f, *s, &lx, &vx, &y);
+            units.push_back({vx + value_width(f, *s) + UNIT_GAP, y, f.label});
+        }
+        EXPECT_EQ(units.size(), heli ? 1u : 5u);
+        for (const written& u : units) {
+            const unsigned char* face = &rgb_array[((size_t)u.y * CANVAS_W + (size_t)u.x) * 3];
+            int marks = 0;
+            for (int py = (int)u.y - 1; py < u.y + 9; ++py)
+                for (int px = (int)u.x - 1; px < u.x + 19; ++px) marks += memcmp(&rgb_array[((size_t)py * CANVAS_W + px) * 3], face, 3) != 0;
+            EXPECT_EQ(marks, 0) << s->bitmap << " \"" << u.text << "\" has a unit on its background";
+        }
+        for (const auto& c : {std::make_pair(1, "mph"), std::make_pair(2, "kts")}) {
+            pln.asi_units = c.first;
+            texts.clear();
+            frame(200, 0, 0, 0);
+            for (const written& u : units) {
+                int named = 0;
+                for (const written& t : texts)
+                    if (t.x == u.x && t.y == u.y) {
+                        EXPECT_EQ(t.text, c.second) << u.text;
+                        ++named;
+                    }
+                EXPECT_GT(named, 0) << s->bitmap << " \"" << u.text << "\" has no unit with speed units " << c.first;
+            }
+        }
+    }
+}
+
+// Each engine's sense of rotation has its button beside its label on the
+// airplane's Propellers screen and on both rotor screens of a helicopter.
+TEST_F(Screens, EveryTurnsLabelHasItsButton)
+{
+    for (int heli : {0, 1}) {
+        pln.is_heli = heli;
+        setup_baseplane("Untitled.acf", "Untitled.acf");
+        for (int id : heli ? std::vector<int>{206, 207} : std::vector<int>{206}) {
+            const screen_entry* s = find_screen(id, heli);
+            for (int e = 0; e < 4; ++e) {
+                const std::string label = "Turns, eng. " + std::to_string(e + 1);
+                const field_entry* f = nullptr;
+                for (int k = 0; k < screen_field_count; ++k)
+                    if (!strcmp(screen_fields[k].bitmap, s->bitmap) && label == screen_fields[k].label) f = &screen_fields[k];
+                ASSERT_NE(f, nullptr) << label;
+                float lx, vx, y, x1, y1, x2, y2;
+                field_place(*f, *s, &lx, &vx, &y);
+                choice_button_box(vx, y, value_width(*f, *s), &x1, &y1, &x2, &y2);
+                const int was = pln.propdir[e];
+                frame(id, (x1 + x2) / 2, y2 - 2);
+                EXPECT_NE(pln.propdir[e], was) << s->title << " " << label;
+            }
+        }
+    }
+}
+
+// The swap box's two columns stand apart: each "engine ins" clear of the other.
+TEST_F(Screens, SwapBoxColumnsStandApart)
+{
+    texts.clear();
+    frame(201, 0, 0, 0);
+    std::vector<float> xs;
+    for (const written& t : texts)
+        if (t.text == "engine ins") xs.push_back(t.x);
+    ASSERT_EQ(xs.size(), 4u);   // two frames of two columns
+    std::sort(xs.begin(), xs.end());
+    EXPECT_GE(xs[2] - (xs[0] + text_w("engine ins")), 6.0f);
+}
+
 TEST_F(Screens, PropellerDesignFollowsTheButtonThatChanged)
 {
     pln.semilen[0] = 3;
@@ -165,9 +299,20 @@ bool overlap(const rect& a, const rect& b)
     return a.kind == b.kind && a.x1 < b.x2 && b.x1 < a.x2 && a.y1 < b.y2 && b.y1 < a.y2;
 }
 
-float text_w(const char* s)
+// Where a button acts, from the toolkit's own zone of that button.
+using zone_of = void (*)(float, float, float*, float*, float*, float*);
+rect zone(zone_of box, float x, float y, const std::string& what)
 {
-    return s && *s ? 6.0f * (float)strlen(s) - 1 : 0;
+    rect r{0, 0, 0, 0, what, 'c'};
+    box(x, y, &r.x1, &r.y1, &r.x2, &r.y2);
+    return r;
+}
+
+rect digits_zone(float x, float y, int dig, const std::string& what)
+{
+    rect r{0, 0, 0, 0, what, 'c'};
+    number_button_box(x, y, dig, &r.x1, &r.y1, &r.x2, &r.y2);
+    return r;
 }
 
 // What a field draws on its screen (its label, value and unit) and where its
@@ -186,47 +331,60 @@ std::vector<rect> extent(const field_entry& f, const screen_entry& s, int is_hel
     case F_NUMBER:
     case F_COUNT:
         r.push_back({vx - (f.sign ? 5.0f : 0.0f), y - 2, vx + w, y + 9, name, 'd'});
-        r.push_back({vx, y - 14, vx + 10.0f * f.dig, y + 20, name + " digits", 'c'});
+        r.push_back(digits_zone(vx, y, f.dig, name + " digits"));
         break;
-    case F_TEXT:
+    case F_TEXT: {
         r.push_back({vx, y - 2, vx + w, y + 9, name, 'd'});
-        r.push_back({vx, y - 14, vx + 60, y + 20, name + " letters", 'c'});
+        rect c{0, 0, 0, 0, name + " letters", 'c'};
+        char_button_box(vx, y, 6, &c.x1, &c.y1, &c.x2, &c.y2);
+        r.push_back(c);
         break;
+    }
     case F_RADIO:
         r.push_back({vx, y, vx + w, y + 10, name, 'd'});
-        r.push_back({vx, y, vx + w, y + 10, name + " boxes", 'c'});
+        for (int k = 0; k < f.dig; ++k) r.push_back(zone(radio_button_box, vx + 14.0f * k, y, name + " box " + std::to_string(k + 1)));
         break;
-    case F_CHOICE:
+    case F_CHOICE: {
         r.push_back({vx, y - 2, vx + w, y + 9, name, 'd'});
-        r.push_back({vx + w, y - 17, vx + w + 15, y + 23, name + " arrows", 'c'});
+        rect c{0, 0, 0, 0, name + " arrows", 'c'};
+        choice_button_box(vx, y, w, &c.x1, &c.y1, &c.x2, &c.y2);
+        r.push_back(c);
         break;
+    }
     case F_FILE:
         r.push_back({vx - 20, y - 7, vx + w, y + 13, name, 'd'});
-        r.push_back({vx - 20, y - 7, vx, y + 13, name + " button", 'c'});
+        r.push_back(zone(file_button_box, vx, y, name + " button"));
         break;
     default:
         r.push_back({vx - 2, y - 2, vx + 9, y + 9, name, 'd'});
-        r.push_back({vx - 2, y - 2, vx + 9, y + 9, name + " box", 'c'});
+        r.push_back(zone(check_button_box, vx, y, name + " box"));
         break;
     }
     if (f.kind == F_COUNT && !f.per_part) {
         r.push_back({20, engine_row_y[2] - 2, engine_column_x(4) + 6, engine_row_y[0] + 25, name + " engine columns", 'd'});
-        r.push_back({engine_column_x(0), engine_row_y[2] - 14, engine_column_x(3) + 40, engine_row_y[0] + 20,
-                     name + " engine columns", 'c'});
+        for (int e = 0; e < 4; ++e)
+            for (int k = 0; k < 3; ++k)
+                r.push_back(digits_zone(engine_column_x(e), engine_row_y[k], 4, name + " engine " + std::to_string(e + 1) + " row " + std::to_string(k + 1)));
     }
     const char* const* rows;
     const int n = f.kind == F_COUNT && f.per_part ? element_rows(s.part, is_heli, &rows) : 0;
     if (n) {
         r.push_back({20, element_row_y(s, n - 1) - 2, element_column_x(8), element_row_y(s, 0) + 23, name + " element columns", 'd'});
-        r.push_back({element_column_x(0), element_row_y(s, n - 1) - 2, element_column_x(7) + 30, element_row_y(s, 0) + 20,
-                     name + " element columns", 'c'});
+        // Every piece the count allows: its incidence and its control boxes.
+        for (int e = 0; e < (int)f.hi; ++e) {
+            const std::string piece = name + " piece " + std::to_string(e + 1) + " ";
+            r.push_back(digits_zone(element_column_x(e), element_row_y(s, 0), INCIDENCE_DIGITS, piece + rows[0]));
+            for (int k = 1; k < n; ++k)
+                r.push_back(zone(check_button_box, element_column_x(e) + CONTROL_BOX_DX, element_row_y(s, k), piece + rows[k] + " box"));
+        }
     }
     return r;
 }
 } // namespace
 
 // Every field of every screen has a place of its own inside the screen: no
-// two fields overprint or share a click, and no field stands twice.
+// two fields overprint, no two buttons, a count's columns among them, share a
+// click, and no field stands twice.
 TEST(ScreenTable, EveryFieldHasItsOwnPlaceInsideItsScreen)
 {
     for (int is_heli : {0, 1})
