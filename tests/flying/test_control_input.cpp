@@ -476,7 +476,7 @@ TEST_F(ControlsTest, TouchDown)
     EXPECT_EQ(flt.sbrk, 2);
     EXPECT_EQ(msc.key_pressed, '!');
     EXPECT_EQ(ott.ALHOLD, 0);
-    EXPECT_EQ(ott.HDSLCT, 1);
+    EXPECT_EQ(ott.HDSLCT, 0);
     // Still on the ground: nothing more.
     ott.ALHOLD = 1;
     msc.key_pressed = 0;
