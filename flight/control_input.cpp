@@ -58,10 +58,23 @@ void joystick_throttle(float thro)
     }
 }
 
+// The receiver the lateral modes follow: NAV 1 or NAV 2.
+int followed_receiver()
+{
+    return ott.NAV[0] ? 0 : 1;
+}
+
+// A receiver gives a glide path only from a glide-slope station; a VOR's code
+// and a localizer alone are no glide angle.
+int has_glide_slope(int w)
+{
+    return nav.goodnav[w] && nav.ilsgs[w] != 0 && nav.ilsgs[w] != 9;
+}
+
 float desired_heading()
 {
     if (ott.HDSLCT) return (float)nav.hdsel;
-    int w = ott.NAV[0] ? 0 : 1;
+    int w = followed_receiver();
     float course;
     if (w == 0 && pln.supptype != 1 && pln.supptype != 7)
         course = nav.gps_lock_crs;
@@ -93,7 +106,10 @@ void pitch_channel(float inv)
     float desired = 0;
     if (ott.VVHOLD) desired = ott.vv_hold;
     if (ott.ALHOLD) desired = fltlim((ott.al_hold - flt.hind) * 0.05f, -std::fabs(ott.vv_hold), std::fabs(ott.vv_hold));
-    if (ott.GS2) desired = -flt.v * std::sin((nav.ilsgs[1] + 2 * nav.vdef[1]) * con.degtorad);
+    // Without a glide slope the mode holds what it has.
+    int w = followed_receiver();
+    if (ott.GS2 && has_glide_slope(w))
+        desired = -flt.v * std::sin((nav.ilsgs[w] + 2 * nav.vdef[w]) * con.degtorad);
 
     tune += ((desired - (float)flt.vY) * 0.1f + (0 - flt.aY) * 0.2f) * msc.prd;
     float v = fltmax2(flt.v, PITCH_V_MIN);

@@ -189,6 +189,17 @@ void place_on_runway()
     }
 }
 
+// A start picked on a map or over a navaid flies unless it asks to stand on
+// the ground: at a flying speed it never starts at or below the ground, and
+// in the air never below a flying speed.
+void air_start_clear_of_ground()
+{
+    int i = env.i_aircraft, j = env.j_aircraft;
+    float rest = find_local_h((float)flt.X, (float)flt.Z, &i, &j, 0) + pln.h_eqlbm;
+    if (flt.v >= msc.est_Vs && flt.Y <= rest) flt.Y = rest + AIR_START_HEIGHT;
+    if (flt.Y > rest && flt.v < AIR_START_SPEED * msc.est_Vs) flt.v = AIR_START_SPEED * msc.est_Vs;
+}
+
 // The line of flames, laid downwind of the fire's centre.
 void lay_fire_line()
 {
@@ -327,6 +338,7 @@ void set_fltvars(int type_start)
         flt.Y = set.cus_Y;
         flt.v = set.cus_v;
     }
+    if (type == 11) air_start_clear_of_ground();
     if (type == 15) {
         flt.X = obj_xyz[obj][0][0][0];
         flt.psi = 0;
@@ -402,7 +414,8 @@ void set_fltvars(int type_start)
     set.gear_handle = down;
     for (int g = 0; g < 3; ++g) pln.gear_stat[g] = down;
     set.thro_pot = 0;
-    set.parkbrake = down ? 1.0f : 0.0f;
+    // A start at a flying speed is a start in the air: no brake to land on.
+    set.parkbrake = flt.v < msc.est_Vs ? 1.0f : 0.0f;
 
     scn.zoom = 1;
     float reach = fltmax4(get_wing_Xarm(5, pln.semilen[5]), get_wing_Xarm(7, pln.semilen[7]),

@@ -9,3 +9,8 @@
 // 22 a seaplane take-off on open water. A start whose target is not there
 // leaves the flight as it was and says so.
 void set_fltvars(int type_start);
+
+// A start in the air over a place or a navaid: its speed as a multiple of the
+// stall speed, and its height over the ground or the station, m.
+const float AIR_START_SPEED = 1.5f;
+const float AIR_START_HEIGHT = 1000;

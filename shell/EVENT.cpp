@@ -125,12 +125,12 @@ void reverse_thrust()
     }
 }
 
-void heading_mode()
+void autopilot_off()
 {
-    // The heading-select button toggles: pressed first, so that the modes
-    // set after it leave heading select on.
+    // The heading-select button toggles, and a held mouse button may keep the
+    // click from counting: pressed first, so that every mode ends off either way.
     manage_das(osrad + 494, 90);
-    ott.HDSLCT = 1;
+    ott.HDSLCT = 0;
     ott.NAV[0] = ott.NAV[1] = 0;
     ott.ALHOLD = ott.VVHOLD = ott.GS2 = ott.ASHOLD = 0;
     if (pln.bitchinbettyEQ && msc.warn_bb) play_buffer(17, 0);
@@ -184,7 +184,7 @@ void APPLICATION_handlekey(char key)
         flt.sbrk = intlim(flt.sbrk + (key == '5' ? -1 : 1), lowest, 2);
     }
     if (key == ' ') cut_random_engine();
-    if (key == '!') heading_mode();
+    if (key == '!') autopilot_off();
     panel_click(key);
 
     if (has_support_radios()) {

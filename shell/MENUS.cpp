@@ -362,9 +362,9 @@ void navaid_item(int position, int listed, const int* to_index)
     if (i < 0 || i > env.navmax || i >= NAV_CAP) return;
     set.cus_X = X_with_latlon(nav_lat[i], nav_lon[i]);
     set.cus_Z = Z_with_lat(nav_lat[i]);
-    set.cus_Y = nav_h[i] + 1000;
+    set.cus_Y = nav_h[i] + AIR_START_HEIGHT;
     set.cus_psi = 0;
-    set.cus_v = 1.5f * msc.est_Vs;
+    set.cus_v = AIR_START_SPEED * msc.est_Vs;
     set_fltvars(11);
 }
 

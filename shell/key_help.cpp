@@ -26,7 +26,7 @@ const key_help_row key_help[] = {
     {"FLYING", "34", "3 / 4", "carburettor heat off / on"},
     {"FLYING", " ", "Space", "cut one engine at random (a practice engine failure)"},
     {"FLYING", "p", "p", "pause / resume"},
-    {"AUTOPILOT", "!", "!", "heading select: fly the heading bug"},
+    {"AUTOPILOT", "!", "!", "autopilot off: every mode off"},
     {"AUTOPILOT", "$%", "$ / %", "follow NAV 1 / NAV 2"},
     {"AUTOPILOT", "^&", "^ / &", "altitude hold / vertical-speed hold"},
     {"AUTOPILOT", "*", "*", "airspeed hold"},

@@ -32,20 +32,32 @@ void clear_global_state()
     memset(&rel, 0, sizeof rel);
 }
 
+namespace {
+// The map's start is one the loaded aircraft flies: the last quit keeps its
+// altitude only when it was in flight (a quit on the runway kept the field's
+// height), and a speed below a flying one, or the general default that
+// outruns a trainer's redline, gives way to what a start over a navaid gets.
+void map_start_in_the_air(int first_run, float default_Y)
+{
+    const float flying = AIR_START_SPEED * msc.est_Vs;
+    if (!first_run && set.cus_v < msc.est_Vs) set.cus_Y = default_Y;
+    if (first_run || set.cus_v < flying) set.cus_v = flying;
+}
+} // namespace
+
 void korvan_startup()
 {
     clear_global_state();
     MACIBM_init();
     initgen();
     init_country_data();
+    const float default_Y = set.cus_Y;
     const int first_run = !start_prefs(prf_path);
     if (first_run) hardprefs();
     clear_graph();
     load_region();
     load_plane();
-    // The map's start speed is one the chosen aircraft can fly, as a start
-    // over a navaid gives; the general default outruns a trainer's redline.
-    if (first_run) set.cus_v = 1.5f * msc.est_Vs;
+    map_start_in_the_air(first_run, default_Y);
     set_fltvars(9);
     speakstring(" ");
     JOY_init();

@@ -101,6 +101,42 @@ TEST_F(StartTest, CustomPositionLiftedOntoTheGround)
     EXPECT_NEAR(flt.vZ, -40 * cosd(123), 1e-4);
 }
 
+// A start picked on the map (or over a navaid) flies unless it asks to stand
+// on the ground; the parking brake is set only for a start on the ground.
+// The fixture's aircraft: stall speed 25 m/s, 1.2 m rest height, fixed gear.
+TEST_F(StartTest, AirStartsFlyClearOfTheGroundWithTheBrakeOff)
+{
+    fixture_world(500);
+    const struct {
+        const char* what;
+        float Y, v;            // asked for
+        double Y_got;
+        float v_got;
+        int brake;
+    } cases[] = {
+        {"in the air at speed", 2000, 40, 2000, 40, 0},
+        {"in the air at rest", 2000, 0, 2000, 37.5f, 0},
+        {"in the air slow", 2000, 30, 2000, 37.5f, 0},
+        {"at speed below the ground", 0, 40, 501.2 + 1000, 40, 0},
+        {"at speed on the ground", 501.2f, 30, 501.2 + 1000, 37.5f, 0},
+        {"at rest below the ground", 0, 0, 501.2, 0, 1},
+    };
+    for (const auto& c : cases) {
+        set.cus_X = 70000, set.cus_Y = c.Y, set.cus_Z = -90000, set.cus_psi = 90, set.cus_v = c.v;
+        set_fltvars(11);
+        expect_at(70000, c.Y_got, -90000, 90, c.v_got, c.what);
+        EXPECT_EQ(set.parkbrake, c.brake) << c.what;
+    }
+
+    // Take-off on the runway with the brake set; both finals in the air without it.
+    for (int typestart : {7, 8, 9}) {
+        msc.typestart = typestart;
+        set_fltvars(9);
+        EXPECT_EQ(set.parkbrake, typestart == 7 ? 1 : 0) << typestart;
+        EXPECT_EQ(set.gear_handle, 1) << "fixed gear";
+    }
+}
+
 TEST_F(StartTest, FinalToTheNearestRunwayOfASurface)
 {
     // Airport 1 grass, far; 2 grass, near the aircraft (runway 1 of it); 3 dirt.

@@ -2,7 +2,7 @@
 # A whole flight in the real window, flown with keys as a person would:
 # first run with the bundled trainer, parking brake off ('b'), full throttle
 # (F2), rotate with the keypad yoke (keypad 2), engage the autopilot's heading
-# select ('!'), climb, throttle back (F1), glide down, land on the ground near the
+# select (its panel button), climb, throttle back (F1), glide down, land on the ground near the
 # airport and stop. Each step waits on the simulator's own state, read from
 # situations saved from the File menu, and is bounded by the simulator's own
 # clock (its local time in those situations), never by the wall clock: a
@@ -81,6 +81,13 @@ save_situation() {
   xdotool type --delay 50 "$1" >/dev/null 2>&1
   keys Return
   await 245 25 0 || return 1
+  xdotool mousemove 400 450 >/dev/null 2>&1
+}
+
+# The autopilot's heading-select button on the trainer's panel: 20 x 13 at
+# (497, 87) of the drawing, whose rows count up from the screen's foot.
+heading_select() {
+  xdotool mousemove 507 507 click 1 >/dev/null 2>&1
   xdotool mousemove 400 450 >/dev/null 2>&1
 }
 
@@ -168,7 +175,7 @@ repeat 20 F2
 wait_for "take-off speed" 'v > 27' 240
 repeat 5 KP_2
 wait_for "the climb" 'y - y0 > 30' 240
-keys exclam
+heading_select
 wait_for "the autopilot's heading, high" 'y - y0 > 100 && wrap(psi) < 20 && wrap(psi) > -20' 300
 climb="$last"
 repeat 3 KP_8

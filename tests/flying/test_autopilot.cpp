@@ -144,6 +144,9 @@ struct Approach : TrainerFlight {
 
     void receive()
     {
+        // A receiver locked on the runway's localizer and glide slope.
+        nav.goodnav[1] = 1;
+        nav.ilsgs[1] = 3;
         // Localizer: the bearing to its antenna at the runway's far end
         // against the course, 2 dots a degree.
         double east = X0 - runway - flt.X, north = -(Z0 - flt.Z);
@@ -189,8 +192,7 @@ TEST_F(Approach, LocalizerAndGlideSlopeDownToTheRunway)
     // less than its middle setting.
     EXPECT_NEAR(flt.vind, ott.as_hold, 8);
 
-    // On down to the runway: the touch-down hands the autopilot back to
-    // heading select alone.
+    // On down to the runway: the touch-down switches the autopilot off.
     fly_approach(200, [] { return flt.onground != 0; });
     ASSERT_EQ(flt.onground, 1);
     EXPECT_GT(along(), -400);   // at the threshold or on the runway's first third
@@ -199,12 +201,10 @@ TEST_F(Approach, LocalizerAndGlideSlopeDownToTheRunway)
     EXPECT_GT(flt.vY, -3);
     EXPECT_NE(ott.GS2, 0);
     fly(msc.prd);   // the controls see the contact
-    EXPECT_EQ(ott.HDSLCT, 1);
-    EXPECT_EQ(ott.NAV[1] + ott.GS2 + ott.ASHOLD, 0);
+    EXPECT_EQ(ott.HDSLCT + ott.NAV[1] + ott.GS2 + ott.ASHOLD, 0);
 
     // The pilot closes the throttle: the aircraft rolls out along the
-    // runway, wings level, the autopilot holding the heading it had.
-    nav.hdsel = 270;
+    // runway, wings level.
     for (int e = 0; e < 4; ++e) flt.throrqst[e] = 0;
     float highest = 0;
     for (float t = 0; t < 10; t += msc.prd) {

@@ -235,6 +235,7 @@ TEST_F(ControlsTest, PitchModePrecedence)
     flt.hind = 1000;
     ott.al_hold = 1100;
     ott.vv_hold = 6;
+    nav.goodnav[1] = 1;   // NAV 2 locked on a glide slope
     nav.ilsgs[1] = 3;
     nav.vdef[1] = 0.5f;
     float alt = trim_after(1, 0, 0), vv = trim_after(0, 1, 0), gs = trim_after(0, 0, 1);
@@ -476,7 +477,7 @@ TEST_F(ControlsTest, TouchDown)
     EXPECT_EQ(flt.sbrk, 2);
     EXPECT_EQ(msc.key_pressed, '!');
     EXPECT_EQ(ott.ALHOLD, 0);
-    EXPECT_EQ(ott.HDSLCT, 1);
+    EXPECT_EQ(ott.HDSLCT, 0);
     // Still on the ground: nothing more.
     ott.ALHOLD = 1;
     msc.key_pressed = 0;

@@ -51,11 +51,13 @@ int localizer_of(int a, int k, int end)
 }
 } // namespace
 
-TEST_F(TrainerFlight, IlsFinalAtLosAngelesFlownDownTheNeedlesOntoTheRunway)
+TEST_F(TrainerFlight, IlsFinalAtLosAngelesFlownDownTheNeedlesOntoTheRunwayAndRolledOutOnIt)
 {
     int k = 0;
     int a = start_at_bundled_runway("KLAX", 25, 'L', 9, &k);
     ASSERT_GE(a, 0);
+    // In the air the wheels turn free.
+    EXPECT_EQ(set.parkbrake, 0);
     int loc = localizer_of(a, k, 1);
     ASSERT_GE(loc, 0);
     runway_frame rwy(a, k);
@@ -130,12 +132,107 @@ TEST_F(TrainerFlight, IlsFinalAtLosAngelesFlownDownTheNeedlesOntoTheRunway)
         const char* name;
         float x, z;
     } wheels[3] = {{"nose", 0, pln.ngearZ}, {"left main", -pln.mgearX, pln.mgearZ}, {"right main", pln.mgearX, pln.mgearZ}};
-    for (const wheel& w : wheels) {
-        SCOPED_TRACE(w.name);
-        float x, z;
-        contact_world_xz(w.x, w.z, &x, &z);
-        EXPECT_LT(std::fabs(rwy.along(x, z)), apt_len[a][k] / 2.0f);
-        EXPECT_LT(std::fabs(rwy.across(x, z)), apt_width[a][k] / 2.0f);
+    auto on_the_runway = [&](const char* when) {
+        for (const wheel& w : wheels) {
+            SCOPED_TRACE(std::string(when) + ", " + w.name);
+            float x, z;
+            contact_world_xz(w.x, w.z, &x, &z);
+            EXPECT_LT(std::fabs(rwy.along(x, z)), apt_len[a][k] / 2.0f);
+            EXPECT_LT(std::fabs(rwy.across(x, z)), apt_width[a][k] / 2.0f);
+        }
+    };
+    on_the_runway("touch-down");
+
+    // The touch-down switches the autopilot off: nothing steers the roll-out
+    // away from the runway's heading or off its side.
+    fly(msc.prd);
+    EXPECT_EQ(ott.HDSLCT + ott.NAV[0] + ott.NAV[1] + ott.ALHOLD + ott.VVHOLD + ott.GS2 + ott.ASHOLD, 0);
+    float course = flt.psi, widest = 0;
+    for (int s = 1; s <= 10; ++s) {
+        fly(1);
+        widest = std::max(widest, std::fabs(fltwrap(flt.psi - course, -180, 180)));
+        on_the_runway(("rolling out, " + std::to_string(s) + " s").c_str());
+    }
+    EXPECT_LT(widest, 15);   // gusts turn it a few degrees
+    EXPECT_EQ(ott.HDSLCT + ott.NAV[0] + ott.NAV[1] + ott.ALHOLD + ott.VVHOLD + ott.GS2 + ott.ASHOLD, 0);
+}
+
+namespace {
+// The nearest VOR that receiver w locks on, tuned; -1 when none is in range.
+int tune_nearest_vor(int w)
+{
+    int best = -1;
+    float nearest = 9.9e9f;
+    for (int n = 0; n <= env.navmax; ++n) {
+        if (nav_type[n] != 3) continue;
+        float d = pythag(X_with_latlon(nav_lat[n], nav_lon[n]) - (float)flt.X, Z_with_lat(nav_lat[n]) - (float)flt.Z);
+        if (d < nearest) {
+            nearest = d;
+            best = n;
+        }
+    }
+    if (best < 0) return -1;
+    nav.nf[w] = nav_f12[best];
+    setnav(w);
+    return nav.goodnav[w] && nav.ilsgs[w] == 9 ? best : -1;
+}
+} // namespace
+
+// "ILS Final" at Los Angeles with one receiver on the runway's ILS and the
+// other on a VOR: the glide-slope mode flies the slope of the receiver the
+// lateral mode follows, and holds its height while that receiver is on the
+// VOR, which has no glide slope to fly.
+TEST_F(TrainerFlight, GlideSlopeModeFollowsTheReceiverTheLateralModeFollows)
+{
+    const struct {
+        int ils, lateral;   // the receiver on the ILS, the one the lateral mode follows
+        bool descends;
+    } cases[] = {
+        {0, 0, true},    // NAV 1 on the ILS, NAV 2 on a VOR: down NAV 1's slope
+        {1, 1, true},    // and the other way round
+        {1, 0, false},   // following NAV 1 on the VOR: no slope, the height held
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE("ILS on NAV " + std::to_string(c.ils + 1) + ", following NAV " + std::to_string(c.lateral + 1));
+        SetUp();
+        int k = 0;
+        int a = start_at_bundled_runway("KLAX", 25, 'L', 9, &k);
+        ASSERT_GE(a, 0);
+        int loc = localizer_of(a, k, 1);
+        ASSERT_GE(loc, 0);
+        nav.nf[c.ils] = nav_f12[loc];
+        setnav(c.ils);
+        ASSERT_EQ(nav.ilsgs[c.ils], 3);
+        ASSERT_GE(tune_nearest_vor(1 - c.ils), 0);
+
+        for (int e = 0; e < 4; ++e) flt.throrqst[e] = flt.thro[e] = 0.4f;
+        ott.NAV[c.lateral] = 1;
+        ott.GS2 = 1;
+        ott.ASHOLD = 1;
+        ott.as_hold = 1.4f * msc.est_Vs * con.msctokts;
+        float h10 = 0, lowest_pitch = 0, fastest_descent = 0, worst_path = 0;
+        for (float t = 0; t < 60; t += msc.prd) {
+            fly(msc.prd);
+            if (t < 10) {   // the pitch channel takes up the trim
+                h10 = (float)flt.Y;
+                continue;
+            }
+            lowest_pitch = std::min(lowest_pitch, flt.the);
+            fastest_descent = std::min(fastest_descent, (float)flt.vY);
+            worst_path = std::max(worst_path, std::fabs(nav.vdef[c.ils]));
+        }
+        // No dive in any case: a 3-degree path at this speed sinks at about
+        // 400 ft/min.
+        EXPECT_GT(lowest_pitch, -5);
+        EXPECT_GT(fastest_descent * con.msctofpm, -800);
+        float sunk = (h10 - (float)flt.Y) * con.mtrstoft;
+        if (c.descends) {
+            EXPECT_LT(worst_path, 1);
+            EXPECT_NEAR(sunk, 400 * 50 / 60.0f, 60);
+        } else {
+            EXPECT_NEAR(sunk, 0, 50);
+            EXPECT_NEAR(flt.vY * con.msctofpm, 0, 100);
+        }
     }
 }
 

@@ -135,14 +135,30 @@ TEST_F(CommandsTest, ThrustReversers)
     EXPECT_EQ(flt.revving_thrust[2], 0);
 }
 
-TEST_F(CommandsTest, AutopilotKeyLeavesHeadingSelectAlone)
+TEST_F(CommandsTest, AutopilotKeySwitchesEveryModeOff)
 {
     osrad = 12;
     ott.NAV[1] = ott.ALHOLD = ott.VVHOLD = ott.GS2 = ott.ASHOLD = 1;
     keys("!");
-    EXPECT_EQ(ott.HDSLCT, 1);
-    EXPECT_EQ(ott.NAV[0] + ott.NAV[1] + ott.ALHOLD + ott.VVHOLD + ott.GS2 + ott.ASHOLD, 0);
+    EXPECT_EQ(ott.HDSLCT + ott.NAV[0] + ott.NAV[1] + ott.ALHOLD + ott.VVHOLD + ott.GS2 + ott.ASHOLD, 0);
     EXPECT_EQ(requests, (std::vector<request>{{'c', 506, 90}}));
+
+    // On the real panel, whatever was on and whether or not the mouse is
+    // held down over the window, which keeps the button's click from counting.
+    clicks_reach_panel = 1;
+    int* modes[] = {&ott.HDSLCT, &ott.NAV[0], &ott.NAV[1], &ott.ALHOLD, &ott.VVHOLD, &ott.GS2, &ott.ASHOLD};
+    for (int held : {0, 1}) {
+        for (int* on : modes) {
+            ott = ottostruct{};
+            *on = 1;
+            ott.HDSLCT = 1;
+            mnw.delay_dragging = held;
+            mnw.mouse_clicked = 0;
+            keys("!");
+            for (int* m : modes) EXPECT_EQ(*m, 0) << "mouse held " << held;
+        }
+    }
+    mnw.delay_dragging = 0;
 
     // The caution tone only with spoken warnings fitted and switched on.
     requests.clear();
@@ -155,8 +171,8 @@ TEST_F(CommandsTest, AutopilotKeyLeavesHeadingSelectAlone)
 }
 
 // Each autopilot key, pressed on the real panel from every mode off, leaves
-// engaged the mode that the instructions promise for it, and that mode alone,
-// on both radio stacks.
+// engaged the mode that the instructions promise for it, and that mode alone
+// (the autopilot-off key none), on both radio stacks.
 TEST_F(CommandsTest, AutopilotKeysEngageTheModeTheInstructionsName)
 {
     clicks_reach_panel = 1;
@@ -165,7 +181,7 @@ TEST_F(CommandsTest, AutopilotKeysEngageTheModeTheInstructionsName)
         int* mode;
         const char* named;   // as the instructions file names it
     } table[] = {
-        {'!', &ott.HDSLCT, "heading select"}, {'$', &ott.NAV[0], "NAV 1"},         {'%', &ott.NAV[1], "NAV 2"},
+        {'!', nullptr, "autopilot off"},     {'$', &ott.NAV[0], "NAV 1"},         {'%', &ott.NAV[1], "NAV 2"},
         {'^', &ott.ALHOLD, "altitude hold"},  {'&', &ott.VVHOLD, "vertical-speed hold"}, {'*', &ott.ASHOLD, "airspeed hold"},
     };
     int* modes[] = {&ott.HDSLCT, &ott.NAV[0], &ott.NAV[1], &ott.ALHOLD, &ott.VVHOLD, &ott.GS2, &ott.ASHOLD};
