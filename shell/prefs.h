@@ -10,6 +10,9 @@ extern int ogl_trees;
 // version is fatal when `alert` is set); so does a damaged or short file,
 // after a notice.
 int grab_prefs(const char* path, int ftype, int alert);
+// The i-th numeric line whose range the reader checks (lines counted from
+// the first after the header): 1 with its line and range, 0 past the last.
+int situation_line_range(int i, int* line, double* lo, double* hi);
 // Writes the file; 1 when it is in place.
 int dump_prefs(const char* path, int ftype);
 // First-run defaults: asks for an aircraft and starts at the home airport.
