@@ -45,7 +45,7 @@ extern "C" long __wrap__Z13plat_clock_msv()
 }
 
 namespace {
-const int SHARDS = 8;
+const int SHARDS = 16;
 
 // An alert while loading is the loader's refusal: it would end the program,
 // so the test takes it as thrown.
