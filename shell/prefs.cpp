@@ -315,11 +315,17 @@ int in_ranges(const prefs_image& p)
         double v = r.kind == FLT ? *(const float*)at : r.kind == DBL ? *(const double*)at : *(const int*)at;
         if (!(v >= r.lo && v <= r.hi)) return 0;
     }
-    // The start's equivalent airspeed (the speed at sea level of the same
-    // dynamic pressure, in a plain exponential atmosphere): beyond it the
-    // aerodynamic moments swing the aircraft without bound within a second.
-    double eas = p.v * std::sqrt(std::exp(-std::fmax(p.Y, 0.0) / 9000));
-    return eas <= MAX_EAS;
+    return 1;
+}
+
+// The fastest start at height y: an equivalent airspeed (the speed at sea
+// level of the same dynamic pressure, in a plain exponential atmosphere) of
+// MAX_EAS. Faster, the aerodynamic moments swing the aircraft without bound
+// within a second; the file keeps what was saved, the start is limited.
+float flyable_start_speed(float v, double y)
+{
+    double sigma = std::exp(-std::fmax(y, 0.0) / 9000);
+    return (float)std::fmin((double)v, MAX_EAS / std::sqrt(sigma));
 }
 
 // An index from the file, kept only when it points at something.
@@ -408,7 +414,7 @@ void apply(const prefs_image& p)
     set.cus_Z = (float)p.Z;
     set.cus_psi = p.psi;
     set.cus_Y = (float)p.Y;
-    set.cus_v = p.v;
+    set.cus_v = flyable_start_speed(p.v, p.Y);
     if (set.eq_avi) {
         nav.nf[0] = nav.nf[1] = 11170;
         nav.cf[0] = nav.cf[1] = 12100;
