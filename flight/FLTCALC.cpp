@@ -281,14 +281,16 @@ float phi_dot_now(float* phi, int en)
     return en == 18 ? deck_motion(phi, 2.0f, 1.0f) : deck_motion(phi, 1.0f, 0.3f);
 }
 
+// The zone's hour is added in float: an aircraft thrown off the world has a
+// longitude whose zone is the largest int.
 float zulu_with_locl(float locl, float lon)
 {
-    return fltwrap(locl - (round(lon / 15) + 1) * 3600.0f, 0, DAY);
+    return fltwrap(locl - ((float)round(lon / 15) + 1) * 3600.0f, 0, DAY);
 }
 
 float locl_with_zulu(float zulu, float lon)
 {
-    return fltwrap(zulu + (round(lon / 15) + 1) * 3600.0f, 0, DAY);
+    return fltwrap(zulu + ((float)round(lon / 15) + 1) * 3600.0f, 0, DAY);
 }
 
 namespace {

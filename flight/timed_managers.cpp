@@ -136,7 +136,7 @@ void stall_warning()
         }
     }
     if (!pln.ff_hydraulic && !pln.ff_stickshaker && full != old_full) {
-        if (full) JOY_force(21, (int)(flt.Qratio * 500), 5, 0);
+        if (full) JOY_force(21, flt_to_int(flt.Qratio * 500), 5, 0);
         else JOY_force(23, 0, 0, 0);
     }
     old_warn = warn;
@@ -293,7 +293,7 @@ void new_wind_target()
     float s_alt = fltlim(interp(0, 1, 3000, 2, h), 1, 10);
     float d_alt = fltlim(interp(0, 1, 1500, 0.5f, h), 0, 1);
     float speed = (atm.wndspd * s_alt + fltrand(-1, 1) * atm.shrspd) * con.ktstomsc;
-    int dir = intwrap((int)(atm.wnddir - env.mvar + fltrand(-1, 1) * atm.shrdir * d_alt), 0, 359);
+    int dir = intwrap(flt_to_int(atm.wnddir - env.mvar + fltrand(-1, 1) * atm.shrdir * d_alt), 0, 359);
     dir = (int)wrap360((float)dir);
     int ci = intlim(env.i_aircraft, 0, GRID_I - 1), cj = intlim(env.j_aircraft, 0, GRID_J - 1);
     float basic[3] = {-speed * sin_deg(dir), atm.therm_on_poly[ci][cj] ? atm.trml_vvi * con.fpmtomsc : 0,
@@ -504,7 +504,7 @@ void real_weather()
         rwk_vis = atm.vis_rep;
         rwk_rain = atm.rain_tstm;
     }
-    int la = (int)std::floor(flt.lat), lo = (int)std::floor(flt.lon);
+    int la = flt_to_int(std::floor(flt.lat)), lo = flt_to_int(std::floor(flt.lon));
     if (++rwk_secs >= 60 || la != last_lat || lo != last_lon) {
         rwk_secs = 0;
         last_lat = la;
@@ -596,11 +596,11 @@ float engine_speed_ratio(int e)
 void stick_forces()
 {
     float k = pln.is_heli ? (pln.ff_hydraulic ? 0 : 0.25f * sqr(engine_speed_ratio(0))) : 0.75f * flt.Qratio;
-    JOY_force(19, 0, 0, (int)(100 * k));
+    JOY_force(19, 0, 0, flt_to_int(100 * k));
     if (pln.numen < 1 || pln.entype == 4 || pln.entype == 5) return;
     float w = pln.is_heli || pln.numen == 1 ? flt.tac[0] : (flt.tac[0] + flt.tac[1]) / 2;
-    int m = pln.omegamax > 0 ? (int)(20 * w / pln.omegamax) : 0;
-    int f = (int)(w / con.pim2);
+    int m = pln.omegamax > 0 ? flt_to_int(20 * w / pln.omegamax) : 0;
+    int f = flt_to_int(w / con.pim2);
     if (pln.is_heli) m = pln.ff_hydraulic ? 0 : m;
     else m = m / 2 + 10;
     JOY_force(20, m, f, 0);

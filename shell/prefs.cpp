@@ -14,6 +14,7 @@
 #include "records/world_state.h"
 
 #include <cmath>
+#include <cstddef>
 #include <cstdio>
 #include <cstring>
 
@@ -275,18 +276,39 @@ int wrapped_direction(float deg)
 // the simulator itself keeps (the weather limits of the timed managers, the
 // radios' bands). A value outside, or not a number, marks the file damaged:
 // limited, it would fly another situation than the one saved.
-struct float_range {
-    float* v;
-    float lo, hi;
+enum { FLT, DBL, INT };
+struct line_range {
+    int line, kind;
+    size_t at;   // place of the value in the image
+    double lo, hi;
 };
 
-struct int_range {
-    int* v;
-    int lo, hi;
-};
-
+#define IMG(kind, f) kind, offsetof(prefs_image, f)
+const float FT = 0.3048f, DEG = 360;
 // The start position: within reach of its region's corner, below space.
 const double REACH = 1e6, LOWEST = -1000, HIGHEST = 1e5;
+const double MAX_EAS = 300;   // m/s
+const line_range line_ranges[] = {
+    {5, IMG(FLT, locl_time), 0, 86400}, {6, IMG(FLT, temp_SL), -150, 150}, {7, IMG(FLT, ins_baro), 25, 35},
+    {8, IMG(FLT, atm_baro), 25, 35}, {9, IMG(FLT, rain_tstm), 1, 5}, {10, IMG(FLT, wind_tbl), 1, 5},
+    {11, IMG(FLT, burst_prob), 1, 5}, {12, IMG(INT, cld_type), 0, 1}, {13, IMG(FLT, topsMSL), -1000, 99999 * FT},
+    {14, IMG(FLT, baseMSL), -1000, 98999 * FT}, {15, IMG(FLT, vis_rep), 0, 37040},
+    // The wind as the weather window's turbulence leaves it, a second
+    // before the timed managers limit it again.
+    {16, IMG(FLT, wnddir), -DEG, 2 * DEG}, {17, IMG(FLT, wndspd), 0, 99}, {18, IMG(FLT, shrdir), 0, 180},
+    {19, IMG(FLT, shrspd), 0, 99}, {20, IMG(FLT, tbl), 0, 15}, {21, IMG(FLT, wave_amp), 0, 1000},
+    {22, IMG(FLT, wave_length), 0.1f, 1000}, {23, IMG(FLT, wave_speed), 0, 1000}, {25, IMG(INT, meteorite_code), 0, 4},
+    {26, IMG(FLT, rway_fric_rat), 0.399f, 1.001f}, {95, IMG(FLT, damp), 0, 1}, {96, IMG(FLT, joy_rat_ptch), 0, 1},
+    {97, IMG(FLT, joy_rat_hdng), 0, 1}, {98, IMG(FLT, joy_rat_roll), 0, 1}, {103, IMG(FLT, NZptch), 0, 1},
+    {104, IMG(FLT, NZroll), 0, 1}, {127, IMG(INT, nf[0]), 10800, 11799}, {128, IMG(INT, nf[1]), 10800, 11799},
+    {129, IMG(INT, cf[0]), 11800, 13699}, {130, IMG(INT, cf[1]), 11800, 13699}, {131, IMG(FLT, obs[0]), 0, DEG},
+    {132, IMG(FLT, obs[1]), 0, DEG}, {133, IMG(INT, adff), 0, 999}, {135, IMG(INT, gps_index_mode), 1, 3},
+    {140, IMG(INT, gps_id[0]), 0, 36}, {141, IMG(INT, gps_id[1]), 0, 36}, {142, IMG(INT, gps_id[2]), 0, 36},
+    {143, IMG(INT, gps_id[3]), 0, 36}, {144, IMG(FLT, prd), -1e6f, 1e6f}, {146, IMG(FLT, total_fail_entry), 0, 9},
+    {149, IMG(DBL, X), -REACH, REACH}, {150, IMG(DBL, Z), -REACH, REACH}, {151, IMG(FLT, psi), -DEG, 2 * DEG},
+    {152, IMG(DBL, Y), LOWEST, HIGHEST}, {153, IMG(FLT, v), 0, 1000},
+};
+#undef IMG
 
 int position_in_reach(double X, double Z, double Y)
 {
@@ -314,42 +336,31 @@ void position_at_airport(prefs_image& p)
 // writer makes is always one the reader takes. 1 when all were inside.
 int fit_ranges(prefs_image& p, int limit)
 {
-    const float ft = 0.3048f, deg = 360;
-    const float_range floats[] = {
-        {&p.locl_time, 0, 86400}, {&p.temp_SL, -150, 150}, {&p.ins_baro, 25, 35}, {&p.atm_baro, 25, 35},
-        {&p.rain_tstm, 1, 5}, {&p.wind_tbl, 1, 5}, {&p.burst_prob, 1, 5},
-        {&p.topsMSL, -1000, 99999 * ft}, {&p.baseMSL, -1000, 98999 * ft}, {&p.vis_rep, 0, 37040},
-        // The wind as the weather window's turbulence leaves it, a second
-        // before the timed managers limit it again.
-        {&p.wnddir, -deg, 2 * deg}, {&p.wndspd, 0, 99}, {&p.shrdir, 0, 180}, {&p.shrspd, 0, 99}, {&p.tbl, 0, 15},
-        {&p.wave_amp, 0, 1000}, {&p.wave_length, 0.1f, 1000}, {&p.wave_speed, 0, 1000},
-        {&p.rway_fric_rat, 0.399f, 1.001f},
-        {&p.damp, 0, 1}, {&p.joy_rat_ptch, 0, 1}, {&p.joy_rat_hdng, 0, 1}, {&p.joy_rat_roll, 0, 1},
-        {&p.NZptch, 0, 1}, {&p.NZroll, 0, 1}, {&p.obs[0], 0, deg}, {&p.obs[1], 0, deg},
-        {&p.prd, -1e6f, 1e6f}, {&p.total_fail_entry, 0, 9},
-        {&p.psi, -deg, 2 * deg}, {&p.v, 0, 1000},
-    };
-    const int_range ints[] = {
-        {&p.cld_type, 0, 1}, {&p.meteorite_code, 0, 4}, {&p.nf[0], 10800, 11799}, {&p.nf[1], 10800, 11799},
-        {&p.cf[0], 11800, 13699}, {&p.cf[1], 11800, 13699}, {&p.adff, 0, 999}, {&p.gps_index_mode, 1, 3},
-        {&p.gps_id[0], 0, 36}, {&p.gps_id[1], 0, 36}, {&p.gps_id[2], 0, 36}, {&p.gps_id[3], 0, 36},
-    };
-    int inside = 1;
-    for (const auto& r : floats) {
-        if (*r.v >= r.lo && *r.v <= r.hi) continue;
+    int inside = 1, placed = 1;
+    for (const line_range& r : line_ranges) {
+        char* at = (char*)&p + r.at;
+        double v = r.kind == FLT ? *(float*)at : r.kind == DBL ? *(double*)at : *(int*)at;
+        if (v >= r.lo && v <= r.hi) continue;
         inside = 0;
-        if (limit) *r.v = *r.v > r.hi ? r.hi : r.lo;
+        // The position is put right as a whole, below.
+        if (r.kind == DBL) placed = 0;
+        if (!limit || r.kind == DBL) continue;
+        double fit = v > r.hi ? r.hi : r.lo;
+        if (r.kind == FLT) *(float*)at = (float)fit;
+        else *(int*)at = (int)fit;
     }
-    for (const auto& r : ints) {
-        if (*r.v >= r.lo && *r.v <= r.hi) continue;
-        inside = 0;
-        if (limit) *r.v = intlim(*r.v, r.lo, r.hi);
-    }
-    if (!position_in_reach(p.X, p.Z, p.Y)) {
-        inside = 0;
-        if (limit) position_at_airport(p);
-    }
+    if (limit && !placed) position_at_airport(p);
     return inside;
+}
+
+// The fastest start at height y: an equivalent airspeed (the speed at sea
+// level of the same dynamic pressure, in a plain exponential atmosphere) of
+// MAX_EAS. Faster, the aerodynamic moments swing the aircraft without bound
+// within a second; the file keeps what was saved, the start is limited.
+float flyable_start_speed(float v, double y)
+{
+    double sigma = std::exp(-std::fmax(y, 0.0) / 9000);
+    return (float)std::fmin((double)v, MAX_EAS / std::sqrt(sigma));
 }
 
 // An index from the file, kept only when it points at something.
@@ -438,7 +449,7 @@ void apply(const prefs_image& p)
     set.cus_Z = (float)p.Z;
     set.cus_psi = p.psi;
     set.cus_Y = (float)p.Y;
-    set.cus_v = p.v;
+    set.cus_v = flyable_start_speed(p.v, p.Y);
     if (set.eq_avi) {
         nav.nf[0] = nav.nf[1] = 11170;
         nav.cf[0] = nav.cf[1] = 12100;
@@ -529,6 +540,15 @@ int start_prefs(const char* path)
                      "and I could not keep it under another name:", path,
                      "The first-run settings will take its place when you quit.", ALERT_NOTICE);
     return 0;
+}
+
+int situation_line_range(int i, int* line, double* lo, double* hi)
+{
+    if (i < 0 || i >= (int)(sizeof line_ranges / sizeof line_ranges[0])) return 0;
+    *line = line_ranges[i].line;
+    *lo = line_ranges[i].lo;
+    *hi = line_ranges[i].hi;
+    return 1;
 }
 
 int dump_prefs(const char* path, int ftype)

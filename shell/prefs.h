@@ -14,6 +14,9 @@ int grab_prefs(const char* path, int ftype, int alert);
 // be read is kept beside under another name, with a notice, so the quit
 // does not write over it unseen.
 int start_prefs(const char* path);
+// The i-th numeric line whose range the reader checks (lines counted from
+// the first after the header): 1 with its line and range, 0 past the last.
+int situation_line_range(int i, int* line, double* lo, double* hi);
 // Writes the file, every number within what the reader takes; 1 when it is
 // in place.
 int dump_prefs(const char* path, int ftype);

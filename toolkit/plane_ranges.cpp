@@ -10,34 +10,33 @@
 #include <cstdio>
 
 namespace {
-struct FieldRange {
-    const char* name;
-    const float* first;
-    int count;
-    int row, plane;   // floats per row and per plane of a 2-D or 3-D array, else 0
-    float lo, hi;
-    // Above 0: the value is 0 (not given) or at least this much; a speed of
-    // 1e-44 knots would divide the flight by almost zero.
-    float zero_or_from;
-};
+using FieldRange = plane_field_range;
+using IntRange = plane_count_range;
 
 #define FLOATS(x) (int)(sizeof(x) / sizeof(float))
 #define FIELD(f, lo, hi) {#f, (const float*)&pln.f, FLOATS(pln.f), 0, 0, lo, hi, 0}
 #define GRID(f, lo, hi) {#f, &pln.f[0][0], FLOATS(pln.f), FLOATS(pln.f[0]), 0, lo, hi, 0}
 #define BODY(f, lo, hi) {#f, &pln.f[0][0][0], FLOATS(pln.f), FLOATS(pln.f[0][0]), FLOATS(pln.f[0]), lo, hi, 0}
 #define SPEED(f) {#f, &pln.f, 1, 0, 0, 0, 5000, 1}
+// Every speed is taken in proportion to Vne: below 10 kt the overspeed
+// moments alone throw the aircraft off the world.
+#define VNE(f) {#f, &pln.f, 1, 0, 0, 0, 5000, 10}
 // A divisor of the flight: 0 (not given) or a size a real aircraft can have.
 #define DIVISOR(f, lo, from, hi) {#f, (const float*)&pln.f, FLOATS(pln.f), 0, 0, lo, hi, from}
 
 const float LEN = 10000;   // ft: positions and sizes
+const float CHORD = 200;   // ft: a chord, a wing panel's span; beyond, the panel's forces overflow the flight
 const float ANG = 360;     // deg
 const float DEF = 180;     // deg: control travels and cants
 const float BIG = 1e7f;    // lb, ft lb, gains: far beyond any aircraft
 
-const FieldRange* ranges(int* n)
+} // namespace
+
+// zero_or_from: a speed of 1e-44 knots would divide the flight by almost zero.
+const plane_field_range* plane_field_ranges(int* n)
 {
     static const FieldRange table[] = {
-        SPEED(Vso), SPEED(Vs), SPEED(Vfe), SPEED(Vno), SPEED(Vne), FIELD(Mmo, 0, 10),
+        SPEED(Vso), SPEED(Vs), SPEED(Vfe), SPEED(Vno), VNE(Vne), FIELD(Mmo, 0, 10),
         FIELD(peX, -LEN, LEN), FIELD(peY, -LEN, LEN), FIELD(peZ, -LEN, LEN),
         // The engine turns the propeller through the gear ratio: a turbine
         // helicopter's is near 100, a direct drive's 1.
@@ -48,8 +47,8 @@ const FieldRange* ranges(int* n)
         FIELD(trotor_rat, 0, 100), FIELD(numblades, 0, 20), FIELD(minpitch, -ANG, ANG), FIELD(maxpitch, -ANG, ANG),
         FIELD(sidecant, -ANG, ANG), FIELD(vertcant, -ANG, ANG), FIELD(des_adv, -BIG, BIG), FIELD(des_rpm, -BIG, BIG),
         FIELD(des_vel, -BIG, BIG),
-        FIELD(Xarm, -LEN, LEN), FIELD(Yarm, -LEN, LEN), FIELD(Zarm, -LEN, LEN), DIVISOR(Croot, -LEN, 0.01f, LEN),
-        DIVISOR(Ctip, -LEN, 0.01f, LEN), DIVISOR(semilen, -LEN, 0.01f, LEN), FIELD(sweep1, -ANG, ANG), FIELD(sweep2, -ANG, ANG),
+        FIELD(Xarm, -LEN, LEN), FIELD(Yarm, -LEN, LEN), FIELD(Zarm, -LEN, LEN), DIVISOR(Croot, -CHORD, 0.01f, CHORD),
+        DIVISOR(Ctip, -CHORD, 0.01f, CHORD), DIVISOR(semilen, -CHORD, 0.01f, CHORD), FIELD(sweep1, -ANG, ANG), FIELD(sweep2, -ANG, ANG),
         FIELD(dihed, -ANG, ANG), GRID(anginc, -ANG, ANG),
         FIELD(slat_inc, -DEF, DEF), FIELD(hstbtrimmax, -DEF, DEF),
         FIELD(ailn_crat, 0, 1), FIELD(ailn_up, -DEF, DEF), FIELD(ailn_dn, -DEF, DEF),
@@ -85,17 +84,11 @@ const FieldRange* ranges(int* n)
 #undef GRID
 #undef BODY
 #undef SPEED
+#undef VNE
 #undef DIVISOR
 
 // Counts and kinds: loop bounds and indexes of the flight and of the drawing.
-struct IntRange {
-    const char* name;
-    const int* first;
-    int count;
-    int lo, hi;
-};
-
-const IntRange* int_ranges(int* n)
+const plane_count_range* plane_count_ranges(int* n)
 {
     static const IntRange table[] = {
         {"is_heli", &pln.is_heli, 1, 0, 1},
@@ -104,6 +97,47 @@ const IntRange* int_ranges(int* n)
     };
     *n = (int)(sizeof table / sizeof table[0]);
     return table;
+}
+
+namespace {
+// Limits of the propeller engines that hang on more than one field. The
+// propeller's speed and torque are integrated frame by frame: a propeller
+// much slower or faster than any real one, or a power far beyond the mass it
+// pulls, makes them swing without bound within a second.
+const float PROP_RPM_LO = 300, PROP_RPM_HI = 30000;   // propeller of an aeroplane
+const float ROTOR_RADIUS_HI = 60, PROP_RADIUS_LO = 1;  // ft
+const float BLADE_CHORD_HI = 10;                       // ft
+const float HP_PER_LB = 0.5f;                          // all engines' power per pound of empty mass
+
+const char* engine_fault()
+{
+    static char why[400];
+    if (pln.entype < 1 || pln.entype > 3 || pln.numen < 1) return nullptr;
+    // An empty mass of zero has a refusal of its own.
+    if (pln.m_empty > 0 && pln.numen * pln.pmax > HP_PER_LB * pln.m_empty) {
+        snprintf(why, sizeof why, "Its power of %g hp per engine is more than %g hp per pound of its empty mass.",
+                 (double)pln.pmax, (double)HP_PER_LB);
+        return why;
+    }
+    float rpm = pln.gearrat > 0 ? pln.omegamax / pln.gearrat : 0;
+    if (!pln.is_heli && rpm != 0 && (rpm < PROP_RPM_LO || rpm > PROP_RPM_HI)) {
+        snprintf(why, sizeof why, "Its propeller turns at %g rpm at full power, outside %g to %g.", (double)rpm,
+                 (double)PROP_RPM_LO, (double)PROP_RPM_HI);
+        return why;
+    }
+    for (int p = 0; p < pln.numen && p < 4; ++p) {
+        float r = pln.semilen[p];
+        if (r != 0 && (r < PROP_RADIUS_LO || r > ROTOR_RADIUS_HI)) {
+            snprintf(why, sizeof why, "Its propeller %d has a radius of %g ft, outside %g to %g.", p + 1, (double)r,
+                     (double)PROP_RADIUS_LO, (double)ROTOR_RADIUS_HI);
+            return why;
+        }
+        if (std::fabs(pln.Croot[p]) > BLADE_CHORD_HI || std::fabs(pln.Ctip[p]) > BLADE_CHORD_HI) {
+            snprintf(why, sizeof why, "Its propeller %d has a blade chord beyond %g ft.", p + 1, (double)BLADE_CHORD_HI);
+            return why;
+        }
+    }
+    return nullptr;
 }
 
 int in_range(const FieldRange& r, float v)
@@ -117,7 +151,7 @@ const char* plane_range_fault()
 {
     static char why[400];
     int n;
-    const FieldRange* table = ranges(&n);
+    const FieldRange* table = plane_field_ranges(&n);
     for (int i = 0; i < n; ++i) {
         const FieldRange& r = table[i];
         for (int k = 0; k < r.count; ++k) {
@@ -142,6 +176,7 @@ const char* plane_range_fault()
         }
     }
     if (pln.numen < 0 || pln.numen > 4) return "It has a number of engines other than 0 to 4.";
+    if (const char* why = engine_fault()) return why;
     // Propellers, wings, stabilisers and pylons are cut into elements; a part
     // it does not have may keep none.
     for (int p = 0; p < 18; ++p) {
@@ -151,7 +186,7 @@ const char* plane_range_fault()
             return why;
         }
     }
-    const IntRange* counts = int_ranges(&n);
+    const IntRange* counts = plane_count_ranges(&n);
     for (int i = 0; i < n; ++i) {
         const IntRange& r = counts[i];
         for (int k = 0; k < r.count; ++k) {

@@ -34,7 +34,7 @@ TEST_F(FieldRanges, SingleFieldsThatWouldFlyAsNaNAreRefused)
         {"numblades +inf", [=] { pln.numblades[0] = inf; }, "Its numblades\\[0\\] of inf lies outside 0 to 20\\."},
         {"anginc NaN", [=] { pln.anginc[10][1] = nan; }, "Its anginc\\[10\\]\\[1\\] of nan lies outside"},
         {"Xarm -inf", [=] { pln.Xarm[4] = -inf; }, "Its Xarm\\[4\\] of -inf lies outside"},
-        {"Vne NaN", [=] { pln.Vne = nan; }, "Its Vne of nan is neither 0 nor between 1 and 5000\\."},
+        {"Vne NaN", [=] { pln.Vne = nan; }, "Its Vne of nan is neither 0 nor between 10 and 5000\\."},
         {"Vne 1.3e-44", [] { pln.Vne = 1.3e-44f; }, "Its Vne of 1\\.2.*e-44 is neither 0 nor"},
         {"engine figure 1e30", [] { pln.pmax = 1e30f; }, "Its pmax of 1e\\+30 lies outside"},
         {"body point", [] { pln.body_Z[18][3][5] = 1e9f; }, "Its body_Z\\[18\\]\\[3\\]\\[5\\] of 1e\\+09"},
@@ -43,6 +43,15 @@ TEST_F(FieldRanges, SingleFieldsThatWouldFlyAsNaNAreRefused)
         {"chord 1e-30", [] { pln.Croot[4] = 1e-30f; }, "Its Croot\\[4\\] of 1e-30 is neither 0 nor"},
         {"empty mass 1e-30", [] { pln.m_empty = 1e-30f; }, "Its m_empty of 1e-30 is neither 0 nor"},
         {"engine kind 9", [] { pln.entype = 9; }, "Its entype of 9 lies outside 0 to 5\\."},
+        // Accepted by each field alone, yet the flight swings without bound within a second.
+        {"Vne 1 kt", [] { pln.Vne = 1; }, "Its Vne of 1 is neither 0 nor between 10 and 5000\\."},
+        {"chord 10000 ft", [] { pln.Croot[4] = 10000; }, "Its Croot\\[4\\] of 10000 is neither 0 nor between 0\\.01 and 200\\."},
+        {"power 100000 hp", [] { pln.pmax = 100000; },
+         "Its power of 100000 hp per engine is more than 0\\.5 hp per pound of its empty mass\\."},
+        {"gear ratio 100", [] { pln.gearrat = 100; }, "Its propeller turns at 27 rpm at full power, outside 300 to 30000\\."},
+        {"engine 100000 rpm", [] { pln.omegamax = 100000; }, "Its propeller turns at 100000 rpm"},
+        {"propeller radius 100 ft", [] { pln.semilen[0] = 100; }, "Its propeller 1 has a radius of 100 ft, outside 1 to 60\\."},
+        {"blade chord 20 ft", [] { pln.Ctip[0] = 20; }, "Its propeller 1 has a blade chord beyond 10 ft\\."},
     };
     for (const auto& c : cases) {
         trainer();

@@ -196,13 +196,17 @@ TEST_F(FinishPlane, RoundFuselageAreasAndCentroid)
 TEST_F(FinishPlane, EnginesHeavierThanTheAirframeLeaveOnlyTheEngines)
 {
     trainer();
-    pln.m_empty = 100;   // less than the 280 lb of a 160 hp engine
+    // A jet: a piston engine's power could not outweigh the airframe and load.
+    pln.entype = 4;
+    pln.tmax = 1000;
+    pln.fusewash = 0;
+    pln.m_empty = 100;   // less than the 180 lb of a 1000 lb jet
     load();
     float X = 0, Y = 0.4f * 0.3048f, Z = (-2.6f - 37.0f / 12) * 0.3048f;
-    EXPECT_NEAR(pln.Jxx_unitmass, 2.8f * (Z * Z + Y * Y), 1e-4);
-    EXPECT_NEAR(pln.Jyy_unitmass, 2.8f * (Z * Z + X * X), 1e-4);
-    EXPECT_NEAR(pln.Jzz_unitmass, 2.8f * (X * X + Y * Y), 1e-4);
-    EXPECT_TRUE(log_has("Engine number 1, however, weighs 127 kg, and is at:"));
+    EXPECT_NEAR(pln.Jxx_unitmass, 1.8f * (Z * Z + Y * Y), 1e-4);
+    EXPECT_NEAR(pln.Jyy_unitmass, 1.8f * (Z * Z + X * X), 1e-4);
+    EXPECT_NEAR(pln.Jzz_unitmass, 1.8f * (X * X + Y * Y), 1e-4);
+    EXPECT_TRUE(log_has("Engine number 1, however, weighs 82 kg, and is at:"));
     EXPECT_TRUE(log_has("   long arm=  -1.7 meters."));
     EXPECT_TRUE(log_has("Final radii of gyration are then as follows:"));
 }
