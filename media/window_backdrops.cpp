@@ -367,8 +367,10 @@ picture set_rendering()
     choice_field(p, 434, 457, 30, 12);
     caption(p, 290, 412, "Screen resolution:");
     choice_field(p, 434, 412, 30, 12);
-    group(p, 15, 315, 570, 60, "OpenGL driver");
-    group(p, 15, 140, 570, 135, "Advice");
+    // The driver's strings wrap 440 wide from x 150; the extensions take five
+    // lines, down to 290.
+    group(p, 15, 284, 578, 91, "OpenGL driver");
+    group(p, 15, 140, 578, 135, "Advice");
     caption(p, 25, 30, "A new screen resolution takes effect the next time Korvan starts.", SOFT);
     return p;
 }
@@ -377,7 +379,7 @@ picture set_space()
 {
     picture p = face(197, 84);
     caption(p, 31, 55, "Meteor showers:");
-    choice_field(p, 31, 29, 61, 10);
+    choice_field(p, 31, 29, 61, 15);
     return p;
 }
 
@@ -404,7 +406,11 @@ picture set_atmosphere()
     for (const auto& s : sliders) {
         slider(p, s.x, s.y, s.dir);
         float cx = s.dir == 2 ? s.x - 78 : s.x;
-        caption(p, cx, s.y + (s.x > 300 ? -13.0f : 16.0f), s.text, s.x > 300 ? SOFT : TEXT);
+        // The right column's rows stand too close for a caption above or
+        // below, where the row's own pointer or the one above would run over
+        // it: the caption leads the track on its line, clear of the pointer.
+        if (s.x > 300) caption(p, s.x - 7 - text_width(s.text, 1), s.y + 2, s.text, SOFT);
+        else caption(p, cx, s.y + 16, s.text);
     }
     caption(p, 241, 120, "ATIS:");
     well(p, 238, 30, 357, 86);

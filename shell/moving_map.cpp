@@ -185,17 +185,69 @@ void plot_name(float x, float y, int n, int code, int color)
     }
 }
 
+// The frequency boxes set so far in this drawing of the map: a later box
+// takes a free place, so that the boxes of an airport's many landing systems
+// stand apart rather than piling into one block.
+const float BOX_W = 63, BOX_H = 20;
+const int PLACED_CAP = 512;
+float placed_x[PLACED_CAP], placed_y[PLACED_CAP];
+int placed_n;
+
+int box_is_free(float bx, float by)
+{
+    area m = map_area();
+    if (bx < m.x1 || by < m.y1 || bx + BOX_W > m.x2 || by + BOX_H > m.y2) return 0;
+    for (int k = 0; k < placed_n; ++k)
+        if (bx < placed_x[k] + BOX_W + 2 && placed_x[k] < bx + BOX_W + 2 && by < placed_y[k] + BOX_H + 2 &&
+            placed_y[k] < by + BOX_H + 2)
+            return 0;
+    return 1;
+}
+
+// The box's corner: up and right of the symbol when that is free, else the
+// first free place of the other three corners, stepping outwards a box's
+// height at a time; where nothing is free, the first place.
+void place_freqbox(float x, float y, float lead, float* bx, float* by)
+{
+    const float sx[4] = {1, -1, 1, -1}, sy[4] = {1, 1, -1, -1};
+    *bx = x + lead;
+    *by = y + lead;
+    for (int ring = 0; ring < 8; ++ring)
+        for (int c = 0; c < 4; ++c) {
+            float cx = sx[c] > 0 ? x + lead : x - lead - BOX_W;
+            float step = lead + ring * (BOX_H + 3);
+            float cy = sy[c] > 0 ? y + step : y - step - BOX_H;
+            if (box_is_free(cx, cy)) {
+                *bx = cx;
+                *by = cy;
+                ring = 8;
+                break;
+            }
+        }
+    if (placed_n < PLACED_CAP) {
+        placed_x[placed_n] = *bx;
+        placed_y[placed_n] = *by;
+        ++placed_n;
+    }
+}
+
 void plot_freqbox(float x, float y, int n, int typenav, int color)
 {
     const int BOX = 6;
     float lead = typenav == 2 ? 12 : typenav == 3 ? 18 : 24;
-    float bx = x + lead, by = y + lead;
-    OGL_line(color, x, y, bx, by);
-    OGL_fillrect(BOX, bx, by, 63, 20);
-    OGL_framerect(color, bx, by, 63, 20);
+    float bx, by;
+    place_freqbox(x, y, lead, &bx, &by);
+    // The leader runs to the box's corner nearest the symbol.
+    OGL_line(color, x, y, bx < x ? bx + BOX_W : bx, by < y ? by + BOX_H : by);
+    OGL_fillrect(BOX, bx, by, BOX_W, BOX_H);
+    OGL_framerect(color, bx, by, BOX_W, BOX_H);
     // Where the symbols are the box's own grey (the radar map), its text is black.
     int text = color == BOX ? 29 : color;
-    plot_name(bx + 3, by + 11, n, 17, text);
+    // The name as far as the box holds it (a landing system's name runs on
+    // with the airport's).
+    char name[11];
+    copy_bounded(name, nav_name[n], sizeof name);
+    OGL_string(text, bx + 3, by + 11, name, 999, 6);
     char f[16];
     if (typenav == 2) std::snprintf(f, sizeof f, "%d", nav_f12[n]);
     else std::snprintf(f, sizeof f, "%d.%02d", nav_f12[n] / 100, nav_f12[n] % 100);
@@ -550,6 +602,7 @@ void plot_map()
     for (int n = 0; n <= intlim(env.aptmax, -1, APT_CAP - 1); ++n)
         if (apt_inreg[n]) plot_apt(map_x_of(apt_lat[n][0], apt_lon[n][0]), map_y_of(apt_lat[n][0]), n, 0, sc.apt);
     int top_type = is_plate() ? 9 : 3;
+    placed_n = 0;
     for (int n = 0; n <= intlim(env.navmax, -1, NAV_CAP - 1); ++n)
         if (nav_inreg[n] && nav_type[n] >= 2 && nav_type[n] <= top_type)
             plot_navaid(map_x_of(nav_lat[n], nav_lon[n]), map_y_of(nav_lat[n]), n, sc.nav);

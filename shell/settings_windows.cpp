@@ -53,18 +53,29 @@ void go_near(float lat, float lon)
 
 int util_scale(float x, float y, int dir, float data1, float data2, float* data)
 {
+    // The slider a drag took hold of keeps following it off its grab box
+    // until the button comes up: a fast drag past the end sets the end.
+    static float grab_x, grab_y;
+    static int grab_dir = -1;
+    if (!mnw.now_dragging) grab_dir = -1;
+    const int mine = grab_dir == dir && grab_x == x && grab_y == y;
+    int inside = 0;
+    if (dir == 0) inside = fltbox(mnw.mx, mnw.my, x, y - 10, x + 20, y + 54 + 10);
+    else if (dir == 1) inside = fltbox(mnw.mx, mnw.my, x - 10, y - 15, x + 156 + 10, y + 11);
+    else inside = fltbox(mnw.mx, mnw.my, x - 78 - 10, y - 15, x + 78 + 10, y + 11);
     int set_now = 0;
-    if (mnw.now_dragging) {
-        if (dir == 0 && fltbox(mnw.mx, mnw.my, x, y - 10, x + 20, y + 54 + 10)) {
-            *data = interp(y, data1, y + 54, data2, mnw.my);
-            set_now = 1;
-        } else if (dir == 1 && fltbox(mnw.mx, mnw.my, x - 10, y - 15, x + 156 + 10, y + 11)) {
-            *data = interp(x, data1, x + 156, data2, mnw.mx);
-            set_now = 1;
-        } else if (dir == 2 && fltbox(mnw.mx, mnw.my, x - 78 - 10, y - 15, x + 78 + 10, y + 11)) {
-            *data = interp(x - 78, data1, x + 78, data2, mnw.mx);
-            set_now = 1;
-        }
+    if (mnw.now_dragging && inside && (grab_dir < 0 || mine || mnw.mouse_clicked)) {
+        grab_x = x, grab_y = y, grab_dir = dir;
+        set_now = 1;
+    } else if (mine && mnw.mouse_clicked) {
+        grab_dir = -1;   // a new press off the track lets go
+    } else if (mine) {
+        set_now = 1;
+    }
+    if (set_now) {
+        if (dir == 0) *data = interp(y, data1, y + 54, data2, mnw.my);
+        else if (dir == 1) *data = interp(x, data1, x + 156, data2, mnw.mx);
+        else *data = interp(x - 78, data1, x + 78, data2, mnw.mx);
     }
     const float lo = fltmin2(data1, data2), hi = fltmax2(data1, data2);
     if (set_now) *data = fltlim(*data, lo, hi);

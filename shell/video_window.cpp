@@ -17,12 +17,14 @@ namespace {
 const int res_w[5] = {640, 800, 832, 1024, 1280};
 const int res_h[5] = {480, 600, 624, 768, 1024};
 
-// A driver string as far as our 400-character text holds it; a driver
-// without one (or no context at all) shows nothing.
-void driver_string(GLenum name, char* out)
+// A driver string in whole words, as many as `lines` lines of the driver's
+// box hold (the extension list runs far longer); a driver without one (or no
+// context at all) shows nothing.
+void driver_string(GLenum name, int lines, char* out)
 {
     const char* s = (const char*)glGetString(name);
-    copy_bounded(out, s ? s : "", 400);
+    if (!s) s = "";
+    copy_bounded(out, s, intmin2(OGL_string_fit(s, 440, 6, lines), 399) + 1);
 }
 } // namespace
 
@@ -59,7 +61,8 @@ void manage_ogl()
     for (int k = 0; k < 4; ++k) {
         int color = k % 2 ? 41 : 47;
         OGL_string(color, 25, 360 - 10.0f * k, labels[k], 999, 6);
-        driver_string(names[k], text);
+        // The extensions take the lines down to the driver box's foot.
+        driver_string(names[k], k == 3 ? 5 : 1, text);
         OGL_string(color, 150, 360 - 10.0f * k, text, 440, 6);
     }
     OGL_string(38, 25, 260, "It is critical that you use the right 3-D card and renderer to get hardware acceleration.",

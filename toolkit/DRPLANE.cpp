@@ -500,9 +500,16 @@ void plot_plane(float x, float y, float z, float the, float psi, float phi)
             OGL_setstate(o_fog, 1, 1, 1);
             glColor3f(1, 1, 1);
         }
+        // Both sides of every face: a body may be an open tube (the editor's
+        // default fuselage), seen from behind only from within, and a blade
+        // is one sheet. The inside is lit on its own side.
+        glDisable(GL_CULL_FACE);
+        glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, GL_TRUE);
         for (int p = 0; p < GEO_PARTS; ++p)
             if (have_this_part(p)) draw_part(p);
         if (!mnw.draw_wire) draw_gear();
+        glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, GL_FALSE);
+        glEnable(GL_CULL_FACE);
     }
     if (program_plane_lights()) draw_lights(ps);
     glPopMatrix();

@@ -171,6 +171,24 @@ void OGL_char(float x, float y, char n)
     if (rows) plot_rows(x, y, rows, 7);
 }
 
+namespace {
+// Line breaks (0, 1 or 2) before input[p], the pen standing at x on a line
+// that starts at x1.
+int breaks_before(const char* input, int p, float x, float x1, float dx)
+{
+    // The next word is measured at the normal pitch whatever this string's pitch.
+    int n = 0;
+    while (input[p + n] && input[p + n] != ' ') ++n;
+    // Within a word only a character that would not fit breaks the line,
+    // so a word longer than a whole line (a long path) fills each line
+    // rather than running out of the box.
+    if (6.0f * n > dx || (n > 0 && input[p - 1] != ' ' && input[p - 1] != x_eln)) n = 1;
+    int breaks = x + 6.0f * n > x1 + dx;
+    if (input[p] && input[p] == x_eln) ++breaks;
+    return breaks;
+}
+} // namespace
+
 void OGL_string(int color, float x, float y, const char* input, float dx, float pitch)
 {
     if (!input) return;
@@ -187,23 +205,28 @@ void OGL_string(int color, float x, float y, const char* input, float dx, float 
         }
         ++p;
         if (!wrap) continue;
-        // The next word is measured at the normal pitch whatever this string's pitch.
-        int n = 0;
-        while (input[p + n] && input[p + n] != ' ') ++n;
-        // Within a word only a character that would not fit breaks the line,
-        // so a word longer than a whole line (a long path) fills each line
-        // rather than running out of the box.
-        if (6.0f * n > dx || (n > 0 && input[p - 1] != ' ' && input[p - 1] != x_eln)) n = 1;
-        if (x + 6.0f * n > x1 + dx) {
-            x = x1;
-            y -= 10;
-        }
-        if (input[p] && input[p] == x_eln) {
-            x = x1;
-            y -= 10;
-        }
+        const int breaks = breaks_before(input, p, x, x1, dx);
+        if (breaks) x = x1;
+        y -= 10.0f * breaks;
     }
     if (!to_array) glEnd();
+}
+
+int OGL_string_fit(const char* input, float dx, float pitch, int lines)
+{
+    float x = 0;
+    int line = 1, whole = 0;
+    for (int p = 0; input[p];) {
+        if (input[p] != x_eln) x += pitch;
+        ++p;
+        if (!input[p] || input[p] == ' ') whole = p;
+        if (dx >= 800) continue;
+        const int breaks = breaks_before(input, p, x, 0, dx);
+        if (breaks) x = 0;
+        line += breaks;
+        if (line > lines && input[p]) return whole;
+    }
+    return whole;
 }
 
 void OGL_number(int color, float x, float y, float input, int dig, int dec, float pitch, int sign)

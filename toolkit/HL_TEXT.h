@@ -31,6 +31,9 @@ void OGL_char(float x, float y, char n);
 // word wrap at dx (off from 800 up), the end-of-line character x_eln breaks
 // the line and is never drawn.
 void OGL_string(int color, float x, float y, const char* input, float dx, float pitch);
+// How many characters of input, ending with a whole word, OGL_string sets
+// in at most `lines` lines of wrap width dx.
+int OGL_string_fit(const char* input, float dx, float pitch, int lines);
 // A number in dig columns (1 to 7) with dec decimals (0 to 6), an optional
 // sign column 6 units to the left; a value that does not fit shows three
 // digits and a raised exponent, one beyond 9.99e9 (or not finite) shows "####".

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
 
 namespace {
 class Text : public ::testing::Test {
@@ -121,6 +122,25 @@ TEST_F(Text, StringsAddTheOffsetOnceWrapAndBreakAtEndOfLine)
         OGL_string(0, 100, 300, c.text, c.dx, c.pitch);
         EXPECT_EQ(snapshot(), expected) << c.text << " wrapped at " << c.dx;
     }
+}
+
+// What fits a box of a few lines: whole words only, as OGL_string wraps them.
+TEST_F(Text, TheWholeWordsThatFitSomeLines)
+{
+    const struct {
+        const char* text;
+        float dx;
+        int lines;
+        const char* fits;
+    } cases[] = {
+        {"ABCDEFGH IJKLMNOP QRST", 60, 1, "ABCDEFGH"},
+        {"ABCDEFGH IJKLMNOP QRST", 60, 2, "ABCDEFGH IJKLMNOP"},
+        {"ABCDEFGH IJKLMNOP QRST", 60, 3, "ABCDEFGH IJKLMNOP QRST"},
+        {"AB CD EF", 800, 1, "AB CD EF"},   // no wrap: one line holds it all
+        {"", 60, 1, ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(std::string(c.text, OGL_string_fit(c.text, c.dx, 6, c.lines)), c.fits) << c.text << " in " << c.lines;
 }
 
 TEST_F(Text, NumbersInFixedColumnsOrWithARaisedExponent)

@@ -19,5 +19,8 @@ struct gl_record {
     std::vector<int> given;       // per vertex: 1 when its own normal was given
     std::vector<int> quads;       // per vertex: 1 inside a GL_QUADS begin
     std::vector<int> ccw;         // per vertex: 1 while front faces wind counter-clockwise
+    std::vector<int> culled;      // per vertex: 1 while back faces are culled
 };
 extern gl_record gl_calls;
+// 1 while back faces are culled.
+extern "C" int gl_culling_now();

@@ -46,6 +46,20 @@ void __wrap_glFrontFace(GLenum mode)
 {
     gl_front = mode;
 }
+// Face culling as the window sets it up: on.
+static int gl_culling = 1;
+void __real_glEnable(GLenum cap);
+void __real_glDisable(GLenum cap);
+void __wrap_glEnable(GLenum cap)
+{
+    if (cap == GL_CULL_FACE) gl_culling = 1;
+    __real_glEnable(cap);
+}
+void __wrap_glDisable(GLenum cap)
+{
+    if (cap == GL_CULL_FACE) gl_culling = 0;
+    __real_glDisable(cap);
+}
 void __wrap_glVertex3f(GLfloat x, GLfloat y, GLfloat z)
 {
     gl_calls.vertices.insert(gl_calls.vertices.end(), {x, y, z});
@@ -53,6 +67,7 @@ void __wrap_glVertex3f(GLfloat x, GLfloat y, GLfloat z)
     gl_calls.quads.push_back(gl_mode == GL_QUADS);
     gl_calls.ccw.push_back(gl_front == GL_CCW);
     gl_calls.given.push_back(gl_normal_given);
+    gl_calls.culled.push_back(gl_culling);
     gl_normal_given = 0;
 }
 void __wrap_glTexCoord2f(GLfloat s, GLfloat t)
@@ -69,6 +84,10 @@ void __wrap_glTranslatef(GLfloat, GLfloat, GLfloat)
 void __wrap_glPointSize(GLfloat s)
 {
     gl_calls.point_sizes.push_back(s);
+}
+int gl_culling_now()
+{
+    return gl_culling;
 }
 }
 

@@ -254,3 +254,31 @@ TEST_F(PlaneGeo, FacesAreLitOnTheSideTheyShow)
     EXPECT_GT(faces, 100);
     EXPECT_GT(fuselage, 100);
 }
+
+// The editor's File › New fuselage is a tube open at both ends, and a blade
+// is one sheet: seen from behind, from within the tube's line, every face of
+// them shows its back. So every face of the aircraft is drawn with both
+// sides, and the scene's culling is back on after it.
+TEST_F(PlaneGeo, EveryFaceIsDrawnFromBothSides)
+{
+    // the default tube: 6 ft across, point 0 on top, round the right side first
+    for (int s = 0; s < f_body_s_dim(18); ++s)
+        for (int r = 0; r < f_body_r_dim(18); ++r) {
+            const float a = 2 * con.pi * r / f_body_r_dim(18);
+            pln.body_Z[18][s][r] = 2.0f * s * con.fttomtrs;
+            pln.body_X[18][s][r] = 3 * std::sin(a) * con.fttomtrs;
+            pln.body_Y[18][s][r] = 3 * std::cos(a) * con.fttomtrs;
+        }
+    load_plane_geo(0, 0);
+    con.VIEW_xyz[0] = 20;
+    plot_plane(0, 0, 0, 0, 0, 0);
+    int faces = 0, one_sided = 0;
+    for (size_t q = 0; q + 4 <= gl_calls.quads.size(); q += 4) {
+        if (!gl_calls.quads[q]) continue;
+        ++faces;
+        one_sided += gl_calls.culled[q];
+    }
+    EXPECT_GT(faces, 100);
+    EXPECT_EQ(one_sided, 0);
+    EXPECT_EQ(gl_culling_now(), 1);
+}

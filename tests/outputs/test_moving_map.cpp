@@ -8,9 +8,23 @@
 #include "toolkit/HL_TYPES.h"
 #include "records/world_state.h"
 
+#include "world/coordinates.h"
+#include "world/INITNAV.h"
+
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
+#include <vector>
+
+// The rectangles filled, through the linker's --wrap: x, y, width, height.
+std::vector<float> filled;
+extern "C" void __real__Z12OGL_fillrectiffff(int color, float x, float y, float dx, float dy);
+extern "C" void __wrap__Z12OGL_fillrectiffff(int color, float x, float y, float dx, float dy)
+{
+    filled.insert(filled.end(), {x, y, dx, dy});
+    __real__Z12OGL_fillrectiffff(color, x, y, dx, dy);
+}
 
 namespace {
 
@@ -123,6 +137,45 @@ TEST_F(MapView, AirportDiagramScaleAndOrigin)
     EXPECT_NEAR(pixelyfinder(-1000), 184, 1e-3);
     EXPECT_NEAR(pixelxfinder(1150), 8, 1e-3);     // 150 m a pixel
     EXPECT_NEAR(pixelyfinder(-1300), 186, 1e-3);
+}
+
+// A large airport's landing systems stand within a few hundred metres, a
+// pixel or two apart on the diagram: six localizers and their glide slopes.
+// Their frequency boxes take places of their own, none over another.
+TEST_F(MapView, TheDiagramsFrequencyBoxesStandApart)
+{
+    msc.map_type = 998;
+    con.mtrtoplt = 1.0f / 150;
+    con.plttomtr = 150;
+    const float lat = env.lat_sou + 1.0f, lon = env.lon_wes + 1.5f;
+    env.os_X_plan = X_with_latlon(lat, lon) - 170 * 150;
+    env.os_Z_plan = Z_with_lat(lat) + 150 * 150;
+    env.aptmax = -1;
+    fix_lat[0] = 99;
+    for (int n = 0; n < 12; ++n) {
+        nav_type[n] = n < 6 ? 4 : 6;
+        nav_lat[n] = lat + 0.001f * (n % 6);
+        nav_lon[n] = lon + 0.002f * (n % 3);
+        nav_f12[n] = 10810 + 10 * (n % 6);
+        nav_hdng[n] = 70 + 180 * (n % 2);
+        std::snprintf(nav_name[n], sizeof nav_name[n], "RWY %02dL LOS ANGELES INTERNATIONAL", 6 + n);
+        nav_inreg[n] = 1;
+    }
+    env.navmax = 11;
+    filled.clear();
+    plot_map();
+    std::vector<const float*> boxes;
+    for (size_t k = 0; k + 4 <= filled.size(); k += 4)
+        if (filled[k + 2] == 63 && filled[k + 3] == 20) boxes.push_back(&filled[k]);
+    ASSERT_EQ(boxes.size(), 12u);
+    for (size_t a = 0; a < boxes.size(); ++a)
+        for (size_t b = a + 1; b < boxes.size(); ++b) {
+            const float *p = boxes[a], *q = boxes[b];
+            const bool apart = p[0] + 63 <= q[0] || q[0] + 63 <= p[0] || p[1] + 20 <= q[1] || q[1] + 20 <= p[1];
+            EXPECT_TRUE(apart) << "boxes " << a << " and " << b;
+        }
+    for (int n = 0; n < 12; ++n) nav_inreg[n] = 0;
+    env.navmax = -1;
 }
 
 } // namespace

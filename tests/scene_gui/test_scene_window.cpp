@@ -1,6 +1,10 @@
 // The scene frame as the simulator runs it: at KSBD over the bundled world,
 // one whole update_scenery per frame, read back from the window.
 #include "tests/support/allocations.h"
+#include "flight/INITPLN.h"
+#include "toolkit/DRPLANE.h"
+#include "tests/support/new_aircraft.h"
+#include "tests/support/trainer.h"
 #include "tests/support/ksbd_world.h"
 #include "tests/support/screenshot.h"
 
@@ -22,10 +26,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <cstdio>
 #include <cstring>
+#include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -270,4 +278,46 @@ TEST_F(SceneWindow, ReplaySymbolsAndTheCatapultPrompt)
     EXPECT_TRUE(any_shows(395, 550, 405, 560, 46)) << "the stop bars lit";
     EXPECT_TRUE(any_shows(348, 550, 368, 560, 48)) << "fast backwards dim";
     EXPECT_TRUE(any_shows(340, 480, 480, 487, 56)) << "Release brakes to launch.";
+}
+
+// An aircraft begun with the editor's File › New keeps the default open tube
+// as its fuselage; given a wing and loaded as the simulator loads it, the
+// chase view behind it shows that tube round the middle of the view.
+TEST_F(SceneWindow, TheChaseViewShowsANewAircraftsTube)
+{
+    const std::string path = ::testing::TempDir() + "New_" + std::to_string(getpid()) + ".acf";
+    ASSERT_EQ(save_new_aircraft(path.c_str()), 1);
+    std::memset(&pln, 0, sizeof pln);
+    copy_bounded(pln.C_file, "New.acf", 400);
+    copy_bounded(pln.C_path, path.c_str(), 400);
+    load_plane();
+    std::remove(path.c_str());
+    load_plane_geo(1, 0);
+    park_at_ksbd();
+
+    // In level flight 300 m up the chase camera stands level with the
+    // aircraft, behind it: on the tube's line.
+    flt.Y += 300;
+    flt.vX = flt.vY = flt.vZ = 0;
+    scn.chase_dir[0] = scn.chase_dir[1] = scn.chase_dir[2] = 0;
+    set.view_type = 516;
+    set.view_is_fullscreen = 1;
+    float t[3];
+    ASSERT_EQ(camera_target(516, t), 1);
+    for (int k = 0; k < 3; k++) con.VIEW_xyz[k] = t[k];
+    frame();
+    frame("scene_chase_new_aircraft");
+    // The tube stands round the view's middle, below the horizon: its lower
+    // wall grey and lit where only the ground would show through without it
+    // (the runway's centre line kept out).
+    int grey = 0;
+    for (int y = 199; y <= 235; y += 2)
+        for (int x = 356; x <= 444; x += 2) {
+            if (std::abs(x - 400) < 12) continue;
+            const rgb p = at(x, y);
+            grey += std::max({p[0], p[1], p[2]}) - std::min({p[0], p[1], p[2]}) <= 6 && p[0] >= 75;
+        }
+    load_bundled_trainer();
+    load_plane_geo(1, 0);
+    EXPECT_GT(grey, 60);
 }

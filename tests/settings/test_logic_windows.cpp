@@ -17,6 +17,7 @@
 #include "world/INITNAV.h"
 #include "records/world_state.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -337,4 +338,68 @@ TEST_F(SettingsWindow, FlightPlanRulesAndTitlesExcludeEachOther)
     mouse(527 + 15, 366 + 15, 1, 1);
     manage_pln();
     EXPECT_EQ(fpl.cruise_alt, 1000);
+}
+
+// A fast drag leaves the grab box between two frames: from the track's middle
+// the mouse lands far past either end, still held. Every slider of every
+// window then stands at that end, as the user asked.
+TEST_F(SettingsWindow, AFastDragPastASlidersEndSetsTheEnd)
+{
+    open_settings_window(16);
+    load_bundled_trainer();
+    const float nm = con.nmtomtrs;
+    const struct {
+        int window;
+        void (*handler)();
+        float x, y;
+        int dir;
+        float* var;
+        float at_start, at_end;   // in the variable's own units
+    } sliders[] = {
+        {12, manage_atm, 41, 344, 1, &atm.vis_rep, 0, 20 * nm},
+        {12, manage_atm, 41, 278, 1, &atm.rain_tstm, 1, 5},
+        {12, manage_atm, 41, 212, 1, &atm.wind_tbl, 1, 5},
+        {12, manage_atm, 41, 146, 1, &atm.burst_prob, 1, 5},
+        {12, manage_atm, 119, 80, 2, &atm.rate_change, -1, 1},
+        {12, manage_atm, 303, 432, 1, &atm.wndspd, 0, 50},
+        {12, manage_atm, 303, 402, 1, &atm.wnddir, 0, 360},
+        {12, manage_atm, 303, 357, 1, &atm.shrspd, 0, 50},
+        {12, manage_atm, 303, 327, 1, &atm.shrdir, 0, 180},
+        {12, manage_atm, 303, 282, 1, &atm.tbl, 0, 9},
+        {12, manage_atm, 303, 184, 1, &atm.trml_prt, 0, 1},
+        {12, manage_atm, 303, 154, 1, &atm.trml_vvi, 0, 500},
+        {15, manage_flt, 21, 404, 0, &set.joy_rat_ptch, 0.5f, 1},
+        {15, manage_flt, 55, 404, 0, &set.joy_rat_roll, 0.5f, 1},
+        {15, manage_flt, 89, 404, 0, &set.joy_rat_hdng, 0.5f, 1},
+        {15, manage_flt, 479, 432, 0, &set.damp, 1, 0},
+        {16, manage_wgt, 117, 160, 1, &flt.m_fixed, 0, pln.m_max - pln.m_empty},
+        {16, manage_wgt, 117, 115, 1, &flt.m_fuel, 0, pln.m_fuel},
+        {16, manage_wgt, 117, 70, 1, &flt.m_jettison, 0, pln.m_jettison},
+        {18, manage_ins, 21, 445, 0, &rel.ins_fail_rat, 1, 0},
+        {19, manage_eqp, 21, 485, 0, &rel.eq1_fail_rat, 1, 0},
+        {19, manage_eqp, 353, 485, 0, &rel.eq2_fail_rat, 1, 0},
+    };
+    ASSERT_GT(pln.m_max - pln.m_empty, 0);
+    for (const auto& s : sliders)
+        for (int far_end = 0; far_end <= 1; ++far_end) {
+            open_settings_window(s.window);
+            load_bundled_trainer();
+            // the middle of the track, then 120 units past the chosen end
+            float mx = s.dir == 0 ? s.x + 10 : s.dir == 1 ? s.x + 78 : s.x;
+            float my = s.dir == 0 ? s.y + 27 : s.y + 5;
+            float px = mx, py = my;
+            if (s.dir == 0) py = far_end ? s.y + 54 + 120 : s.y - 120;
+            else px = far_end ? mx + 78 + 120 : mx - 78 - 120;
+            next_frame();
+            mouse(mx, my, 1, 1);
+            s.handler();
+            next_frame();
+            mouse(px, py, 0, 1);
+            s.handler();
+            const float want = far_end ? s.at_end : s.at_start;
+            EXPECT_NEAR(*s.var, want, 1e-3f * std::fabs(s.at_end - s.at_start))
+                << "window " << s.window << " slider at " << s.x << ", " << s.y << (far_end ? " past its end" : " past its start");
+            next_frame();
+            s.handler();   // the button up lets go
+        }
 }

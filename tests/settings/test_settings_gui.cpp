@@ -113,6 +113,22 @@ TEST(SettingsOnScreen, WeatherWeightsAndRegionWindowsShowTheirControls)
     EXPECT_TRUE(any_shows(114, 476, 180, 483, 47));
     EXPECT_TRUE(any_shows(22, 475, 72, 482, 47));
     EXPECT_TRUE(any_shows(72, 346, 190, 353, 38));
+    // The right column's captions ("Wind speed" and the rest) lead their
+    // tracks on the track's line; a handle at 0 hangs below the track's
+    // start and covers none of them.
+    auto caption_dots = [](float x1, float y1, float x2, float y2) {
+        int n = 0;
+        for (int y = (int)(mnw.y + y1); y <= (int)(mnw.y + y2); ++y)
+            for (int x = (int)(mnw.x + x1); x <= (int)(mnw.x + x2); ++x) {
+                const unsigned char* p = shot.data() + (y * 800 + x) * 3;
+                n += std::abs(p[0] - 60) < 5 && std::abs(p[1] - 60) < 5 && std::abs(p[2] - 60) < 5;
+            }
+        return n;
+    };
+    for (float y : {402.0f, 357.0f, 327.0f, 282.0f, 184.0f, 154.0f}) {
+        EXPECT_GT(caption_dots(220, y + 2, 296, y + 8), 20) << "caption of the track at " << y;
+        EXPECT_EQ(caption_dots(296, y - 14, 340, y - 5), 0) << "under the track at " << y;
+    }
 
     // Weights: the trainer with some payload and full fuel.
     flt.m_fixed = (pln.m_max - pln.m_empty) / 2;
@@ -167,6 +183,30 @@ TEST(SettingsOnScreen, WeatherWeightsAndRegionWindowsShowTheirControls)
     EXPECT_TRUE(any_black(201, 53, 230, 59));
     EXPECT_TRUE(any_black(295, 475, 330, 481));
     EXPECT_TRUE(any_black(295, 25, 330, 31));
+
+    // Each meteor-shower choice stands inside its box.
+    for (int code = 1; code <= 4; ++code) {
+        atm.meteorite_code = code;
+        draw_window(11, manage_spa);
+        const std::string name = "settings_space_" + std::to_string(code);
+        take_screenshot(name.c_str());
+        int text = 0, outside = 0;
+        for (float y = 29; y <= 35; ++y)
+            for (float x = 25; x <= 196; ++x)
+                if (shows(x, y, 47)) {
+                    ++text;
+                    outside += !any_black(x, 28, x, 28);   // the box's black under the text line
+                }
+        EXPECT_GT(text, 20) << code;
+        EXPECT_EQ(outside, 0) << code;
+    }
+
+    // The driver's strings: the extension list in whole words inside the
+    // driver's box, clear of the advice below it.
+    draw_window(10, manage_ogl);
+    take_screenshot("settings_rendering");
+    EXPECT_TRUE(any_shows(150, 330, 590, 336, 41));
+    EXPECT_FALSE(any_shows(15, 140, 599, 286, 41));
 
     MACIBM_startwind(0);
     MACIBM_finishup();
