@@ -214,7 +214,7 @@ void refuse_unflyable(const char* why)
 {
     char which[400];
     C_plus_C("The airplane in question is: ", pln.C_file, which);
-    refuse_plane("This aircraft has an unflyable design!", why,
+    refuse_aircraft("This aircraft has an unflyable design!", why,
                  "The flight model cannot fly it: correct the design in Fabrex.", which);
 }
 
@@ -467,7 +467,7 @@ void work_down_circle(float r, float* y, float* x1, float* x2)
 
 int plane_refused = 0;
 
-void refuse_plane(const char* l1, const char* l2, const char* l3, const char* l4)
+void refuse_aircraft(const char* l1, const char* l2, const char* l3, const char* l4)
 {
     if (unflyable) return;   // the first reason is the one told
     unflyable = 1;
@@ -533,7 +533,6 @@ void load_plane()
             return;
         }
         if (derive_plane()) break;
-        trk.flush();
         if (done_initing) {
             // The flight goes on with the aircraft it had.
             pln = flying.pln;

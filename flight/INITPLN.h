@@ -18,7 +18,7 @@ void load_plane();
 extern int plane_refused;
 // The loader's notice that the aircraft being loaded cannot be flown; only
 // the first reason of one load is told, and the load then fails.
-void refuse_plane(const char* l1, const char* l2, const char* l3, const char* l4);
+void refuse_aircraft(const char* l1, const char* l2, const char* l3, const char* l4);
 
 // A lifting part with the part whose root its tip meets, or whose tip meets
 // its root (same dihedral within 30 degrees), taken as one wing: the part

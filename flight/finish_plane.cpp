@@ -421,7 +421,7 @@ void find_stream_angles()
 
 void fatal(const char* l1, const char* l2, const char* l3, const char* l4)
 {
-    refuse_plane(l1, l2, l3, l4);
+    refuse_aircraft(l1, l2, l3, l4);
 }
 
 void physics_alert(const char* first_line)
