@@ -314,6 +314,20 @@ int crashed()
     return flt.onground && (flt.vY < -25 || std::fabs(flt.phi) > limit || std::fabs(flt.the) > limit);
 }
 
+void show_placed_flight()
+{
+    flt.m_total = pln.m_empty + flt.m_fixed + flt.m_fuel + flt.m_jettison;
+    env.localh_cg = find_local_h((float)flt.X, (float)flt.Z, &env.i_aircraft, &env.j_aircraft, 1);
+    atmosphere();
+    // Twice with no time passing: the second reads the angle of attack that
+    // the first found, as a running flight would.
+    float prd = msc.prd;
+    msc.prd = 0;
+    integ_vx();
+    integ_vx();
+    msc.prd = prd;
+}
+
 void update_flight()
 {
     update_controls();

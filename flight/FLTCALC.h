@@ -6,6 +6,10 @@
 // clocks, two half-steps of force build-up and integration, and the crash
 // test with its restart.
 void update_flight();
+// The weight, air data, position and heading of an aircraft just placed, as
+// its first flight step would give them, without moving it: a start while
+// paused shows on the panel at once.
+void show_placed_flight();
 
 // Deck pitch (the_dot_now) or roll (phi_dot_now) of ship en (18 the frigate,
 // 16 the carrier) at msc.init_time into *the or *phi, degrees; returns its

@@ -8,6 +8,7 @@
 #include "cockpit_calls.h"
 #include "finish_plane.h"
 #include "records/flight_state.h"
+#include "records/cockpit_state.h"
 #include "toolkit/plane_ranges.h"
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_MNW.h"
@@ -44,6 +45,16 @@ void banner_line()
     trk << std::string(100, (char)0xA5) << "\n";
 }
 
+// The chooser for another aircraft: 0 when the program is ending; cancelling
+// it ends the program.
+int choose_aircraft()
+{
+    C_to_C("Untitled.acf", pln.C_file);
+    if (MACIBM_open(203, pln.C_file, pln.C_path)) return 1;
+    if (!gdone) MACIBM_alert("File opening failed or aborted.", "", "", "", ALERT_FATAL);
+    return 0;
+}
+
 // 0 when the program is ending while the file is being asked for (no one is
 // left to answer an alert), or when a damaged file was chosen while an
 // aircraft is already flying: that aircraft stays.
@@ -63,14 +74,13 @@ int open_aircraft_file()
                          "I will therefore shunt you directly to the aircraft opening routine, where you will select the aircraft you want to fly.",
                          ALERT_NOTICE);
         }
-        C_to_C("Untitled.acf", pln.C_file);
-        if (!MACIBM_open(203, pln.C_file, pln.C_path)) {
-            if (gdone) return 0;
-            MACIBM_alert("File opening failed or aborted.", "", "", "", ALERT_FATAL);
-        }
+        if (!choose_aircraft()) return 0;
     }
     return 1;
 }
+
+// Set by the first refusal of the aircraft being loaded.
+int unflyable = 0;
 
 // Whatever the file or the last aircraft left in the derived fields is
 // recomputed from zero: the sums and maps below add into them.
@@ -198,14 +208,14 @@ void set_equipment_flags()
     pln.us_alt = intrange(env.lat_sou, 24, 50) && intrange(env.lon_wes, -180, -60);
 }
 
-// The loader's alert for a design that would put infinities into the
+// The loader's notice for a design that would put infinities into the
 // flight model; `why` names what is wrong.
 void refuse_unflyable(const char* why)
 {
     char which[400];
     C_plus_C("The airplane in question is: ", pln.C_file, which);
-    MACIBM_alert("This aircraft has an unflyable design!", why,
-                 "The flight model cannot fly it: correct the design in Fabrex.", which, ALERT_FATAL);
+    refuse_aircraft("This aircraft has an unflyable design!", why,
+                 "The flight model cannot fly it: correct the design in Fabrex.", which);
 }
 
 // Values that would put a division by zero, an infinity or an array index
@@ -457,16 +467,24 @@ void work_down_circle(float r, float* y, float* x1, float* x2)
 
 int plane_refused = 0;
 
-void load_plane()
+void refuse_aircraft(const char* l1, const char* l2, const char* l3, const char* l4)
 {
-    plane_refused = 0;
-    if (!open_aircraft_file()) {
-        plane_refused = !gdone;
-        return;
-    }
+    if (unflyable) return;   // the first reason is the one told
+    unflyable = 1;
+    trk.flush();
+    MACIBM_alert(l1, l2, l3, l4, ALERT_NOTICE);
+}
+
+namespace {
+// The derivation of the aircraft just read; 0 when it was refused. It stops
+// before a refused record can put an infinity into the panel or the wings.
+int derive_plane()
+{
+    unflyable = 0;
     // A new aircraft never inherits the last one's overspeed damage.
     flt.over_vne = 0;
     if (const char* why = plane_range_fault()) refuse_unflyable(why);
+    if (unflyable) return 0;
     clear_derived_fields();
     log_header();
 
@@ -474,6 +492,7 @@ void load_plane()
     make_cg_relative();
     set_equipment_flags();
     refuse_what_cannot_fly();
+    if (unflyable) return 0;
 
     init_panel_layout();
 
@@ -484,6 +503,50 @@ void load_plane()
     }
 
     finishplane();
+    return !unflyable;
+}
+
+// What a load changes of the aircraft flying, kept while its successor is
+// judged.
+struct {
+    planestruct pln;
+    airfoilstruct afl;
+    flightstruct flt;
+    inststruct ins;
+    float est_Vs;
+} flying;
+} // namespace
+
+void load_plane()
+{
+    plane_refused = 0;
+    if (done_initing) {
+        flying.pln = pln;
+        flying.afl = afl;
+        flying.flt = flt;
+        flying.ins = ins;
+        flying.est_Vs = msc.est_Vs;
+    }
+    for (;;) {
+        if (!open_aircraft_file()) {
+            plane_refused = !gdone;
+            return;
+        }
+        if (derive_plane()) break;
+        if (done_initing) {
+            // The flight goes on with the aircraft it had.
+            pln = flying.pln;
+            afl = flying.afl;
+            flt = flying.flt;
+            ins = flying.ins;
+            msc.est_Vs = flying.est_Vs;
+            plane_refused = 1;
+            return;
+        }
+        // At start-up nothing flies yet: the user chooses another aircraft,
+        // so an aircraft that became unflyable never locks the program out.
+        if (!choose_aircraft()) return;
+    }
     note_shared_foils();
     trk.flush();
     reload_sounds();

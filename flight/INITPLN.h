@@ -6,15 +6,19 @@
 // converts the record to SI and centre-of-gravity coordinates, lays out the
 // panel, reads the airfoils, builds the elements, finite-wing factors and
 // propeller discs, completes the aircraft (finishplane) and reloads the
-// sounds. The derivation is logged to trk ("Korvan.out"). A design the
-// flight model cannot fly ends the program with an alert.
-// A damaged file (short, of a wrong version, unreadable) is
-// reported; at start-up the chooser then opens as for a missing file, while
-// an aircraft is flying that aircraft stays loaded and plane_refused is set.
+// sounds. The derivation is logged to trk ("Korvan.out").
+// A damaged file (short, of a wrong version, unreadable) or a design the
+// flight model cannot fly is reported; at start-up the chooser then opens as
+// for a missing file, while an aircraft is flying that aircraft stays loaded,
+// its records and flight as they were, and plane_refused is set.
 void load_plane();
 // 1 when the last load_plane kept the loaded aircraft because the chosen
-// file was damaged; the caller then puts back the names it changed.
+// file was damaged or unflyable; the caller then puts back the names it
+// changed.
 extern int plane_refused;
+// The loader's notice that the aircraft being loaded cannot be flown; only
+// the first reason of one load is told, and the load then fails.
+void refuse_aircraft(const char* l1, const char* l2, const char* l3, const char* l4);
 
 // A lifting part with the part whose root its tip meets, or whose tip meets
 // its root (same dihedral within 30 degrees), taken as one wing: the part

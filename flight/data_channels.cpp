@@ -118,6 +118,27 @@ bool is_engine_channel(int index, bool& first_two_keep_for_heli)
     }
 }
 
+// Decimals of v that its digits can hold: a value past the table's range
+// (full throttle, 1.005, in three digits all decimals) gives up decimals
+// rather than turn into the exponent form.
+int fitting_decimals(float v, int digits, int decimals)
+{
+    double whole = std::pow(10.0, digits);
+    while (decimals > 0 && std::floor(std::fabs((double)v) * std::pow(10.0, decimals) + 0.5) >= whole) --decimals;
+    return decimals;
+}
+
+// The values of the engines the aircraft lacks become absent.
+void clear_missing_engines(int index, float v[4])
+{
+    bool heli_keep = false;
+    if (!is_engine_channel(index, heli_keep)) return;
+    for (int k = 0; k < 4; ++k) {
+        if (heli_keep && k < 2 && pln.is_heli) continue;
+        if (pln.numen < k + 1) v[k] = ABSENT;
+    }
+}
+
 }  // namespace
 
 const char* channel_label(int index)
@@ -133,13 +154,7 @@ void sub_out_dat(int type, int index, int misc_dat, float v1, float v2, float v3
         if (x > 9.9e9f) x = 9.9e9f;
         if (x < -9.9e9f) x = -9.9e9f;
     }
-    bool heli_keep = false;
-    if (is_engine_channel(index, heli_keep)) {
-        for (int k = 0; k < 4; ++k) {
-            if (heli_keep && k < 2 && pln.is_heli) continue;
-            if (pln.numen < k + 1) v[k] = ABSENT;
-        }
-    }
+    clear_missing_engines(index, v);
     if (type == 6) {
         if (!trk.is_open()) return;
         char buf[40];
@@ -158,14 +173,15 @@ void sub_out_dat(int type, int index, int misc_dat, float v1, float v2, float v3
         int t[4] = {0, 0, 0, 0}, d[4] = {0, 0, 0, 0};
         set_dig_dec(index, &t[0], &t[1], &t[2], &t[3], &d[0], &d[1], &d[2], &d[3]);
         for (int k = 0; k < 4; ++k)
-            if (!absent(v[k])) OGL_number(47, x0 + 10 + 30 * k, y, v[k], t[k], d[k], 6, 1);
+            if (!absent(v[k])) OGL_number(47, x0 + 10 + 30 * k, y, v[k], t[k], fitting_decimals(v[k], t[k], d[k]), 6, 1);
     }
 }
 
-void out_dat(int type, int index, int misc_dat)
+namespace {
+// The four values of channel 0..49 as the table gives them, absent ones -999.
+void channel_values(int index, float v[4])
 {
-    if (index < 0 || index >= 50) return;
-    float v[4] = {ABSENT, ABSENT, ABSENT, ABSENT};
+    v[0] = v[1] = v[2] = v[3] = ABSENT;
     switch (index) {
     case 0: v[0] = ratio(1.0f, msc.prd); v[1] = msc.rtrat; break;
     case 1: v[0] = msc.elap_time; break;
@@ -227,6 +243,14 @@ void out_dat(int type, int index, int misc_dat)
         break;
     case 49: v[0] = pln.m_empty * con.kgstolbs; v[1] = flt.m_total * con.kgstolbs; break;
     }
+}
+} // namespace
+
+void out_dat(int type, int index, int misc_dat)
+{
+    if (index < 0 || index >= 50) return;
+    float v[4];
+    channel_values(index, v);
     sub_out_dat(type, index, misc_dat, v[0], v[1], v[2], v[3]);
 }
 
@@ -307,7 +331,20 @@ void sub_out_label(int type, int misc_dat, const char* row)
 void out_label(int type, int index, int misc_dat)
 {
     if (index < 0 || index >= 50) return;
-    sub_out_label(type, misc_dat, label_table[index]);
+    if (type != 6) {
+        sub_out_label(type, misc_dat, label_table[index]);
+        return;
+    }
+    // The file names only the values its lines hold, so each value stands
+    // under its own label: no missing engine, no brake without a value.
+    float v[4];
+    channel_values(index, v);
+    clear_missing_engines(index, v);
+    char row[40];
+    std::memcpy(row, label_table[index], sizeof row);
+    for (int f = 0; f < 4; ++f)
+        if (absent(v[f])) std::memset(row + 10 * f, ' ', 10);
+    sub_out_label(type, misc_dat, row);
 }
 
 void set_dig_dec(int en, int* t1, int* t2, int* t3, int* t4, int* d1, int* d2, int* d3, int* d4)

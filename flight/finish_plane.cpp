@@ -421,8 +421,7 @@ void find_stream_angles()
 
 void fatal(const char* l1, const char* l2, const char* l3, const char* l4)
 {
-    trk.flush();
-    MACIBM_alert(l1, l2, l3, l4, ALERT_FATAL);
+    refuse_aircraft(l1, l2, l3, l4);
 }
 
 void physics_alert(const char* first_line)
@@ -467,7 +466,7 @@ float total_surface_area()
     return area;
 }
 
-// In this order; all end the program except the resting-attitude remark.
+// In this order; all refuse the aircraft except the resting-attitude remark.
 void check_design()
 {
     int airplane = !pln.is_heli;

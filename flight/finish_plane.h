@@ -7,8 +7,8 @@
 
 // The last stage of load_plane, on the record already in SI and centre-of-
 // gravity coordinates with element areas and airfoils in place. Logs to trk;
-// a failed design check ends the program (the resting-attitude remark only
-// warns).
+// a failed design check refuses the aircraft (refuse_aircraft; the
+// resting-attitude remark only warns).
 void finishplane();
 
 // Area of the triangle P1 P2 P3.

@@ -1,5 +1,7 @@
 #include "start_placement.h"
 
+#include "FLTCALC.h"
+
 #include "world/coordinates.h"
 #include "element_coefficients.h"
 #include "records/flight_state.h"
@@ -470,4 +472,5 @@ void set_fltvars(int type_start)
     set_frq_vol(1, 0, 0, 1, 2);
     set_frq_vol(1, 0, 0, 1, 0);
     play_engine_and_windrain();
+    if (msc.paused) show_placed_flight();
 }

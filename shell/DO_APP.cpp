@@ -202,11 +202,26 @@ void set_up_env_with_request_latlon()
     set_fltvars(9);
 }
 
+namespace {
+// The time of the newest recorded sample, or the present time when nothing
+// is recorded: the clock runs on a little after each sample, and a replay
+// clock past the newest sample finds no pair to play.
+float newest_sample_time()
+{
+    int n = intlim(pat.cntr_record, 0, PATH_SAMPLES - 1);
+    for (int k = 0; k < PATH_SAMPLES; ++k) {
+        int i = (n - k + PATH_SAMPLES) % PATH_SAMPLES;
+        if (pat.inited[i]) return pat.xyztppt[i][6];
+    }
+    return msc.elap_time;
+}
+} // namespace
+
 void enter_replay()
 {
     if (set.replay_mode != 0) return;
     set.replay_mode = 3;
-    pat.time_play = msc.elap_time;
+    pat.time_play = newest_sample_time();
     before_replay = {flt.X, flt.Y, flt.Z, flt.vX, flt.vY, flt.vZ, flt.the, flt.psi, flt.phi};
 }
 

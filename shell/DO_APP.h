@@ -14,9 +14,9 @@ void gotofield(const char* id, int runway);
 // starts at the airport nearest the region's centre.
 void set_up_env_with_request_latlon();
 
-// Replay: entering (only while flying) pauses on the recording at the present
-// time and keeps the flight's position, velocity and attitude; leaving (only
-// while replaying) flies on from them.
+// Replay: entering (only while flying) pauses on the newest recorded sample
+// and keeps the flight's position, velocity and attitude; leaving (only while
+// replaying) flies on from them.
 void enter_replay();
 void leave_replay();
 // One frame of replay by set.replay_mode (1 fast reverse .. 5 fast forward).

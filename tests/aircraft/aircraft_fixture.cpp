@@ -18,6 +18,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 
 std::vector<std::string> caught_alerts;
 
@@ -150,4 +151,20 @@ std::string alert_text(const std::vector<std::string>& lines)
     std::string out;
     for (size_t i = 0; i < lines.size(); ++i) out += (i ? "\n\n" : "") + lines[i];
     return out;
+}
+
+::testing::AssertionResult refused_at_start_up(const std::function<void()>& load, const std::string& pattern)
+{
+    caught_alerts.clear();
+    chooser_gives.clear();
+    chooser_opened = 0;
+    gdone = 0;
+    done_initing = 0;
+    load();
+    gdone = 0;
+    if (caught_alerts.size() != 1) return ::testing::AssertionFailure() << caught_alerts.size() << " alerts";
+    if (!std::regex_search(caught_alerts[0], std::regex(pattern)))
+        return ::testing::AssertionFailure() << "the alert was: " << caught_alerts[0];
+    if (chooser_opened != 1) return ::testing::AssertionFailure() << "the chooser opened " << chooser_opened << " times";
+    return ::testing::AssertionSuccess();
 }

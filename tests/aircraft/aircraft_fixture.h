@@ -1,7 +1,6 @@
 // A loader fixture: the program folder with the bundled airfoils and flap,
 // a scratch folder for aircraft files, "Korvan.out" there, and alerts caught
-// instead of waiting for a person (a fatal one still ends the process, so
-// refusals are death tests).
+// instead of waiting for a person (a fatal one still ends the process).
 #pragma once
 
 #include <gtest/gtest.h>
@@ -44,3 +43,12 @@ std::string alert_pattern(const std::vector<std::string>& lines);
 
 // The four lines of an alert as the message box shows them.
 std::string alert_text(const std::vector<std::string>& lines);
+
+// The chooser as the loader tests answer it: the path it gives (none closes
+// it, which ends the run) and how often it opened.
+extern std::string chooser_gives;
+extern int chooser_opened;
+
+// Runs a load at start-up with the chooser closed: success when it told one
+// alert matching `pattern` and then opened the chooser for another aircraft.
+::testing::AssertionResult refused_at_start_up(const std::function<void()>& load, const std::string& pattern);

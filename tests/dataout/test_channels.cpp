@@ -110,8 +110,8 @@ TEST_F(Channels, FileLabels)
     } cases[] = {
         {17, "MACH,___# | ___G,unit | "},
         {1, "TIME,_sec | "},
-        {29, "THST,1,lb | THST,2,lb | THST,3,lb | THST,4,lb | "},   // all four whatever the engines
-        {14, "GEAR,_0/1 | LBRK,part | RBRK,part | SBRK,1012 | "},
+        {29, "THST,1,lb | "},   // only the engines the aircraft has
+        {14, "GEAR,_0/1 | SBRK,1012 | "},   // the brakes have no values
         {50, ""},
         {-3, ""},
     };
@@ -120,6 +120,43 @@ TEST_F(Channels, FileLabels)
         pln.numen = 1;
         out_label(6, c.ch, 0);
         EXPECT_EQ(written(), c.text) << "channel " << c.ch;
+    }
+}
+
+// A file of every channel: each line holds as many values as its label line
+// names, whatever the engines.
+TEST_F(Channels, EveryLineHasOneValuePerLabel)
+{
+    const struct {
+        int numen, heli;
+    } aircraft[] = {{1, 0}, {1, 1}, {2, 0}, {3, 0}, {4, 0}, {0, 0}};
+    for (const auto& a : aircraft) {
+        SetUp();
+        pln.numen = a.numen;
+        pln.is_heli = a.heli;
+        for (int k = 0; k < 4; ++k) flt.thrust[k] = flt.power[k] = 1000;
+        set.dskout = 1;
+        for (int c = 0; c < 60; ++c) set.Bdsk[c] = 1;
+        for (int tick = 0; tick < 12; ++tick) {
+            msc.cntr10 = tick % 10;
+            data_file_output();
+        }
+        std::istringstream in(written());
+        std::string line;
+        int labels = -1, lines = 0;
+        while (std::getline(in, line)) {
+            if (line.empty()) continue;
+            int fields = 0;
+            for (size_t at = line.find(" | "); at != std::string::npos; at = line.find(" | ", at + 3)) ++fields;
+            if (line.find(',') != std::string::npos) {   // the label line
+                labels = fields;
+                EXPECT_EQ(line.find("RPM2") != std::string::npos, a.heli || a.numen >= 2) << a.numen;
+                continue;
+            }
+            ++lines;
+            EXPECT_EQ(fields, labels) << a.numen << " engines, heli " << a.heli << ": " << line;
+        }
+        EXPECT_EQ(lines, 12);
     }
 }
 

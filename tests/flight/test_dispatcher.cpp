@@ -357,18 +357,18 @@ TEST_F(DispatcherTest, ReplayOfTwoSamplesAtOneTime)
 TEST_F(DispatcherTest, EnteringAndLeavingReplayKeepsTheFlight)
 {
     record(0, 5, 10);
-    msc.elap_time = 12;
+    msc.elap_time = 14.06f;  // the clock runs on past the newest sample (14 s)
     flt.X = 1234567.891, flt.Y = 2345.678, flt.Z = -7654321.123;
     flt.vX = 12.3456789, flt.the = 3, flt.psi = 271, flt.phi = -4;
     enter_replay();
     EXPECT_EQ(set.replay_mode, 3);
-    EXPECT_EQ(pat.time_play, 12);
+    EXPECT_EQ(pat.time_play, 14);
     enter_replay();  // only from flight
-    EXPECT_EQ(pat.time_play, 12);
+    EXPECT_EQ(pat.time_play, 14);
 
-    set.replay_mode = 4;
+    set.replay_mode = 2;
     for (int k = 0; k < 5; ++k) replay_step();
-    EXPECT_NEAR(flt.X, 22.5, 1e-3);
+    EXPECT_NEAR(flt.X, 37.5, 1e-3);
 
     leave_replay();
     EXPECT_EQ(set.replay_mode, 0);
