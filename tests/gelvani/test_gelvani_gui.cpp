@@ -417,9 +417,9 @@ int answer_cancel(const char* name)
     return 3;
 }
 
-// The program on the test square, its first frames drawn; the notices its
-// reading gives are answered by the presses queued before.
-void start_and_load(const std::string& apt_dat, const std::string& nav_dat, float outside_lat)
+// The program on the test square, its window painted; each of the notices
+// its reading gives is answered by a press on O.K. that drags on.
+void start_and_load(const std::string& apt_dat, const std::string& nav_dat, float outside_lat, int notices)
 {
     std::string dir = make_folder();
     setenv("XDG_CONFIG_HOME", (dir + "config").c_str(), 1);
@@ -438,8 +438,8 @@ void start_and_load(const std::string& apt_dat, const std::string& nav_dat, floa
     std::string nav = dir + "additional nav data/";
     if (!apt_dat.empty()) std::ofstream(nav + "apt_dat", std::ios::binary) << apt_dat;
     if (!nav_dat.empty()) std::ofstream(nav + "nav_dat", std::ios::binary) << nav_dat;
-    plat_event paint{PLAT_PAINT, 0, 0, 0};
-    plat_inject_event(&paint);
+    queue(PLAT_PAINT);
+    for (int k = 0; k < notices; ++k) queue_press_and_drag(OK_X, OK_Y);
     ask_save_changes = MACIBM_nuke_alert;
     load_everything();
     done_initing = 1;
@@ -471,8 +471,7 @@ TEST(GelvaniOnScreen, APressThatClosesANoticeMovesNothing)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        for (int k = 0; k < c.notices; ++k) queue_press_and_drag(OK_X, OK_Y);
-        start_and_load(c.apt_dat, c.nav_dat, c.outside_lat);
+        start_and_load(c.apt_dat, c.nav_dat, c.outside_lat, c.notices);
         const std::string saved = file_bytes(square_file());
         const std::vector<float> read = square_points();
         msc.edit_mode = c.screen;
@@ -498,7 +497,7 @@ TEST(GelvaniOnScreen, APressThatClosesANoticeMovesNothing)
 // and the square saved after it holds the same bytes as one saved before.
 TEST(GelvaniOnScreen, CancelOnTheSavePromptMovesNothing)
 {
-    start_and_load("", "", 0);
+    start_and_load("", "", 0, 0);
     run_frames(2);
     // The first obstacle one foot higher, on the obstacle screen.
     mode(201);
@@ -533,7 +532,7 @@ TEST(GelvaniOnScreen, CancelOnTheSavePromptMovesNothing)
 // and ends it.
 TEST(GelvaniOnScreen, ClosingTheWindowAsksToSaveTheTerrain)
 {
-    start_and_load("", "", 0);
+    start_and_load("", "", 0, 0);
     run_frames(2);
     const std::string before = file_bytes(square_file());
     // Move Points: a press on the map moves the nearest point.
