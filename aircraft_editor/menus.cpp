@@ -276,6 +276,12 @@ void APPLICATION_handlemenu(int choice)
     APPLICATION_setupmenus();
 }
 
+// Closing the window from the desktop is Quit, with its save question.
+void program_window_closed()
+{
+    APPLICATION_handlemenu(105);
+}
+
 void APPLICATION_handlekey(char key)
 {
     static const struct {

@@ -13,6 +13,9 @@ plat_message_box_fn box_handler = nullptr;
 plat_event injected[64];
 int injected_head = 0, injected_count = 0;
 int injected_shift = -1, injected_alt = -1;
+// The desktop closes the last window with a window close followed at once by
+// a quit: one request, reported once.
+int closed_just_now = 0;
 // The modifiers held when the last key went down: a slow frame pumps the
 // key's release too, so the live state may no longer hold them.
 SDL_Keymod key_mods = KMOD_NONE;
@@ -207,6 +210,8 @@ int plat_poll_event(plat_event* ev)
     while (video_up && SDL_PollEvent(&e)) {
         ev->kind = PLAT_NONE;
         ev->code = ev->x = ev->y = 0;
+        const int after_close = closed_just_now;
+        closed_just_now = 0;
         switch (e.type) {
         case SDL_KEYDOWN:
             ev->code = plat_vk_from_sdl(e.key.keysym.sym, e.key.keysym.scancode);
@@ -227,11 +232,14 @@ int plat_poll_event(plat_event* ev)
         case SDL_WINDOWEVENT:
             if (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_SHOWN)
                 ev->kind = PLAT_PAINT;
-            else if (e.window.event == SDL_WINDOWEVENT_CLOSE)
+            else if (e.window.event == SDL_WINDOWEVENT_CLOSE) {
                 ev->kind = PLAT_DESTROYED;
+                closed_just_now = 1;
+            }
             break;
         case SDL_QUIT:
-            ev->kind = PLAT_DESTROYED;
+            // Alone (a signal, the session ending) it is a close request of its own.
+            if (!after_close) ev->kind = PLAT_DESTROYED;
             break;
         default:
             break;

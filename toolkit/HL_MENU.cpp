@@ -19,6 +19,8 @@ const float COLUMN_FLOOR = 50;
 
 // Left edge of the next bar title.
 float bar_x = 10;
+// The item of its parent that each submenu opens from.
+int parent_item[MENU_COUNT];
 
 int menu_exists(int m)
 {
@@ -43,6 +45,20 @@ int pickable(int m, int i)
 float text_width(const char* s)
 {
     return 6.0f * (float)strlen(s);
+}
+
+void layout_items(int m);
+
+// A submenu takes its parent item's box, as that box is now: later items can
+// still widen the parent or move the item into another column.
+void follow_parent_item(int k)
+{
+    const int p = mnw.menu_prnt[k], j = parent_item[k];
+    mnw.menux1[k] = mnw.itemx1[p][j];
+    mnw.menux2[k] = mnw.itemx2[p][j];
+    mnw.menuy1[k] = mnw.itemy1[p][j];
+    mnw.menuy2[k] = mnw.itemy2[p][j];
+    layout_items(k);
 }
 
 void layout_items(int m)
@@ -83,6 +99,8 @@ void layout_items(int m)
         mnw.itemy2[m][i] = y2;
         prev = i;
     }
+    for (int k = 0; k < MENU_COUNT; ++k)
+        if (k != m && menu_exists(k) && mnw.menu_prnt[k] == m) follow_parent_item(k);
 }
 
 void pull_down(int m)
@@ -159,12 +177,9 @@ void MACIBM_create_menu(int m, int i, const char* C_string)
         mnw.menuy2[m] = BAR_Y2;
         bar_x += w + 10;
     } else {
-        int p = i / 100, j = i % 100;
-        mnw.menu_prnt[m] = p;
-        mnw.menux1[m] = mnw.itemx1[p][j];
-        mnw.menux2[m] = mnw.itemx2[p][j];
-        mnw.menuy1[m] = mnw.itemy1[p][j];
-        mnw.menuy2[m] = mnw.itemy2[p][j];
+        mnw.menu_prnt[m] = i / 100;
+        parent_item[m] = i % 100;
+        follow_parent_item(m);
     }
 }
 
@@ -198,7 +213,7 @@ int on_menu_bar(float x, float y)
     return mnw.topwin == 0 && fltbox(x, y, 0, BAR_Y1, 800, BAR_Y2);
 }
 
-void MACIBM_handleclick()
+int MACIBM_handleclick()
 {
     got_event = 1;
     const float mx = mnw.mx, my = mnw.my;
@@ -211,7 +226,9 @@ void MACIBM_handleclick()
                 mnw.menu_up = -1;
             else
                 pull_down(k);
-            return;
+            // A title's click is the menu's alone.
+            mnw.mouse_clicked = 0;
+            return 1;
         }
         int m = mnw.menu_up;
         if (m >= 0 && m < MENU_COUNT) {
@@ -222,7 +239,7 @@ void MACIBM_handleclick()
                 mnw.menu_up = -1;
                 // The click is used up: the program's own click handling must not see it.
                 mnw.mouse_clicked = 0;
-                return;
+                return 1;
             }
         }
     }
@@ -233,11 +250,12 @@ void MACIBM_handleclick()
             draw_pressed_close_boxes();
             OGL_sbuf();
             MACIBM_startwind(0);
-            return;
+            return 1;
         }
     }
 
     mnw.menu_up = -1;
+    return 0;
 }
 
 void MACIBM_draw_menu()

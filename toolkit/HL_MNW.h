@@ -73,7 +73,8 @@ void draw_toolkit_window(int index);
 void cut_backdrop_tiles();
 
 // Menus and keyboard.
-void MACIBM_handleclick();
+// 1 when the press was the menus' or a close box's: it is used up.
+int MACIBM_handleclick();
 void MACIBM_handlekey(int key);
 void MACIBM_draw_menu();
 void MACIBM_draw_help();

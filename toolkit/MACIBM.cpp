@@ -22,6 +22,9 @@ float last_origin_x = 0, last_origin_y = 0;
 // Pixel offset of the drawing space inside the window: non-zero only when
 // the desktop's own mode is used and black borders keep the aspect.
 float view_x0 = 0, view_y0 = 0;
+// The press now down went to an alert, the prompt, a chooser, a menu or a
+// close box.
+int press_taken = 0;
 
 void set_paths()
 {
@@ -354,14 +357,11 @@ void IBM_handlewin(const plat_event* ev)
         break;
     case PLAT_DESTROYED: {
         // Closed from the desktop: close any menu window, then the program's
-        // own ending. A second close while that ending waits on an alert
-        // just ends the loop.
+        // own ending, as its Quit. A second close while that ending waits on
+        // an alert or the save prompt only closes it (the prompt's Cancel).
         static int closing = 0;
         MACIBM_startwind(0);
-        if (closing) {
-            gdone = 1;
-            break;
-        }
+        if (closing) break;
         closing = 1;
         program_window_closed();
         closing = 0;
@@ -370,13 +370,23 @@ void IBM_handlewin(const plat_event* ev)
     case PLAT_MOUSE_MOVE:
         mouse_from_pixels(ev->x, ev->y);
         break;
-    case PLAT_BUTTON_DOWN:
+    case PLAT_BUTTON_DOWN: {
+        // A press on an alert, the save prompt or a chooser, or one that a
+        // menu or a close box takes, is theirs to its release: whatever lies
+        // beneath once they close sees neither a drag nor the lift.
+        const int on_toolkit_window = mnw.topwin >= 996 && mnw.topwin <= 999;
         mnw.mouse_clicked = 1;
         mnw.now_dragging = 1;
-        MACIBM_handleclick();
+        press_taken = on_toolkit_window;
+        if (MACIBM_handleclick() || on_toolkit_window) {
+            press_taken = 1;
+            mnw.now_dragging = 0;
+        }
         break;
+    }
     case PLAT_BUTTON_UP:
-        mnw.mouse_lifted = 1;
+        if (!press_taken) mnw.mouse_lifted = 1;
+        press_taken = 0;
         mnw.now_dragging = 0;
         mnw.delay_dragging = 0;
         break;

@@ -15,6 +15,7 @@
 #include "toolkit/plane_file.h"
 #include "toolkit/plane_record.h"
 
+#include "../support/close_request.h"
 #include <gtest/gtest.h>
 
 #include <GL/gl.h>
@@ -158,6 +159,34 @@ TEST(FabrexWindow, PreviewAndScreensOfTheBundledTrainer)
     EXPECT_GT(msc.psi, 180);
     EXPECT_NEAR(msc.phi - msc.psi, 90, 0.01);
     EXPECT_FALSE(gdone);
+    MACIBM_finishup();
+}
+
+// Closed from the desktop with unsaved changes, the editor asks as its Quit
+// does: Cancel keeps it running with the changes, Don't Save ends it.
+TEST(FabrexWindow, ClosingTheWindowAsksToSaveTheChanges)
+{
+    std::string settings = ::testing::TempDir() + "fabrex_gui_close_" + std::to_string(getpid());
+    setenv("XDG_CONFIG_HOME", settings.c_str(), 1);
+    using namespace fabrex;
+    MACIBM_init();
+    setup_baseplane("Untitled.acf", "Untitled.acf");
+    done_initing = 1;
+    ASSERT_EQ(read_plane_file("Trainer.acf", PROGRAM_DIR "/Aircraft/Trainer.acf"), 1);
+    remember_engine_type();
+    for (int k = 0; k < 200 && !up_handled; ++k) frames(1);
+    frames(2);
+    msc.planemod = 1;   // an edit not yet saved
+
+    queue_close_and_answer(3);
+    frames(4);
+    EXPECT_STREQ(g_cs1, "Save changes to Trainer.acf first?");
+    EXPECT_EQ(gdone, 0);
+    EXPECT_EQ(msc.planemod, 1);
+
+    queue_close_and_answer(2);
+    frames(4);
+    EXPECT_EQ(gdone, 1);
     MACIBM_finishup();
 }
 

@@ -14,6 +14,7 @@
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/env_file.h"
 
+#include "../support/close_request.h"
 #include "../support/screenshot.h"
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -22,6 +23,8 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -339,6 +342,216 @@ TEST(GelvaniOnScreen, ObstacleScreenShowsTheMapsViewButtons)
     float lat = msc.map_os_lat;
     frame(131, 504, 1);
     EXPECT_NEAR(msc.map_os_lat, lat + 0.1f / 1.2f, 1e-6);
+    MACIBM_finishup();
+}
+
+namespace {
+// Input as the desktop sends it, in drawing units of the 800 x 600 screen.
+void queue(int kind, float x = 0, float y = 0)
+{
+    plat_event e{kind, 0, (int)x, (int)(600 - y)};
+    plat_inject_event(&e);
+}
+
+// A click at (x, y), taken by the next frame.
+void queue_click(float x, float y)
+{
+    queue(PLAT_MOUSE_MOVE, x, y);
+    queue(PLAT_BUTTON_DOWN);
+    queue(PLAT_BUTTON_UP);
+    queue(PLAT_NONE);
+}
+
+// A press at (x, y) that drags across the map and is let go there, one
+// step a frame.
+void queue_press_and_drag(float x, float y)
+{
+    queue(PLAT_MOUSE_MOVE, x, y);
+    queue(PLAT_BUTTON_DOWN);
+    queue(PLAT_NONE);
+    queue(PLAT_MOUSE_MOVE, x + 40, y + 60);
+    queue(PLAT_NONE);
+    queue(PLAT_MOUSE_MOVE, x + 90, y + 120);
+    queue(PLAT_NONE);
+    queue(PLAT_BUTTON_UP);
+    queue(PLAT_NONE);
+}
+
+// The O.K. of a notice (400 x 195, centred) and the Cancel of the prompt
+// (300 x 100, centred), both over the map.
+const float OK_X = 200 + 200, OK_Y = 203 + 22;
+const float CANCEL_X = 250 + 230, CANCEL_Y = 250 + 22;
+
+void run_frames(int n)
+{
+    for (int k = 0; k < n; ++k) MACIBM_event_proc();
+}
+
+std::string file_bytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::string square_file()
+{
+    char path[400];
+    square_path(path);
+    return path;
+}
+
+// Everything of the square a press could move.
+std::vector<float> square_points()
+{
+    std::vector<float> v;
+    for (int i = 0; i < GRID_I; ++i)
+        for (int j = 0; j < GRID_J; ++j) v.insert(v.end(), {planelat[i][j], planelon[i][j], planez[i][j]});
+    for (int k = 0; k < 8; ++k) v.insert(v.end(), {obj_lat[k], obj_lon[k]});
+    return v;
+}
+
+std::vector<std::string> asked;
+int answer_cancel(const char* name)
+{
+    asked.push_back(name);
+    return 3;
+}
+
+// The program on the test square, its window painted; each of the notices
+// its reading gives is answered by a press on O.K. that drags on.
+void start_and_load(const std::string& apt_dat, const std::string& nav_dat, float outside_lat, int notices)
+{
+    std::string dir = make_folder();
+    setenv("XDG_CONFIG_HOME", (dir + "config").c_str(), 1);
+    std::filesystem::create_directories(dir + "config/korvan");
+    plat_set_message_box_handler([](const char*, const char* text) { fprintf(stderr, "%s\n", text); });
+    MACIBM_init();
+    snprintf(app_path, sizeof app_path, "%s", dir.c_str());
+    program_load_textures();
+    write_square();
+    if (outside_lat) {
+        // Another tool wrote the first obstacle north of the square.
+        std::string b = file_bytes(square_file());
+        memcpy(&b[76805 + 4], &outside_lat, 4);
+        std::ofstream(square_file(), std::ios::binary) << b;
+    }
+    std::string nav = dir + "additional nav data/";
+    if (!apt_dat.empty()) std::ofstream(nav + "apt_dat", std::ios::binary) << apt_dat;
+    if (!nav_dat.empty()) std::ofstream(nav + "nav_dat", std::ios::binary) << nav_dat;
+    queue(PLAT_PAINT);
+    for (int k = 0; k < notices; ++k) queue_press_and_drag(OK_X, OK_Y);
+    ask_save_changes = MACIBM_nuke_alert;
+    load_everything();
+    done_initing = 1;
+}
+} // namespace
+
+// The press that closes a notice belongs to the notice: held and dragged
+// over the map, it moves neither a grid point (Move Points) nor the selected
+// obstacle (Move), and the square stays as read: Quit asks nothing and the
+// file is untouched.
+TEST(GelvaniOnScreen, APressThatClosesANoticeMovesNothing)
+{
+    const std::string header = "I\n354 version\n354 version code 2\n";
+    const std::string apt = "1 33.940000 -118.400000 25 L 263 12091 150 2123111 33.950000 -118.400000 0 x 0 0 0 0 "
+                            "33.960000 -118.400000 0 x 0 0 0 0 125 1 KLAX Los Angeles Intl\n";
+    const std::string nav = "3 33.900000 -118.400000 100.0 113 50 0 LAX Los Angeles\n";
+    std::string apt_bad = apt, nav_bad = nav;
+    apt_bad.replace(apt_bad.find("KLAX"), 4, std::string("K\0AX", 4));
+    nav_bad.replace(nav_bad.find("LAX"), 3, std::string("\0AX", 3));
+    const struct {
+        const char* name;
+        std::string apt_dat, nav_dat;
+        float outside_lat;
+        int notices, screen, tool;
+    } cases[] = {
+        {"records left out", header + apt + apt_bad + "99\n", header + nav + nav_bad + "99\n", 0, 2, 200, 0},
+        {"obstacle outside", header + apt + "99\n", header + nav + "99\n", 35.0f, 1, 200, 0},
+        {"obstacle outside, Move tool", header + apt + "99\n", header + nav + "99\n", 35.0f, 1, 201, 99},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        start_and_load(c.apt_dat, c.nav_dat, c.outside_lat, c.notices);
+        const std::string saved = file_bytes(square_file());
+        const std::vector<float> read = square_points();
+        msc.edit_mode = c.screen;
+        msc.obj_mode = c.tool;
+        msc.obj_index = 0;
+        MACIBM_startwind(0);
+        // The rest of the last press, on the screen beneath.
+        run_frames(12);
+        EXPECT_TRUE(square_points() == read);
+        EXPECT_EQ(msc.map_dirty, 0);
+        asked.clear();
+        ask_save_changes = answer_cancel;
+        APPLICATION_handlemenu(104);
+        EXPECT_TRUE(asked.empty());
+        EXPECT_EQ(gdone, 1);
+        EXPECT_EQ(file_bytes(square_file()), saved);
+        MACIBM_finishup();
+    }
+}
+
+// Cancel on the save prompt that stepping to the next square brings, after
+// an obstacle was edited: the press ends at the prompt. No grid point moves
+// and the square saved after it holds the same bytes as one saved before.
+TEST(GelvaniOnScreen, CancelOnTheSavePromptMovesNothing)
+{
+    start_and_load("", "", 0, 0);
+    run_frames(2);
+    // The first obstacle one foot higher, on the obstacle screen.
+    mode(201);
+    queue_click(149, 260);
+    run_frames(2);
+    ASSERT_EQ(msc.map_dirty, 1);
+    ASSERT_EQ(writeout(EDIT_TERRAIN, 0), 1);
+    const std::string before = file_bytes(square_file());
+    msc.map_dirty = 1;
+    const std::vector<float> points = square_points();
+
+    // Back on the terrain screen, LAT +1, then Cancel held and dragged.
+    mode(200);
+    run_frames(1);
+    queue(PLAT_MOUSE_MOVE, 75, 539);
+    queue(PLAT_BUTTON_DOWN);
+    queue(PLAT_NONE);
+    queue(PLAT_BUTTON_UP);
+    queue(PLAT_NONE);
+    queue_press_and_drag(CANCEL_X, CANCEL_Y);
+    run_frames(14);
+    EXPECT_STREQ(g_cs1, "Save changes to Terrain file first?");
+    EXPECT_EQ(msc.map_latfile, 33);
+    EXPECT_TRUE(square_points() == points);
+    ASSERT_EQ(writeout(EDIT_TERRAIN, 0), 1);
+    EXPECT_EQ(file_bytes(square_file()), before);
+    MACIBM_finishup();
+}
+
+// Closed from the desktop with the terrain edited, the editor asks as its
+// Quit does: Cancel keeps it running with the edit, Save writes the square
+// and ends it.
+TEST(GelvaniOnScreen, ClosingTheWindowAsksToSaveTheTerrain)
+{
+    start_and_load("", "", 0, 0);
+    run_frames(2);
+    const std::string before = file_bytes(square_file());
+    // Move Points: a press on the map moves the nearest point.
+    queue_click(500, 300);
+    run_frames(2);
+    ASSERT_EQ(msc.map_dirty, 1);
+
+    queue_close_and_answer(3);
+    run_frames(4);
+    EXPECT_STREQ(g_cs1, "Save changes to Terrain file first?");
+    EXPECT_EQ(gdone, 0);
+    EXPECT_EQ(msc.map_dirty, 1);
+    EXPECT_EQ(file_bytes(square_file()), before);
+
+    queue_close_and_answer(1);
+    run_frames(4);
+    EXPECT_EQ(gdone, 1);
+    EXPECT_EQ(msc.map_dirty, 0);
+    EXPECT_NE(file_bytes(square_file()), before);
     MACIBM_finishup();
 }
 

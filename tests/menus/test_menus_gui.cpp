@@ -7,6 +7,8 @@
 #include "records/flight_state.h"
 #include "toolkit/HL_GRAPH.h"
 
+#include "../support/screenshot.h"
+
 #include <GL/gl.h>
 
 #include <cstdlib>
@@ -156,6 +158,71 @@ TEST(MenusOnScreen, MenuBarAnswersTheMouseAndTheChooserPicksFiles)
     EXPECT_EQ(std::string(path), scratch.dir + "new");
     EXPECT_EQ(mnw.topwin, 0);
 
+    MACIBM_finishup();
+}
+
+// A long list whose first items are short, each with a submenu, as the
+// airport lists are built: item by item, each submenu declared as its item
+// is. The items that come later widen the list; the first items' arrows
+// still sit at the list's right edge and their submenus open beside it.
+TEST(MenusOnScreen, SubmenusOfALongListOpenBesideItsWidestItem)
+{
+    use_settings();
+    plat_set_message_box_handler([](const char*, const char*) {});
+    done_initing = 0;
+    MACIBM_init();
+    msc.paused = 1;
+    daylight_world();
+    done_initing = 1;
+    copy_bounded(app_path, PROGRAM_DIR "/", 400);
+
+    clear_menus();
+    MACIBM_create_menu(0, -1, "Location");
+    const char* names[] = {"Ash", "Elm", "Big Bear City Airport", "San Bernardino International"};
+    for (int n = 0; n < 4; ++n) {
+        MACIBM_append_menu(0, n, names[n], "");
+        MACIBM_create_menu(1 + n, n, names[n]);
+        MACIBM_append_menu(1 + n, (1 + n) * 100, "06", "");
+        MACIBM_append_menu(1 + n, (1 + n) * 100 + 1, "24", "");
+    }
+    // The widest item sets the list's width: 6 units a letter and 25 more.
+    const float right = mnw.itemx2[0][0];
+    ASSERT_EQ(right, 10 + 28 * 6 + 25);
+    for (int n = 0; n < 4; ++n) {
+        SCOPED_TRACE(names[n]);
+        EXPECT_EQ(mnw.menux1[1 + n], mnw.itemx1[0][n]);
+        EXPECT_EQ(mnw.menux2[1 + n], right);
+        EXPECT_EQ(mnw.menuy1[1 + n], mnw.itemy1[0][n]);
+        EXPECT_EQ(mnw.itemx1[1 + n][0], right);
+        EXPECT_EQ(mnw.itemy1[1 + n][0], mnw.itemy1[0][n]);
+    }
+
+    MACIBM_startwind(0);
+    plat_event paint{PLAT_PAINT, 0, 0, 0};
+    plat_inject_event(&paint);
+    frame();
+    inject_click(0, 0, 20, 590);
+    inject_move(0, 0, 400, 300);
+    frame();
+    ASSERT_EQ(mnw.menu_up, 0);
+    OGL_plot_background();
+    MACIBM_draw_menu();
+    std::vector<unsigned char> shot;
+    take_screenshot(SCREENSHOT_DIR, "menus_long_list", shot);
+    // The arrow of "Ash" (y 571 to 583) at the list's right edge, none after its text.
+    EXPECT_TRUE(any_shows((int)right - 11, 576, (int)right - 4, 576, 6));
+    EXPECT_FALSE(any_shows(45, 573, 70, 579, 6));
+
+    // Its runways open beside the list, not over it.
+    inject_click(0, 0, 20, 577);
+    inject_move(0, 0, 400, 300);
+    frame();
+    ASSERT_EQ(mnw.menu_up, 1);
+    OGL_plot_background();
+    MACIBM_draw_menu();
+    take_screenshot(SCREENSHOT_DIR, "menus_long_list_runways", shot);
+    EXPECT_TRUE(shows(screen((int)right + 10, 575), 18));
+    EXPECT_FALSE(shows(screen(60, 575), 18));
     MACIBM_finishup();
 }
 

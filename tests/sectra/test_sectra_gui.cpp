@@ -11,6 +11,7 @@
 #include "toolkit/HL_MNW.h"
 #include "toolkit/HL_TYPES.h"
 
+#include "../support/close_request.h"
 #include "../support/screenshot.h"
 #include <gtest/gtest.h>
 
@@ -106,6 +107,33 @@ TEST(SectraOnScreen, PlotsTheBundledNaca2412)
     draw("sectra_flap");
     EXPECT_GE(column_hits(500, 0), 390);
 
+    MACIBM_finishup();
+}
+
+// Closed from the desktop with the part changed, the editor asks as its
+// Quit does: Cancel keeps it running with the change, Don't Save ends it.
+TEST(SectraOnScreen, ClosingTheWindowAsksToSaveThePart)
+{
+    setenv("XDG_CONFIG_HOME", (::testing::TempDir() + "sectra_gui_close_" + std::to_string(getpid())).c_str(), 1);
+    MACIBM_init();
+    reset_to_default(DEVICE_AIRFOIL);
+    done_initing = 1;
+    ask_save_changes = MACIBM_nuke_alert;
+    MACIBM_startwind(0);
+    plat_event paint{PLAT_PAINT, 0, 0, 0};
+    plat_inject_event(&paint);
+    MACIBM_event_proc();
+    msc.devicemod = 1;   // an edit not yet saved
+
+    queue_close_and_answer(3);
+    for (int k = 0; k < 4; ++k) MACIBM_event_proc();
+    EXPECT_EQ(std::string(g_cs1), std::string("Save changes to ") + msc.C_file + " first?");
+    EXPECT_EQ(gdone, 0);
+    EXPECT_EQ(msc.devicemod, 1);
+
+    queue_close_and_answer(2);
+    for (int k = 0; k < 4; ++k) MACIBM_event_proc();
+    EXPECT_EQ(gdone, 1);
     MACIBM_finishup();
 }
 

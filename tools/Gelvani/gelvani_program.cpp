@@ -290,6 +290,12 @@ void APPLICATION_handlemenu(int item)
 
 void process_zap(int) {}
 
+// Closing the window from the desktop is Quit, with its save questions.
+void program_window_closed()
+{
+    quit_program();
+}
+
 void MACIBM_startwind(int index)
 {
     tool_startwind(index, 800, 600, backdrop_name(), 1);

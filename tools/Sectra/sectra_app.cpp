@@ -72,6 +72,12 @@ void APPLICATION_handlemenu(int choice)
 
 void process_zap(int) {}
 
+// Closing the window from the desktop is Quit, with its save question.
+void program_window_closed()
+{
+    donewdeal(DO_QUIT, msc.device);
+}
+
 void MACIBM_startwind(int index)
 {
     tool_startwind(index, 800, 600, backdrop_name(), 0);
