@@ -4,6 +4,7 @@
 #include "toolkit/HL_FUNCT.h"
 #include "toolkit/HL_GRAPH.h"
 #include "toolkit/HL_MNW.h"
+#include "tests/support/scratch_files.h"
 
 #include <gtest/gtest.h>
 
@@ -30,6 +31,7 @@ void use_settings(const char* vidres)
 {
     std::string dir = ::testing::TempDir() + "frame_loop_" + std::to_string(getpid());
     setenv("XDG_CONFIG_HOME", dir.c_str(), 1);
+    remove_at_exit(dir);
     if (vidres) {
         std::string folder = dir + "/korvan";
         std::string cmd = "mkdir -p '" + folder + "'";

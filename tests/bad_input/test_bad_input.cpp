@@ -17,6 +17,7 @@
 #include "records/world_state.h"
 #include "world/world_window.h"
 #include "world_data/world_import.h"
+#include "tests/support/scratch_files.h"
 
 #include <gtest/gtest.h>
 
@@ -43,6 +44,7 @@ protected:
         GTEST_FLAG_SET(death_test_style, "threadsafe");
         char pattern[] = "/tmp/korvan_bad_XXXXXX";
         dir = mkdtemp(pattern);
+        remove_at_exit(dir);   // a death test's child leaves by exit(), not TearDown
         copy_bounded(app_path, (dir.string() + "/").c_str(), 400);
         plat_set_message_box_handler(quiet_box);
         fill_constants();

@@ -37,7 +37,11 @@ protected:
         if (trk.is_open()) trk.close();
         trk.open(path_of_out(), std::ios::trunc);
     }
-    void TearDown() override { trk.close(); }
+    void TearDown() override
+    {
+        trk.close();
+        std::remove(path_of_out().c_str());
+    }
     std::string written()
     {
         trk.flush();

@@ -14,6 +14,7 @@
 #include "toolkit/HL_TYPES.h"
 #include "toolkit/plane_file.h"
 #include "toolkit/plane_record.h"
+#include "tests/support/scratch_files.h"
 
 #include "../support/close_request.h"
 #include <gtest/gtest.h>
@@ -115,6 +116,7 @@ TEST(FabrexWindow, PreviewAndScreensOfTheBundledTrainer)
     }
     std::string settings = ::testing::TempDir() + "fabrex_gui_" + std::to_string(getpid());
     setenv("XDG_CONFIG_HOME", settings.c_str(), 1);
+    remove_at_exit(settings);
     using namespace fabrex;
     MACIBM_init();
     ASSERT_EQ(ogl_ready, 1);

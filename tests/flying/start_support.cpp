@@ -1,5 +1,6 @@
 #include "start_support.h"
 
+#include "tests/support/scratch_files.h"
 #include "tests/support/toolkit_state.h"
 
 #include "platform/window.h"
@@ -21,7 +22,11 @@ bool any_notice(const char* words)
 
 std::string prefs_file()
 {
-    return "/tmp/korvan_first_run_" + std::to_string(getpid()) + ".prf";
+    std::string path = "/tmp/korvan_first_run_" + std::to_string(getpid()) + ".prf";
+    static bool registered = false;
+    if (!registered) remove_at_exit(path);
+    registered = true;
+    return path;
 }
 
 namespace {

@@ -6,6 +6,7 @@
 
 #include "toolkit/HL_MNW.h"
 #include "toolkit/HL_TYPES.h"
+#include "tests/support/scratch_files.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -20,6 +21,7 @@ void GelvaniFolder::SetUp()
     static int n = 0;
     dir = ::testing::TempDir() + "gelvani_" + std::to_string(getpid()) + "_" + std::to_string(n++) + "/";
     std::filesystem::remove_all(dir);
+    remove_at_exit(dir);
     std::filesystem::create_directories(nav_dir() + "+030-120");
     std::filesystem::create_directories(nav_dir() + "coastlines");
     snprintf(app_path, sizeof app_path, "%s", dir.c_str());

@@ -16,6 +16,7 @@
 
 #include "../support/close_request.h"
 #include "../support/screenshot.h"
+#include "tests/support/scratch_files.h"
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
@@ -51,6 +52,7 @@ std::string make_folder()
     namespace fs = std::filesystem;
     std::string dir = ::testing::TempDir() + "gelvani_gui_" + std::to_string(getpid()) + "/";
     fs::remove_all(dir);
+    remove_at_exit(dir);
     std::string nav = dir + "additional nav data/";
     fs::create_directories(nav + "+030-120");
     fs::create_directories(nav + "coastlines");

@@ -6,6 +6,7 @@
 
 #include "records/flight_state.h"
 #include "toolkit/HL_GRAPH.h"
+#include "tests/support/scratch_files.h"
 
 #include "../support/screenshot.h"
 
@@ -53,6 +54,7 @@ void use_settings()
 {
     std::string dir = ::testing::TempDir() + "menus_gui_" + std::to_string(getpid());
     setenv("XDG_CONFIG_HOME", dir.c_str(), 1);
+    remove_at_exit(dir);
 }
 
 void frame()

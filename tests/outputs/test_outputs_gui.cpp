@@ -22,6 +22,7 @@
 #include "toolkit/HL_TYPES.h"
 #include "world/INITNAV.h"
 #include "records/world_state.h"
+#include "tests/support/scratch_files.h"
 
 #include <gtest/gtest.h>
 
@@ -136,6 +137,7 @@ TEST(OutputsOnScreen, MovingMapAndDataGraph)
 {
     std::string dir = ::testing::TempDir() + "outputs_gui_" + std::to_string(getpid());
     setenv("XDG_CONFIG_HOME", dir.c_str(), 1);
+    remove_at_exit(dir);
     plat_set_message_box_handler([](const char*, const char*) {});
     MACIBM_init();
     ASSERT_EQ(ogl_ready, 1);

@@ -124,6 +124,7 @@ std::string decoded(const std::string& sentences)
     char line[1024];
     while (p && std::fgets(line, sizeof line, p)) out += line;
     if (p) pclose(p);
+    std::remove(in.c_str());
     return out;
 }
 

@@ -13,6 +13,7 @@
 
 #include "../support/close_request.h"
 #include "../support/screenshot.h"
+#include "tests/support/scratch_files.h"
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -66,7 +67,9 @@ TEST(SectraOnScreen, PlotsTheBundledNaca2412)
     // Pictures are read beside the running program.
     for (const char* sub : {"bitmaps", "textures"})
         symlink((std::string(PROGRAM_DIR) + "/" + sub).c_str(), (std::string(SCREENSHOT_DIR) + "/" + sub).c_str());
-    setenv("XDG_CONFIG_HOME", (::testing::TempDir() + "sectra_gui_" + std::to_string(getpid())).c_str(), 1);
+    std::string settings = ::testing::TempDir() + "sectra_gui_" + std::to_string(getpid());
+    setenv("XDG_CONFIG_HOME", settings.c_str(), 1);
+    remove_at_exit(settings);
     plat_set_message_box_handler([](const char*, const char* text) { fprintf(stderr, "%s\n", text); });
     MACIBM_init();
     ASSERT_EQ(ogl_ready, 1);

@@ -16,6 +16,7 @@
 #include "tests/support/flat_window.h"
 
 #include "../support/screenshot.h"
+#include "tests/support/scratch_files.h"
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
@@ -78,6 +79,7 @@ TEST(SettingsOnScreen, WeatherWeightsAndRegionWindowsShowTheirControls)
 {
     std::string dir = ::testing::TempDir() + "settings_gui_" + std::to_string(getpid());
     setenv("XDG_CONFIG_HOME", dir.c_str(), 1);
+    remove_at_exit(dir);
     plat_set_message_box_handler([](const char*, const char*) {});
     MACIBM_init();
     ASSERT_EQ(ogl_ready, 1);

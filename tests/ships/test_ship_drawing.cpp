@@ -17,6 +17,7 @@
 #include "world/ships.h"
 #include "world/weather_field.h"
 #include "records/world_state.h"
+#include "tests/support/scratch_files.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -63,6 +64,7 @@ struct ShipDrawing : ::testing::Test {
     {
         std::string settings = ::testing::TempDir() + "ship_gl_" + std::to_string(getpid());
         setenv("XDG_CONFIG_HOME", settings.c_str(), 1);
+        remove_at_exit(settings);
         plat_set_message_box_handler(quiet_box);
         MACIBM_init();
         load_ship_textures();

@@ -1,6 +1,8 @@
 // Small WAV files made on the spot, good and damaged.
 #pragma once
 
+#include "tests/support/scratch_files.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -75,6 +77,7 @@ inline std::string folder(const std::string& name)
     std::string clear = "rm -rf '" + dir + "'";
     if (system(clear.c_str()) != 0) return dir;
     mkdir(dir.c_str(), 0755);
+    remove_at_exit(dir);
     return dir;
 }
 } // namespace wav

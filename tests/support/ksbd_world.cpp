@@ -14,6 +14,7 @@
 #include "toolkit/HL_TYPES.h"
 #include "world/INITNAV.h"
 #include "world/world_services.h"
+#include "tests/support/scratch_files.h"
 
 #include <cstdlib>
 #include <string>
@@ -26,6 +27,7 @@ void start_at_ksbd()
     started = true;
     std::string dir = "/tmp/ksbd_world_" + std::to_string(getpid());
     setenv("XDG_CONFIG_HOME", dir.c_str(), 1);
+    remove_at_exit(dir);
     plat_set_message_box_handler([](const char*, const char*) {});
     MACIBM_init();
     load_bundled_trainer();   // points app_path at the program folder
