@@ -14,6 +14,8 @@
 #include "toolkit/plane_file.h"
 #include "toolkit/plane_record.h"
 
+#include "tests/support/scratch_files.h"
+
 #include <cstring>
 #include <string>
 #include <vector>
@@ -69,6 +71,7 @@ TEST_F(MenuLoads, APausedSituationLoadShowsTheLoadedFlight)
     nav.cf[0] = nav.cf[1] = 12100;
     nav.gps_index_mode = 1;
     chosen = testing::TempDir() + "paused_load.sit";
+    remove_at_exit(chosen);
     ASSERT_TRUE(dump_prefs(chosen.c_str(), 202));
 
     // Standing on the runway, paused, the situation is loaded.
@@ -104,6 +107,7 @@ TEST_F(MenuLoads, AnAircraftRefusedFromTheMenuLeavesTheFlightAsItWas)
         // The trainer's file, spoiled, in a scratch folder.
         const std::string trainer = pln.C_path;
         chosen = testing::TempDir() + c.name;
+        remove_at_exit(chosen);
         planestruct flying = pln;
         ASSERT_EQ(read_plane_file("Trainer.acf", trainer.c_str()), 1);
         c.spoil();
