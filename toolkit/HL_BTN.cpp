@@ -280,14 +280,6 @@ void choice_button_box(float x, float y, float dx, float* x1, float* y1, float* 
     *y2 = y + 23;
 }
 
-// The characters' columns, 10 wide, reach a line above and below the text.
-void char_button_box(float x, float y, int count, float* x1, float* y1, float* x2, float* y2)
-{
-    *x1 = x;
-    *y1 = y - 14;
-    *x2 = x + 10.0f * count;
-    *y2 = y + 20;
-}
 
 // The digits' columns, 10 wide: the strip from 14 below to 4 below the line
 // takes away, from 10 above to 20 above adds; between them a click only
@@ -298,6 +290,12 @@ void number_button_box(float x, float y, int dig, float* x1, float* y1, float* x
     *y1 = y - 14;
     *x2 = x + 10.0f * dig;
     *y2 = y + 20;
+}
+
+// The characters' columns are laid out as a number's digits.
+void char_button_box(float x, float y, int count, float* x1, float* y1, float* x2, float* y2)
+{
+    number_button_box(x, y, count, x1, y1, x2, y2);
 }
 
 void file_button_box(float x, float y, float* x1, float* y1, float* x2, float* y2)

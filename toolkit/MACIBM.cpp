@@ -377,11 +377,8 @@ void IBM_handlewin(const plat_event* ev)
         const int on_toolkit_window = mnw.topwin >= 996 && mnw.topwin <= 999;
         mnw.mouse_clicked = 1;
         mnw.now_dragging = 1;
-        press_taken = on_toolkit_window;
-        if (MACIBM_handleclick() || on_toolkit_window) {
-            press_taken = 1;
-            mnw.now_dragging = 0;
-        }
+        press_taken = MACIBM_handleclick() || on_toolkit_window;
+        if (press_taken) mnw.now_dragging = 0;
         break;
     }
     case PLAT_BUTTON_UP:
